@@ -1,0 +1,25 @@
+# GoogleTest: the system package natively, the sources in /usr/src/googletest for MinGW.
+if(WIN32)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# zembrik_add_test(NAME SOURCES... [LIBS ...]): a gtest executable registered with ctest.
+# Under the Windows presets ctest runs it through the Wine runner (the crosscompiling emulator).
+function(zembrik_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main zembrik_warnings)
+  if(WIN32)
+    target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+endfunction()
