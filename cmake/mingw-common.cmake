@@ -1,6 +1,8 @@
 # Shared by both MinGW-w64 toolchain files; ZEMBRIK_MINGW_TRIPLE names the target.
-set(CMAKE_C_COMPILER ${ZEMBRIK_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${ZEMBRIK_MINGW_TRIPLE}-g++)
+# The posix thread model: GoogleTest needs std::mutex, which the win32 model lacks. Everything is
+# linked statically, so the programs still depend on no MinGW DLL.
+set(CMAKE_C_COMPILER ${ZEMBRIK_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZEMBRIK_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${ZEMBRIK_MINGW_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${ZEMBRIK_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
