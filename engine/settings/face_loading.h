@@ -1,0 +1,31 @@
+#pragma once
+// Building a clock's face: the grid of a clock-set key, or the built-in default face.
+#include "format/zone_table.h"
+#include "registry/registry_key.h"
+#include "settings/clock_config.h"
+#include "settings/font_cache.h"
+
+namespace zembrik {
+
+// Grids larger than this in either direction are cut to it: a hand-edited count in the
+// millions would otherwise stall the taskbar's thread on millions of registry reads.
+inline constexpr int kMaxGridSide = 64;
+
+// A grid count as stored: the DWORD is signed, negative counts as 0, and it is capped.
+int gridCount(std::uint32_t stored) noexcept;
+
+// Cell (row, column) of `set` from `cell_`, `font_`, `color_`, `acolor_` and `blink_`; null
+// when the cell value is absent. The clock's window and DPI pick its font.
+std::unique_ptr<CellConfig> loadCell(RegistryKey& set, int row, int column,
+                                     const ClockPlacement& placement, FontCache& fonts,
+                                     const ZoneTable& zones);
+
+// Appends rows x columns slots read from `set`.
+void appendGridCells(ClockConfig& clock, RegistryKey& set, int columns, int rows, FontCache& fonts,
+                     const ZoneTable& zones);
+
+// Replaces margins, column count and cells by the built-in face for the clock's orientation
+// and window height.
+void buildDefaultFace(ClockConfig& clock, FontCache& fonts, const ZoneTable& zones);
+
+}  // namespace zembrik

@@ -1,0 +1,31 @@
+#pragma once
+// `loadSettings`: rebuilds a clock's whole configuration from the registry.
+#include "format/zone_table.h"
+#include "names/name_tables.h"
+#include "registry/registry_key.h"
+#include "settings/clock_config.h"
+#include "settings/font_cache.h"
+
+namespace zembrik {
+
+// What a load reads from and shares with the other clocks of the process.
+struct SettingsSources {
+  RegistryKey& currentUser;  // HKEY_CURRENT_USER
+  FontCache& fonts;
+  NameTables& names;
+  ZoneTable& zones;  // the configured time zones, resolved by the cells' zone switches
+};
+
+enum class LoadOutcome {
+  Loaded,
+  NoSettingsRoot,  // nothing changed
+  NoThisKey,       // the face was emptied and stays empty
+  NoClockSetKey,   // the face was emptied and stays empty
+};
+
+// Reads everything from the settings root and the clock's set key into `clock`, whose placement
+// (orientation, index, window, DPI, height, theme state) the caller has filled in. Never
+// throws for anything found in the registry; the outcome is for callers that care.
+LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources);
+
+}  // namespace zembrik
