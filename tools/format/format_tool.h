@@ -1,0 +1,33 @@
+#pragma once
+// zembrik-format: prints what a format text (or a whole cell value) shows for a given moment.
+// The command line is a fixed interface that scripts rely on:
+//   zembrik-format [options] FORMAT
+//   zembrik-format [options] --cell VALUE
+// Options: --local "YYYY-MM-DD HH:MM:SS", --utc "YYYY-MM-DD HH:MM:SS", --bias MINUTES (UTC minus
+// local), --locks CNS, --tip, --set NAME=TEXT (repeatable), --json.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "format/calendar_time.h"
+#include "names/locale_source.h"
+
+namespace zembrik {
+
+struct FormatToolPlatform {
+  // The current UTC time, for a run that names no moment.
+  std::function<CalendarTime()> utcNow;
+  // The user's locale, or null: day and month names are then the English ones.
+  LocaleSource* locale = nullptr;
+};
+
+// Runs the tool on `args` (without the program name). Returns the exit code: 0, or 2 for bad
+// arguments with a one-line message in `err`.
+int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatform& platform,
+                  std::string& out, std::string& err);
+
+// Text conversions for the command line and the output.
+std::string toUtf8(std::u16string_view text);
+std::u16string fromUtf8(std::string_view text);
+
+}  // namespace zembrik
