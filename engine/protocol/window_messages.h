@@ -1,0 +1,43 @@
+#pragma once
+// The window messages the three programs, the shell's taskbar and add-ons exchange. The numbers
+// are fixed: other programs and stored habits rely on them.
+
+namespace zembrik {
+
+inline constexpr unsigned MSG_START_FAILED = 0x401;      // hook library -> host, lParam reason 1-5
+inline constexpr unsigned MSG_CLOCK_ATTACHED = 0x402;    // hook library (shell) -> host
+inline constexpr unsigned MSG_DETACH = 0x403;            // endHook -> clock window
+inline constexpr unsigned MSG_SET_FOREGROUND = 0x404;    // host -> clock window
+inline constexpr unsigned MSG_RELOAD = 0x405;            // options -> host and clocks
+inline constexpr unsigned MSG_RELOAD_ALARMS = 0x406;     // options -> host (and main clock)
+inline constexpr unsigned MSG_CLOCK_CLICKED = 0x45A;     // hook library -> host
+inline constexpr unsigned MSG_ALARM_ON = 0x45B;          // host -> main clock, wParam alarm number
+inline constexpr unsigned MSG_ALARM_OFF = 0x45C;         // host -> main clock, wParam alarm number
+inline constexpr unsigned MSG_REARM = 0x463;             // any -> clock window: rescan taskbars
+inline constexpr unsigned MSG_GET_SIZE = 0x464;          // taskbar -> clock window: size query
+inline constexpr unsigned MSG_REPAINT = 0x465;           // any -> clock window
+inline constexpr unsigned MSG_CLOCK_SHOWN = 0x466;       // hook library -> host
+inline constexpr unsigned MSG_NATIVE_TIP = 0x467;        // to the native clock procedure
+inline constexpr unsigned MSG_NATIVE_CLICK = 0x466;      // to the native clock procedure, lParam 0
+inline constexpr unsigned MSG_ADDON_REGISTER = 0x46F;    // add-on -> clock window
+inline constexpr unsigned MSG_ADDON_UNREGISTER = 0x470;  // add-on -> clock window
+
+// lParam of MSG_CLOCK_SHOWN, so the host can tell it from the native clock's own 0x466.
+inline constexpr long kClockShownMark = 0x4F4252;
+
+// Reasons of MSG_START_FAILED.
+inline constexpr int kFailNoTaskbar = 1;
+inline constexpr int kFailNoNotificationArea = 2;
+inline constexpr int kFailNoClock = 3;
+inline constexpr int kFailNoThread = 4;
+inline constexpr int kFailNoHook = 5;
+
+// The tick timer of every clock window and the host's window identity.
+inline constexpr unsigned TICK_TIMER_ID = 7777;
+inline constexpr char16_t kHostWindowClass[] = u"ZembrikClass";
+inline constexpr char16_t kHostWindowTitle[] = u"Zembrik";
+
+// The battery alarm's number among the alarms.
+inline constexpr unsigned kBatteryAlarmNumber = 0x7777777;
+
+}  // namespace zembrik
