@@ -1,0 +1,5 @@
+#include "hook_exports.h"
+
+bool startHook(HWND) { return false; }
+
+void endHook() {}
