@@ -1,0 +1,19 @@
+#pragma once
+// SYSTEMTIME and the engine's CalendarTime share their layout; these copy field by field.
+#include <windows.h>
+
+#include "format/calendar_time.h"
+
+namespace zembrik {
+
+inline CalendarTime toCalendarTime(const SYSTEMTIME& t) {
+  return CalendarTime{t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
+                      t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
+}
+
+inline SYSTEMTIME toSystemTime(const CalendarTime& t) {
+  return SYSTEMTIME{t.year, t.month,  t.dayOfWeek, t.day,
+                    t.hour, t.minute, t.second,    t.milliseconds};
+}
+
+}  // namespace zembrik

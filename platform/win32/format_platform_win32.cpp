@@ -1,0 +1,53 @@
+#include "win32/format_platform_win32.h"
+
+#include <windows.h>
+
+namespace zembrik {
+
+static_assert(sizeof(WCHAR) == sizeof(char16_t));
+
+namespace {
+
+std::u16string_view nameOf(const WCHAR* name, std::size_t capacity) {
+  const auto* text = reinterpret_cast<const char16_t*>(name);
+  std::size_t length = 0;
+  while (length < capacity && text[length] != u'\0') ++length;
+  return {text, length};
+}
+
+}  // namespace
+
+bool Win32LockKeyStates::isToggledOn(LockKey key) {
+  int virtualKey = key == LockKey::Caps ? VK_CAPITAL : key == LockKey::Num ? VK_NUMLOCK : VK_SCROLL;
+  return (GetKeyState(virtualKey) & 1) != 0;
+}
+
+bool Win32SystemTimeZone::read(SystemZoneInfo& out) {
+  TIME_ZONE_INFORMATION info{};
+  DWORD state = GetTimeZoneInformation(&info);
+  if (state == TIME_ZONE_ID_INVALID)
+    return false;
+  out.bias = info.Bias;
+  out.standardBias = info.StandardBias;
+  out.daylightBias = info.DaylightBias;
+  out.daylightInForce = state == TIME_ZONE_ID_DAYLIGHT;
+  out.setStandardName(nameOf(info.StandardName, std::size(info.StandardName)));
+  out.setDaylightName(nameOf(info.DaylightName, std::size(info.DaylightName)));
+  return true;
+}
+
+std::uint32_t Win32LocaleSource::userDefaultLocale() {
+  return GetUserDefaultLCID();
+}
+
+std::optional<std::u16string> Win32LocaleSource::localeInfo(std::uint32_t locale,
+                                                            std::uint32_t item) {
+  WCHAR buffer[1024];
+  int length = GetLocaleInfoW(locale, item, buffer, static_cast<int>(std::size(buffer)));
+  if (length <= 0)
+    return std::nullopt;  // failed, or the text does not fit
+  // The returned length counts the terminating null.
+  return std::u16string(nameOf(buffer, static_cast<std::size_t>(length)));
+}
+
+}  // namespace zembrik

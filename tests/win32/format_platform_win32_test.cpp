@@ -1,0 +1,87 @@
+// The format language's platform adapters against the real (Wine) system.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "format/format_render.h"
+#include "names/name_loading.h"
+#include "win32/calendar_time_win32.h"
+#include "win32/format_platform_win32.h"
+
+namespace zembrik {
+namespace {
+
+// The user's locale replaced by US English, so the item numbers can be checked by their texts.
+class EnglishLocale final : public LocaleSource {
+ public:
+  std::uint32_t userDefaultLocale() override { return 0x409; }
+  std::optional<std::u16string> localeInfo(std::uint32_t locale, std::uint32_t item) override {
+    return system.localeInfo(locale, item);
+  }
+  Win32LocaleSource system;
+};
+
+TEST(LocaleSourceWin32, ItemNumbersNameTheRightDaysAndMonths) {
+  EnglishLocale locale;
+  NameTables tables;
+  tables.setEntry(NameList::LocaleDays, 0, u"not loaded");
+  loadLocaleNames(tables, locale);
+  EXPECT_EQ(tables.entry(NameList::LocaleDays, 0), u"Sunday");
+  EXPECT_EQ(tables.entry(NameList::LocaleDays, 1), u"Monday");
+  EXPECT_EQ(tables.entry(NameList::LocaleDaysAbbr, 6), u"Sat");
+  EXPECT_EQ(tables.entry(NameList::LocaleMonths, 0), u"January");
+  EXPECT_EQ(tables.entry(NameList::LocaleMonths, 11), u"December");
+  EXPECT_EQ(tables.entry(NameList::LocaleMonthsAbbr, 8), u"Sep");
+  EXPECT_EQ(tables.entry(NameList::LocaleMonthsAbbr, 12), u"");  // English has no 13th month
+}
+
+TEST(LocaleSourceWin32, FailedCallsGiveNothing) {
+  Win32LocaleSource locale;
+  EXPECT_NE(locale.userDefaultLocale(), 0u);
+  EXPECT_FALSE(locale.localeInfo(0x409, 0x7FFF).has_value());
+  EXPECT_TRUE(locale.localeInfo(locale.userDefaultLocale(), kLocaleDayName1).has_value());
+}
+
+TEST(SystemTimeZoneWin32, BiasAndNamesMatchTheSystem) {
+  TIME_ZONE_INFORMATION expected{};
+  DWORD state = GetTimeZoneInformation(&expected);
+  Win32SystemTimeZone source;
+  SystemZoneInfo info;
+  ASSERT_TRUE(source.read(info));
+  EXPECT_EQ(info.bias, expected.Bias);
+  EXPECT_EQ(info.daylightInForce, state == TIME_ZONE_ID_DAYLIGHT);
+  EXPECT_EQ(info.standardNameView(),
+            std::u16string_view(reinterpret_cast<const char16_t*>(expected.StandardName)));
+
+  // The renderer's local bias is the one the system applies now.
+  std::int32_t current = expected.Bias + (state == TIME_ZONE_ID_DAYLIGHT ? expected.DaylightBias
+                                                                         : expected.StandardBias);
+  NameTables names;
+  EmptyZoneTable zones;
+  Win32LockKeyStates keys;
+  FormatEnvironment env{names, zones, source, keys};
+  PaintCache cache;
+  SegmentState segmentState;
+  std::u16string out;
+  renderSegment(u"\x01\x2A", RenderMoment{}, cache, segmentState, env, out);  // zzz
+  EXPECT_EQ(cache.localBias, current);
+}
+
+TEST(LockKeysWin32, TogglesAreTheLowBitOfTheKeyState) {
+  Win32LockKeyStates keys;
+  EXPECT_EQ(keys.isToggledOn(LockKey::Caps), (GetKeyState(VK_CAPITAL) & 1) != 0);
+  EXPECT_EQ(keys.isToggledOn(LockKey::Num), (GetKeyState(VK_NUMLOCK) & 1) != 0);
+  EXPECT_EQ(keys.isToggledOn(LockKey::Scroll), (GetKeyState(VK_SCROLL) & 1) != 0);
+}
+
+TEST(CalendarTimeWin32, FieldsCopyBothWays) {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  auto copy = toSystemTime(toCalendarTime(now));
+  EXPECT_EQ(std::memcmp(&copy, &now, sizeof now), 0);
+}
+
+}  // namespace
+}  // namespace zembrik
