@@ -1,0 +1,51 @@
+#pragma once
+// Everything about one attached clock inside the shell: the portable configuration the settings
+// loader builds, plus the window handles and the negotiation state of this clock window.
+#include <windows.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "settings/clock_config.h"
+#include "taskbar/packed_size.h"
+
+namespace zembrik {
+
+struct ClockInstance {
+  HWND taskbar = nullptr;
+  HWND notify = nullptr;  // null on a secondary taskbar: that is how the two kinds differ
+  HWND clock = nullptr;
+  HWND rebar = nullptr;
+  WNDPROC nativeClockProc = nullptr;
+  WNDPROC nativeNotifyProc = nullptr;  // generation 7, main taskbar only
+
+  ClockConfig config;
+
+  std::uint16_t minuteOfLastPaint = 0xFFFF;
+  PackedSize nativeSize = 0;
+  PackedSize answeredSize = 0;
+  PackedSize measuredSize = 0;
+  int clockIndex = 0;
+  int dpi = 96;
+  int widthAtAttach = 0;
+  int heightAtAttach = 0;
+  std::uint32_t hideShowDesktop = 0;
+  HWND showDesktopButton = nullptr;
+  PackedSize showDesktopSize = 0;
+
+  bool flatTrayApplied = false;
+  bool vertical = false;
+  bool alarmActive = false;
+  bool repaintEveryTick = false;
+  bool sizeAnswered = false;
+  bool inOwnMove = false;
+  // 0 visible; 1 hidden after attach; -1 hidden at attach; -2 shown after being hidden at attach.
+  signed char visibilityState = 0;
+
+  std::set<unsigned> ringingAlarms;
+
+  bool isMain() const noexcept { return notify != nullptr; }
+};
+
+}  // namespace zembrik

@@ -1,0 +1,23 @@
+#pragma once
+// The clock face on screen: the painter's measure and draw passes over GDI.
+#include <windows.h>
+
+#include "clock_instance.h"
+#include "format/calendar_time.h"
+
+namespace zembrik {
+
+// The size the face wants (the measure pass; no device context needed).
+PackedSize measureFace(ClockInstance& clock);
+
+// Paints the face for the moment into the clock window's device context.
+void paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
+               const CalendarTime& local);
+
+// Releases the clock's off-screen surfaces (on size or colour changes and at detach).
+void releaseSurfaces(ClockInstance& clock);
+
+// True when the last paint of any clock showed lock-key states.
+bool lockKeysDisplayed();
+
+}  // namespace zembrik

@@ -1,0 +1,26 @@
+#pragma once
+// The engine services every clock of the shell shares: fonts, names, zones, system state.
+#include "format/format_render.h"
+#include "names/name_tables.h"
+#include "settings/font_cache.h"
+#include "settings/load_settings.h"
+
+namespace zembrik {
+
+struct ClockInstance;
+
+struct ClockServices {
+  FontCache& fonts;
+  NameTables& names;
+  ZoneTable& zones;
+  SystemTimeZoneSource& systemZone;
+  LockKeyStates& lockKeys;
+};
+
+ClockServices& clockServices();
+
+// Loads the clock's whole configuration for its current placement (orientation, index, window,
+// DPI and height), as at attach and on every reload.
+void reloadClockSettings(ClockInstance& clock);
+
+}  // namespace zembrik

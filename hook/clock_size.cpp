@@ -1,0 +1,206 @@
+#include "clock_size.h"
+
+#include <commctrl.h>
+
+#include "clock_attach.h"
+#include "clock_paint.h"
+#include "clock_services.h"
+#include "hook_state.h"
+#include "protocol/window_messages.h"
+#include "taskbar/size_negotiation.h"
+
+namespace zembrik {
+
+namespace {
+
+LRESULT callNative(const ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
+                   LPARAM lParam) {
+  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
+}
+
+// Sets "in own move" for the duration of the library's own SetWindowPos calls.
+class OwnMove {
+ public:
+  explicit OwnMove(ClockInstance& clock) : clock_(clock) { clock_.inOwnMove = true; }
+  ~OwnMove() { clock_.inOwnMove = false; }
+  OwnMove(const OwnMove&) = delete;
+  OwnMove& operator=(const OwnMove&) = delete;
+
+ private:
+  ClockInstance& clock_;
+};
+
+void placeNeighbours(ClockInstance& clock) {
+  POINT origin{0, 0};
+  MapWindowPoints(clock.clock, clock.notify, &origin, 1);
+  const int dx = packedWidth(clock.measuredSize) - packedWidth(clock.nativeSize);
+  const int dy = packedHeight(clock.measuredSize) - packedHeight(clock.nativeSize);
+  for (HWND child = GetWindow(clock.notify, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, clock.notify, reinterpret_cast<POINT*>(&rect), 2);
+    NeighbourInput input{child == clock.showDesktopButton, clock.hideShowDesktop != 0,
+                         child == clock.clock, rect.left, rect.top};
+    switch (neighbourMove(input, clock.vertical, origin.x, origin.y, clock.nativeSize,
+                          clock.measuredSize)) {
+      case NeighbourMove::ShrinkToNothing:
+        SetWindowPos(child, nullptr, rect.left, rect.top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER);
+        break;
+      case NeighbourMove::Shift:
+        SetWindowPos(child, nullptr, clock.vertical ? rect.left : rect.left + dx,
+                     clock.vertical ? rect.top + dy : rect.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+      case NeighbourMove::PlaceClock: {
+        OwnMove own(clock);
+        int width = clock.vertical ? packedWidth(clock.nativeSize) : packedWidth(clock.measuredSize);
+        int height =
+            clock.vertical ? packedHeight(clock.measuredSize) : packedHeight(clock.nativeSize);
+        SetWindowPos(child, nullptr, rect.left, rect.top, width, height,
+                     SWP_NOACTIVATE | SWP_NOZORDER);
+        break;
+      }
+      case NeighbourMove::Leave:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+bool isVerticalTaskbar(const ClockInstance& clock) {
+  RECT clockRect{};
+  GetWindowRect(clock.clock, &clockRect);
+  if (clock.rebar) {
+    RECT rebar{};
+    GetWindowRect(clock.rebar, &rebar);
+    return rebar.bottom < clockRect.top;
+  }
+  RECT taskbar{};
+  GetWindowRect(clock.taskbar, &taskbar);
+  return (taskbar.right - taskbar.left) < (taskbar.bottom - taskbar.top);
+}
+
+PackedSize measureClock(ClockInstance& clock) {
+  clock.measuredSize = atLeastOnePixel(measureFace(clock));
+  InvalidateRect(clock.clock, nullptr, FALSE);
+  return clock.measuredSize;
+}
+
+PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
+  HookState& state = hookState();
+  if (clock.visibilityState != 0) return 0;
+  const bool vertical = isVerticalTaskbar(clock);
+  if (forced || vertical != clock.vertical) {
+    clock.vertical = vertical;
+    reloadClockSettings(clock);
+    releaseSurfaces(clock);
+    state.relayoutPending = false;  // a theme-driven re-layout arrives with theme support
+    resizeClock(clock, /*restore=*/false);
+    PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
+  }
+  PackedSize answer = measureClock(clock);
+  clock.sizeAnswered = true;
+  if (clock.hideShowDesktop && state.osGeneration < 7) {
+    answer = adjustForHiddenShowDesktop(answer, clock.showDesktopSize, clock.nativeSize,
+                                        clock.vertical);
+  }
+  clock.answeredSize = answer;
+  return state.relayoutPending ? answer + 1 : answer;
+}
+
+void resizeClock(ClockInstance& clock, bool restore) {
+  HookState& state = hookState();
+  if (!restore && state.getDpiForWindow) {
+    int dpi = taskbarDpi(clock.taskbar);
+    if (dpi != clock.dpi) {
+      clock.dpi = dpi;
+      reloadClockSettings(clock);
+    }
+  }
+  if (clock.isMain()) {
+    PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
+    PostMessageA(clock.notify, WM_SIZE, 0, 0);
+    PostMessageA(clock.clock, WM_NULL, 0, 0);
+    return;
+  }
+  RECT window{};
+  GetWindowRect(clock.clock, &window);
+  MapWindowPoints(nullptr, clock.taskbar, reinterpret_cast<POINT*>(&window), 2);
+  HWND sibling = GetWindow(clock.clock, GW_HWNDPREV);
+  RECT siblingClient{};
+  if (sibling) GetClientRect(sibling, &siblingClient);
+  int wantedWidth = clock.widthAtAttach;
+  int wantedHeight = clock.heightAtAttach;
+  if (!restore) {
+    PackedSize measured = measureClock(clock);
+    wantedWidth = packedWidth(measured);
+    wantedHeight = packedHeight(measured);
+  }
+  SecondaryPlacement placed = placeSecondaryClock(
+      Rect{window.left, window.top, window.right, window.bottom}, siblingClient.right,
+      siblingClient.bottom, wantedWidth, wantedHeight, clock.vertical);
+  OwnMove own(clock);
+  if (sibling) {
+    SetWindowPos(sibling, nullptr, 0, 0, placed.siblingWidth, placed.siblingHeight,
+                 SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  }
+  SetWindowPos(clock.clock, nullptr, placed.clock.left, placed.clock.top, placed.clock.width(),
+               placed.clock.height(), SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+LRESULT onWindowPosChanging(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+  if (clock.isMain() && !clock.inOwnMove && clock.visibilityState == 0 && pos &&
+      !(pos->flags & SWP_NOSIZE)) {
+    if (isVerticalTaskbar(clock) == clock.vertical) {
+      clock.nativeSize = packSize(pos->cx, pos->cy);
+    } else {
+      PostMessageA(clock.clock, MSG_GET_SIZE, 0, 0);
+    }
+  }
+  return callNative(clock, window, WM_WINDOWPOSCHANGING, wParam, lParam);
+}
+
+LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  if (clock.visibilityState == -2) {
+    if (HWND host = currentHostWindow()) {
+      PostMessageA(host, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock.clock), kClockShownMark);
+    }
+  }
+  if (!clock.inOwnMove) {
+    if (isVerticalTaskbar(clock) != clock.vertical) {
+      PostMessageA(clock.clock, MSG_GET_SIZE, 0, 0);
+    } else if (!clock.isMain() && clock.visibilityState == 0) {
+      resizeClock(clock, /*restore=*/false);
+    }
+  }
+  return callNative(clock, window, WM_WINDOWPOSCHANGED, wParam, lParam);
+}
+
+LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    HookState& state = hookState();
+    auto found = state.clockByNotifyWindow.find(window);
+    if (found == state.clockByNotifyWindow.end()) return 0;
+    ClockInstance& clock = *found->second;
+    LRESULT native = CallWindowProcA(clock.nativeNotifyProc, window, message, wParam, lParam);
+    if (message == WM_NOTIFY && lParam &&
+        reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
+      placeNeighbours(clock);
+    } else if (message == MSG_GET_SIZE && clock.visibilityState == 0) {
+      const bool verticalBefore = clock.vertical;
+      const PackedSize nativeBefore = clock.nativeSize;
+      const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
+      return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(native), answer,
+                                                         clock.vertical, nativeBefore,
+                                                         verticalBefore));
+    }
+    return native;
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace zembrik

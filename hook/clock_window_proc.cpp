@@ -1,0 +1,176 @@
+#include "clock_window_proc.h"
+
+#include "clock_attach.h"
+#include "clock_paint.h"
+#include "clock_services.h"
+#include "clock_size.h"
+#include "hook_state.h"
+#include "protocol/window_messages.h"
+#include "win32/calendar_time_win32.h"
+
+namespace zembrik {
+
+namespace {
+
+LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
+                   LPARAM lParam) {
+  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
+}
+
+void repaint(ClockInstance& clock) { InvalidateRect(clock.clock, nullptr, FALSE); }
+
+LRESULT onPaint(ClockInstance& clock) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(clock.clock, &paint);
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  clock.minuteOfLastPaint = utc.wMinute;
+  FILETIME utcFile, localFile;
+  SYSTEMTIME local = utc;
+  if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
+    FileTimeToSystemTime(&localFile, &local);
+  }
+  if (dc) paintFace(clock, dc, toCalendarTime(utc), toCalendarTime(local));
+  EndPaint(clock.clock, &paint);
+  return 0;
+}
+
+LRESULT onTick(ClockInstance& clock, bool timeChanged) {
+  HookState& state = hookState();
+  if (state.relayoutPending) {
+    state.relayoutPending = false;
+    PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
+  }
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  const bool lockKeys = lockKeysDisplayed();
+  bool repaintWanted = timeChanged || clock.repaintEveryTick || lockKeys;
+  updateLockKeyHook(lockKeys);
+  // Meter sampling arrives with the meters; it can ask for a repaint too.
+  if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint) repaint(clock);
+  return 0;
+}
+
+LRESULT onShowWindow(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  if (wParam) {
+    clock.visibilityState = clock.visibilityState == -1 ? -2 : 0;
+  } else if (clock.visibilityState == 0) {
+    clock.visibilityState = 1;
+  }
+  return callNative(clock, window, WM_SHOWWINDOW, wParam, lParam);
+}
+
+LRESULT onColoursChanged(ClockInstance& clock) {
+  // Theme state, system colours and the flat-tray style are refreshed with theme support.
+  releaseSurfaces(clock);
+  repaint(clock);
+  return 0;
+}
+
+LRESULT onRearm(ClockInstance& clock) {
+  hookState().rescanArmed = true;
+  return onColoursChanged(clock);
+}
+
+LRESULT onReload(ClockInstance& clock) {
+  answerSizeQuery(clock, /*forced=*/true);
+  return 0;
+}
+
+LRESULT forwardToHost(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (HWND host = currentHostWindow()) PostMessageA(host, message, wParam, lParam);
+  return 0;
+}
+
+LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+    case MSG_DETACH:
+      detachClock(window);
+      return 0;
+    case WM_SIZE:
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case MSG_REPAINT:
+      repaint(clock);
+      return 0;
+    case WM_PAINT:
+      return onPaint(clock);
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      return onColoursChanged(clock);
+    case WM_SHOWWINDOW:
+      return onShowWindow(clock, window, wParam, lParam);
+    case WM_SETTINGCHANGE:
+      if (hookState().osGeneration == 3) callNative(clock, window, message, wParam, lParam);
+      return onRearm(clock);
+    case MSG_REARM:
+      return onRearm(clock);
+    case WM_TIMECHANGE:
+      return onTick(clock, /*timeChanged=*/true);
+    case WM_MOUSEACTIVATE:
+      return MA_ACTIVATE;
+    case WM_WINDOWPOSCHANGING:
+      return onWindowPosChanging(clock, window, wParam, lParam);
+    case WM_WINDOWPOSCHANGED:
+      return onWindowPosChanged(clock, window, wParam, lParam);
+    case MSG_GET_SIZE:
+      return static_cast<LRESULT>(answerSizeQuery(clock, /*forced=*/false));
+    case WM_CONTEXTMENU:
+    case WM_MOUSEWHEEL:
+    case WM_DROPFILES:
+      return forwardToHost(message, wParam, lParam);
+    case WM_NCHITTEST:
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_NCRBUTTONUP:
+    case WM_DPICHANGED:
+      return 0;
+    case WM_TIMER:
+      return onTick(clock, /*timeChanged=*/false);
+    case MSG_SET_FOREGROUND:
+      SetForegroundWindow(reinterpret_cast<HWND>(wParam));
+      return 0;
+    case MSG_RELOAD:
+      return onReload(clock);
+    default:
+      // Mouse actions, the tooltip, alarms and add-ons arrive with their features; until then
+      // the native clock keeps handling them.
+      return callNative(clock, window, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK lockKeyProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && lParam) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (key->vkCode == VK_CAPITAL || key->vkCode == VK_NUMLOCK || key->vkCode == VK_SCROLL) {
+      if (HWND clock = hookState().primaryClockWindow) PostMessageA(clock, WM_TIMER, 0, 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+void updateLockKeyHook(bool wanted) {
+  HookState& state = hookState();
+  if (wanted && !state.lockKeyHook) {
+    state.lockKeyHook = SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0);
+  } else if (!wanted && state.lockKeyHook) {
+    UnhookWindowsHookEx(state.lockKeyHook);
+    state.lockKeyHook = nullptr;
+  }
+}
+
+LRESULT CALLBACK clockWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    HookState& state = hookState();
+    auto found = state.clockByWindow.find(window);
+    if (found == state.clockByWindow.end()) return 0;
+    return dispatch(*found->second, window, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace zembrik

@@ -1,0 +1,50 @@
+#include "taskbar_scan.h"
+
+#include "protocol/window_messages.h"
+#include "taskbar/taskbar_order.h"
+
+namespace zembrik {
+
+namespace {
+
+int scanMainTaskbar(std::vector<TaskbarRecord>& list) {
+  HWND taskbar = FindWindowA("Shell_TrayWnd", "");
+  if (!taskbar) return kFailNoTaskbar;
+  HWND notify = FindWindowExA(taskbar, nullptr, "TrayNotifyWnd", "");
+  if (!notify) return kFailNoNotificationArea;
+  HWND clock = FindWindowExA(notify, nullptr, "TrayClockWClass", nullptr);
+  if (!clock) return kFailNoClock;
+  list.push_back(TaskbarRecord{RECT{}, clock, notify, taskbar});
+  return 0;
+}
+
+Rect rectOf(const TaskbarRecord& record) {
+  return Rect{record.rect.left, record.rect.top, record.rect.right, record.rect.bottom};
+}
+
+void scanSecondaryTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode) {
+  HWND taskbar = FindWindowA("Shell_SecondaryTrayWnd", "");
+  while (taskbar) {
+    if (HWND clock = FindWindowExA(taskbar, nullptr, "ClockButton", nullptr)) {
+      TaskbarRecord record{RECT{}, clock, nullptr, taskbar};
+      if (mode == ScanMode::Sorted) {
+        GetWindowRect(taskbar, &record.rect);
+        list.push_back(record);
+        moveLastSecondaryIntoPlace(list, rectOf);
+      } else {
+        list.push_back(record);
+      }
+    }
+    taskbar = FindWindowExA(nullptr, taskbar, "Shell_SecondaryTrayWnd", nullptr);
+  }
+}
+
+}  // namespace
+
+int scanTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode) {
+  int reason = scanMainTaskbar(list);
+  if (reason == 0 || mode == ScanMode::Sorted) scanSecondaryTaskbars(list, mode);
+  return reason;
+}
+
+}  // namespace zembrik
