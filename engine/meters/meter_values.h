@@ -1,0 +1,52 @@
+#pragma once
+// The meter settings of a clock set: "memLoad", "cpuLoad", "btrLoad" (bars), "memGraf",
+// "cpuGraf", "btrGraf" (graphs) and "btrOnAC". Colours are decimal COLORREF numbers.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "meters/meter_block.h"
+#include "meters/meter_process_state.h"
+#include "registry/registry_key.h"
+
+namespace zembrik {
+
+struct BarSettings {
+  std::uint32_t colour = 0;
+  std::uint32_t chargeColour = 0;
+  BarEdge position = BarEdge::Left;
+  std::int8_t width = 0;  // 0: no bar
+  std::int8_t space = 0;
+
+  bool operator==(const BarSettings&) const = default;
+};
+
+struct GraphSettings {
+  bool on = false;
+  std::uint32_t colour = 0;
+  std::uint32_t chargeColour = 0;
+
+  bool operator==(const GraphSettings&) const = default;
+};
+
+// "%c%u,%u,%d" (edge letter, colour, width, space), or "%c%u/%u,%u,%d" with a charge colour.
+// The edge letter is "L", "R", "U" or "D"; any other first character (the options program
+// writes the lower-case letter for a bar that is switched off) gives no bar. Never fails.
+BarSettings parseBarValue(std::u16string_view text) noexcept;
+
+// "G%u" or "G%u/%u" (graph colour, charge colour); anything not starting with "G" is off.
+GraphSettings parseGraphValue(std::u16string_view text) noexcept;
+
+// "A", "C", any other character; absent or empty counts as "C".
+MainsMode parseMainsMode(std::optional<std::u16string_view> text) noexcept;
+
+void applyBarSettings(MeterBlock& meter, const BarSettings& bar) noexcept;
+void applyGraphSettings(MeterBlock& meter, const GraphSettings& graph) noexcept;
+
+// Reads the meter values of `set` into `meters` and the process-wide mains mode. A face
+// without rows (`nColumns` and `nRows` both stored, `nRows` below 1) switches every bar and
+// graph off and reads nothing. Samples, graph points and bar lengths are kept.
+void readMeterSettings(ClockMeters& meters, RegistryKey& set, bool faceHasRows,
+                       MainsMode& mainsMode);
+
+}  // namespace zembrik
