@@ -113,8 +113,7 @@ std::string faceName(const ::testing::TestParamInfo<FaceCase>& face) {
 INSTANTIATE_TEST_SUITE_P(Faces, DefaultFaces,
                          ::testing::Values(FaceCase{"Vertical", true, 200},
                                            FaceCase{"LowHorizontal", false, 29},
-                                           FaceCase{"TallHorizontal", false, 30},
-                                           FaceCase{"FortyPixels", false, 40}),
+                                           FaceCase{"TallHorizontal", false, 30}),
                          faceName);
 
 }  // namespace

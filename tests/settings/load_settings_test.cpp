@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 
 #include "settings/default_faces.h"
 #include "settings/face_loading.h"
@@ -100,31 +102,20 @@ TEST_F(LoadSettings, ReadsCellFieldsColoursBlinkAndFont) {
   ClockConfig clock = clockAt(false);
   ASSERT_EQ(load(clock), LoadOutcome::Loaded);
   const CellConfig& a = *clock.cells.at(0);
-  EXPECT_EQ(a.flags, 5);
-  EXPECT_EQ(a.leftInset, 1);
-  EXPECT_EQ(a.rightInset, 2);
-  EXPECT_EQ(a.topInset, 3);
-  EXPECT_EQ(a.bottomInset, 4);
-  EXPECT_EQ(a.effect, 2);
-  EXPECT_EQ(a.cellSeparator, 6);
-  EXPECT_EQ(a.reserved, 7);
-  EXPECT_EQ(a.stretchWeight, 8);
-  EXPECT_EQ(a.hidePriority, 9);
-  EXPECT_EQ(a.addonNumber, 0);
-  EXPECT_EQ(a.colour, 0x00FF0000u);
-  EXPECT_EQ(a.alternateColour, 0x0000FF00u);
-  EXPECT_EQ(a.blinkBits, 0x21u);
+  const std::array<int, 11> fields{a.flags,         a.leftInset,    a.rightInset,    a.topInset,
+                                   a.bottomInset,   a.effect,       a.cellSeparator, a.reserved,
+                                   a.stretchWeight, a.hidePriority, a.addonNumber};
+  EXPECT_EQ(fields, (std::array<int, 11>{5, 1, 2, 3, 4, 2, 6, 7, 8, 9, 0}));
+  EXPECT_EQ(std::tuple(a.colour, a.alternateColour, a.blinkBits),
+            std::tuple(0x00FF0000u, 0x0000FF00u, 0x21u));
   ASSERT_TRUE(a.font);
-  EXPECT_EQ(a.font->size, 8);
-  EXPECT_EQ(a.font->weight, 700);
+  EXPECT_EQ(std::tuple(a.font->size, a.font->weight, a.font->window, a.font->dpi),
+            std::tuple(8, 700, clock.placement.window.value, 96));
   EXPECT_FALSE(a.font->antialiased) << "flag bit 2 asks for no antialiasing";
-  EXPECT_EQ(a.font->window, clock.placement.window.value);
-  EXPECT_EQ(a.font->dpi, 96);
 
   const CellConfig& b = *clock.cells.at(1);
-  EXPECT_EQ(b.colour, kDefaultColour);
-  EXPECT_EQ(b.alternateColour, kDefaultColour);
-  EXPECT_EQ(b.blinkBits, 0u);
+  EXPECT_EQ(std::tuple(b.colour, b.alternateColour, b.blinkBits),
+            std::tuple(kDefaultColour, kDefaultColour, 0u));
   EXPECT_FALSE(b.font) << "a refused font leaves the cell without one";
 }
 

@@ -16,8 +16,6 @@ TEST(FaceSeparatorWord, DecodesEdgesAndThickness) {
       {0, {false, false, 2}},
       {1, {true, false, 2}},  // the older on/off form
       {2, {false, false, 2}},
-      {0x0000FFFF, {false, false, 2}},
-      {0x8000000, {true, false, 2}},
       {0x4000000, {false, true, 2}},
       {0xC000001, {true, true, 1}},
       {0x8000005, {true, false, 5}},
@@ -39,13 +37,10 @@ TEST(BlinkBits, ChangeTheLookOnlyInTheOddHalf) {
   const Case cases[] = {
       {0, kEffectShadow, false, false, kEffectShadow},
       {0x01, kEffectNone, false, true, kEffectNone},
-      {0x02, kEffectNone, true, false, kEffectNone},
       {0x03, kEffectNone, true, false, kEffectNone},  // hiding wins over the colour
       {0x10, kEffectEmboss, false, false, kEffectNone},
       {0x20, kEffectNone, false, false, kEffectShadow},
-      {0x20, kEffectShadow, false, false, kEffectNone},
       {0x20, kEffectEngrave, false, false, kEffectEmboss},
-      {0x20, kEffectEmboss, false, false, kEffectEngrave},
       {0x30, kEffectEngrave, false, false, kEffectNone},  // off wins over swap
       {0x20, 9, false, false, 9},
   };
@@ -60,14 +55,6 @@ TEST(BlinkBits, ChangeTheLookOnlyInTheOddHalf) {
     EXPECT_FALSE(even.alternateColour);
     EXPECT_EQ(even.effect, c.effect);
   }
-}
-
-TEST(CellColours, DefaultAndInverse) {
-  EXPECT_EQ(resolveTextColour(kDefaultColour, 0x00112233), 0x00112233u);
-  EXPECT_EQ(resolveTextColour(0x000000FF, 0x00112233), 0x000000FFu);
-  EXPECT_EQ(resolveTextColour(0x010000FF, 0), 0x000000FFu) << "only the RGB bytes count";
-  EXPECT_EQ(resolveAlternateColour(kDefaultColour, 0x00112233), 0x00EEDDCCu);
-  EXPECT_EQ(resolveAlternateColour(0x00ABCDEF, 0x00112233), 0x00ABCDEFu);
 }
 
 }  // namespace

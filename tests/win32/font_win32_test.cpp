@@ -59,12 +59,5 @@ TEST(GdiFontFactory, DpiZeroTakesTheDeviceResolution) {
   factory.deleteFont(font);
 }
 
-TEST(GdiFontFactory, LongFaceNamesAreCutToFit) {
-  FontRequest r = request(10, 400, true, 96);
-  r.face = std::string(40, 'x');
-  LOGFONTA font = logFontFor(r, 96);
-  EXPECT_EQ(std::string(font.lfFaceName), std::string(31, 'x'));
-}
-
 }  // namespace
 }  // namespace zembrik::testing
