@@ -1,0 +1,303 @@
+// Runs the stand-in taskbar as a child process under Wine and checks, from outside as the host
+// and the hook library see it, what the shell's taskbar is relied upon for.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "standin_protocol.h"
+
+namespace {
+
+using namespace standin;
+
+constexpr DWORD kStartTimeoutMs = 20000;
+
+template <class Condition>
+bool waitFor(Condition condition, DWORD timeoutMs = kStartTimeoutMs) {
+  DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeoutMs)
+      return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(20);
+  }
+  return true;
+}
+
+bool isStandin(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, kMsgIdentify, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) &&
+         static_cast<long>(result) == kIdentity;
+}
+
+std::vector<HWND> topLevelWindows(const wchar_t* className) {
+  std::vector<HWND> windows;
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;)
+    windows.push_back(w);
+  return windows;
+}
+
+HWND findStandinTaskbar() {
+  for (HWND w : topLevelWindows(L"Shell_TrayWnd"))
+    if (isStandin(w))
+      return w;
+  return nullptr;
+}
+
+DWORD processOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+DWORD threadOf(HWND window) {
+  return GetWindowThreadProcessId(window, nullptr);
+}
+
+RECT windowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+bool contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// One stand-in process for a test; quits it (or whichever stand-in replaced it) at the end.
+class Standin {
+ public:
+  explicit Standin(const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" STANDIN_TASKBAR_EXE L"\" --timeout=120 " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+      return;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    waitFor([&] { return (taskbar_ = findStandinTaskbar()) && processOf(taskbar_) == processId_; });
+  }
+  ~Standin() {
+    if (HWND current = findStandinTaskbar()) {
+      DWORD process = processOf(current);
+      PostMessageW(current, kMsgQuit, 0, 0);
+      waitFor([&] { return !findStandinTaskbar() || processOf(findStandinTaskbar()) != process; });
+    }
+    if (process_) {
+      if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process_, 1);
+      CloseHandle(process_);
+    }
+  }
+  Standin(const Standin&) = delete;
+  Standin& operator=(const Standin&) = delete;
+
+  HWND taskbar() const { return taskbar_; }
+  HANDLE process() const { return process_; }
+  DWORD processId() const { return processId_; }
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND taskbar_ = nullptr;
+};
+
+struct MainWindows {
+  HWND taskbar, rebar, notifyArea, clock, showDesktop;
+};
+
+MainWindows findMainWindows() {
+  MainWindows w{};
+  // The lookups the hook library makes: empty titles where it passes one.
+  w.taskbar = FindWindowA("Shell_TrayWnd", "");
+  w.rebar = FindWindowExA(w.taskbar, nullptr, "ReBarWindow32", nullptr);
+  w.notifyArea = FindWindowExA(w.taskbar, nullptr, "TrayNotifyWnd", "");
+  w.clock = FindWindowExA(w.notifyArea, nullptr, "TrayClockWClass", nullptr);
+  w.showDesktop = FindWindowExA(w.notifyArea, nullptr, "TrayShowDesktopButtonWClass", nullptr);
+  return w;
+}
+
+TEST(StandinTaskbar, IsFoundBeforeWinesOwnTaskbarWithTheWholeTree) {
+  Standin standin(L"");
+  ASSERT_NE(standin.taskbar(), nullptr) << "the stand-in did not come up";
+  auto w = findMainWindows();
+  EXPECT_EQ(w.taskbar, standin.taskbar())
+      << topLevelWindows(L"Shell_TrayWnd").size() << " Shell_TrayWnd windows";
+  EXPECT_TRUE(GetWindowLongW(w.taskbar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  ASSERT_NE(w.rebar, nullptr);
+  ASSERT_NE(w.notifyArea, nullptr);
+  ASSERT_NE(w.clock, nullptr);
+  ASSERT_NE(w.showDesktop, nullptr);
+  for (HWND window : {w.rebar, w.notifyArea, w.clock, w.showDesktop})
+    EXPECT_EQ(threadOf(window), threadOf(w.taskbar));
+  EXPECT_EQ(static_cast<HWND>(ULongToHandle(
+                static_cast<ULONG>(SendMessageW(w.taskbar, kMsgGetClockWindow, 0, 0)))),
+            w.clock);
+}
+
+TEST(StandinTaskbar, PlacesTheClockWithTheSizeItAnswersOnEveryEdge) {
+  Standin standin(L"--edge=bottom");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  for (auto edge : {Edge::Bottom, Edge::Left, Edge::Top, Edge::Right}) {
+    SCOPED_TRACE(static_cast<int>(edge));
+    ASSERT_EQ(SendMessageW(standin.taskbar(), kMsgMoveTaskbar, static_cast<WPARAM>(edge), 0), 1);
+    auto w = findMainWindows();
+    auto answer = static_cast<DWORD>(SendMessageW(w.clock, kMsgGetSize, 0, 0));
+    RECT clock = windowRect(w.clock);
+    EXPECT_EQ(clock.right - clock.left, LOWORD(answer));
+    EXPECT_EQ(clock.bottom - clock.top, HIWORD(answer));
+    EXPECT_TRUE(contains(windowRect(w.notifyArea), clock));
+    EXPECT_TRUE(contains(windowRect(w.taskbar), windowRect(w.notifyArea)));
+    // The hook library's orientation test must see the bar as it is.
+    bool vertical = edge == Edge::Left || edge == Edge::Right;
+    EXPECT_EQ(windowRect(w.rebar).bottom < clock.top, vertical);
+    // The show-desktop button follows the clock.
+    RECT button = windowRect(w.showDesktop);
+    EXPECT_EQ(vertical ? button.top : button.left, vertical ? clock.bottom : clock.right);
+    auto origin = static_cast<DWORD>(SendMessageW(w.taskbar, kMsgGetClockRect, 0, kRectOrigin));
+    EXPECT_EQ(static_cast<short>(LOWORD(origin)), clock.left);
+    EXPECT_EQ(static_cast<short>(HIWORD(origin)), clock.top);
+  }
+}
+
+TEST(StandinTaskbar, SecondaryTaskbarsHaveTheirClockAfterTheBand) {
+  Standin standin(L"--secondary=0,0,600,30 --secondary=0,100,50,500");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  auto secondaries = topLevelWindows(L"Shell_SecondaryTrayWnd");
+  ASSERT_EQ(secondaries.size(), 2u);
+  for (HWND bar : secondaries) {
+    HWND clock = FindWindowExA(bar, nullptr, "ClockButton", nullptr);
+    ASSERT_NE(clock, nullptr);
+    EXPECT_EQ(threadOf(clock), threadOf(standin.taskbar()));
+    EXPECT_EQ(GetWindowTextLengthW(bar), 0);
+    HWND band = GetWindow(clock, GW_HWNDPREV);  // the neighbour the hook library resizes
+    ASSERT_NE(band, nullptr);
+    RECT barRect = windowRect(bar), clockRect = windowRect(clock), bandRect = windowRect(band);
+    bool vertical = barRect.bottom - barRect.top > barRect.right - barRect.left;
+    EXPECT_EQ(vertical ? clockRect.bottom : clockRect.right,
+              vertical ? barRect.bottom : barRect.right);
+    EXPECT_EQ(vertical ? bandRect.bottom : bandRect.right,
+              vertical ? clockRect.top : clockRect.left);
+  }
+}
+
+// A top-level window of the test that counts "TaskbarCreated" broadcasts.
+class BroadcastListener {
+ public:
+  BroadcastListener() {
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    message_ = taskbarCreated;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"StandinTestListener";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"listener", WS_OVERLAPPED, 0, 0, 10,
+                              10, nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~BroadcastListener() { DestroyWindow(window_); }
+  int count() const { return count_; }
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<BroadcastListener*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && message == self->message_)
+      ++self->count_;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  HWND window_ = nullptr;
+  UINT message_ = 0;
+  int count_ = 0;
+};
+
+TEST(StandinTaskbar, RestartsBroadcastTaskbarCreated) {
+  BroadcastListener listener;
+  Standin standin(L"");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  ASSERT_TRUE(waitFor([&] { return listener.count() == 1; })) << "no broadcast at start";
+
+  HWND before = standin.taskbar();
+  PostMessageW(before, kMsgRestart, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return listener.count() == 2; })) << "no broadcast after a restart";
+  HWND after = findStandinTaskbar();
+  EXPECT_NE(after, before);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_EQ(processOf(after), standin.processId());
+
+  PostMessageW(after, kMsgRestartProcess, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return listener.count() == 3; })) << "no broadcast from a new process";
+  EXPECT_EQ(WaitForSingleObject(standin.process(), 5000), WAIT_OBJECT_0);
+  HWND successor = findStandinTaskbar();
+  ASSERT_NE(successor, nullptr);
+  EXPECT_NE(processOf(successor), standin.processId());
+  EXPECT_EQ(FindWindowA("Shell_TrayWnd", ""), successor);
+}
+
+TEST(StandinTaskbar, OpensTheDateTimePanelAndShowsTheNativeTip) {
+  Standin standin(L"");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  auto w = findMainWindows();
+  auto visible = [](const wchar_t* className) {
+    HWND window = FindWindowW(className, nullptr);
+    return window && IsWindowVisible(window);
+  };
+
+  PostMessageW(w.taskbar, WM_COMMAND, kCommandDateTime, 0);
+  ASSERT_TRUE(waitFor([&] { return visible(kDateTimePanelClass); }, 5000));
+  PostMessageW(FindWindowW(kDateTimePanelClass, nullptr), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return !FindWindowW(kDateTimePanelClass, nullptr); }, 5000));
+
+  SendMessageW(w.clock, kMsgClickAction, 0, 0);  // the native click action opens it too
+  EXPECT_TRUE(visible(kDateTimePanelClass));
+
+  SendMessageW(w.clock, kMsgNativeTip, 1, 0);
+  EXPECT_TRUE(visible(kClockTipClass));
+  SendMessageW(w.clock, kMsgNativeTip, 0, 0);
+  EXPECT_FALSE(visible(kClockTipClass));
+}
+
+TEST(StandinTaskbar, Generation7NotificationAreaAnswersTheSizeQuery) {
+  Standin standin(L"--generation7");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  auto w = findMainWindows();
+  auto answer = static_cast<DWORD>(SendMessageW(w.notifyArea, kMsgGetSize, 0, 0));
+  RECT notify = windowRect(w.notifyArea);
+  EXPECT_EQ(LOWORD(answer), notify.right - notify.left);
+  EXPECT_EQ(HIWORD(answer), notify.bottom - notify.top);
+  auto clockAnswer = static_cast<DWORD>(SendMessageW(w.clock, kMsgGetSize, 0, 0));
+  RECT clock = windowRect(w.clock);
+  EXPECT_EQ(clock.right - clock.left, LOWORD(clockAnswer));
+}
+
+TEST(StandinTaskbar, LookOptionsAndLayeredStyle) {
+  {
+    Standin standin(L"");
+    ASSERT_NE(standin.taskbar(), nullptr);
+    auto w = findMainWindows();
+    EXPECT_EQ(SendMessageW(w.notifyArea, kMsgGetSize, 0, 0), 0) << "only generation 7 answers";
+    EXPECT_FALSE(GetWindowLongW(w.notifyArea, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    // The host makes the taskbar translucent from its own process.
+    LONG style = GetWindowLongW(w.taskbar, GWL_EXSTYLE);
+    SetWindowLongW(w.taskbar, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    EXPECT_TRUE(SetLayeredWindowAttributes(w.taskbar, 0, 200, LWA_ALPHA));
+  }
+  Standin classic(L"--classic --no-show-desktop --edge=left");
+  ASSERT_NE(classic.taskbar(), nullptr);
+  auto w = findMainWindows();
+  EXPECT_TRUE(GetWindowLongW(w.notifyArea, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+  EXPECT_EQ(w.showDesktop, nullptr);
+  auto answer = static_cast<DWORD>(SendMessageW(w.clock, kMsgGetSize, 0, 0));
+  EXPECT_EQ(static_cast<DWORD>(SendMessageW(w.taskbar, kMsgGetClockRect, 0, kRectSize)), answer);
+}
+
+}  // namespace

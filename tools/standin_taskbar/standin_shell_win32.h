@@ -1,0 +1,109 @@
+#pragma once
+// The stand-in shell: every taskbar window, their layout, the popups, all on one thread.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "standin_layout.h"
+#include "standin_look_win32.h"
+#include "standin_options.h"
+#include "win32_handles_win32.h"
+
+namespace standin {
+
+// One taskbar. Only the top-level window is owned; its children die with it.
+struct Bar {
+  UniqueWindow window;
+  HWND band = nullptr;
+  HWND notifyArea = nullptr;  // main taskbar only
+  HWND pager = nullptr;       // main taskbar only
+  HWND clock = nullptr;
+  HWND showDesktop = nullptr;  // main taskbar only, optional
+  bool main = false;
+  bool vertical = false;
+  Size clockAnswer;            // main taskbar: the clock's last answer to MSG_GET_SIZE
+  bool trackingMouse = false;  // the clock asked for hover and leave notices
+};
+
+// Work the message loop does outside any window procedure.
+enum class LoopAction : WPARAM { Restart = 1, RestartProcess = 2, Quit = 3 };
+inline constexpr UINT kLoopActionMessage = WM_APP + 0x100;  // thread message, wParam LoopAction
+
+class Shell {
+ public:
+  Shell(HINSTANCE instance, Options options);
+  ~Shell();
+  Shell(const Shell&) = delete;
+  Shell& operator=(const Shell&) = delete;
+
+  // Builds the window tree, lays it out, shows it and broadcasts "TaskbarCreated".
+  bool createWindows();
+  void destroyWindows();
+
+  // The main taskbar's layout (its WM_SIZE): asks for the notification area's size, places the
+  // band and the notification area, then the notification area's children.
+  void layoutMain();
+  void layoutNotifyArea();
+  void layoutSecondary(Bar& bar);
+  void relayoutAll();
+  bool moveMain(Edge edge, int thickness);
+
+  // The native clock's wish and text, and the generation-7 notification area's own answer.
+  Size clockNativeSize(const Bar& bar) const;
+  std::vector<std::wstring> clockLines(const Bar& bar) const;
+  Size notifyNativeSize() const;
+
+  Bar* barOf(HWND window);  // the taskbar a window belongs to
+  Bar* barAt(std::size_t index);
+
+  void openDateTimePanel();
+  void closeDateTimePanel();
+  void showClockTip(HWND clock, bool show);
+  void forgetWindow(HWND window);  // a popup's WM_NCDESTROY
+  Rect monitorOf(HWND window) const;
+  void requestLoopAction(LoopAction action);
+
+  HINSTANCE instance() const { return instance_; }
+  const Options& options() const { return options_; }
+  const Look& look() const { return look_; }
+
+ private:
+  bool createMain();
+  bool createSecondary(const Rect& rect);
+  HWND createChild(HWND parent, const wchar_t* className, DWORD exStyle, int id);
+  int barInnerCross(const Bar& bar) const;
+  Size notifyFrame() const;
+
+  HINSTANCE instance_;
+  Options options_;
+  Look look_;
+  std::vector<Bar> bars_;  // [0] is the main taskbar
+  UniqueWindow panel_;
+  UniqueWindow tip_;
+};
+
+// Window procedures find the shell here (set from the creation parameter on WM_NCCREATE).
+Shell* shellOf(HWND window, UINT message, LPARAM lParam);
+
+// Wraps a handler so that no exception leaves a window procedure.
+template <LRESULT (*Handle)(Shell&, HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK guardedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (auto* shell = shellOf(window, message, lParam))
+      return Handle(*shell, window, message, wParam, lParam);
+  } catch (...) {
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+bool registerBarClasses(HINSTANCE instance);
+bool registerClockClasses(HINSTANCE instance);
+bool registerPanelClass(HINSTANCE instance);
+HWND createDateTimePanel(Shell& shell, const RECT& anchor, bool vertical);
+HWND createClockTip(Shell& shell);
+
+}  // namespace standin
