@@ -55,9 +55,9 @@ struct SystemZoneInfo {
     return {name, static_cast<std::size_t>(std::find(name, name + kNameChars - 1, u'\0') - name)};
   }
   static void copyName(std::u16string_view from, char16_t (&to)[kNameChars]) {
-    auto n = std::min(from.size(), kNameChars - 1);
-    std::copy_n(from.data(), n, to);
-    std::fill(to + n, to + kNameChars, u'\0');
+    std::size_t i = 0;
+    for (; i + 1 < kNameChars && i < from.size(); ++i) to[i] = from[i];
+    std::fill(to + i, to + kNameChars, u'\0');
   }
 };
 
