@@ -1,0 +1,146 @@
+#include "hook_test_driver.h"
+
+#include "protocol/window_messages.h"
+#include "registry/registry_access.h"
+#include "standin_protocol.h"
+#include "win32/registry_win32.h"
+
+namespace zembrik::testing {
+
+namespace {
+
+// The stand-in's "Shell_TrayWnd" (Wine's own explorer keeps a hidden one too).
+HWND findStandin() {
+  for (HWND window = FindWindowW(L"Shell_TrayWnd", nullptr); window;
+       window = FindWindowExW(nullptr, window, L"Shell_TrayWnd", nullptr)) {
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutW(window, standin::kMsgIdentify, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) &&
+        static_cast<long>(answer) == standin::kIdentity) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool pumpUntil(const std::function<bool()>& done, int milliseconds) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+  for (;;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (done()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void pumpFor(int milliseconds) {
+  pumpUntil([] { return false; }, milliseconds);
+}
+
+StandinTaskbar::StandinTaskbar(const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" STANDIN_EXE L"\" --timeout=120 " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
+    return;
+  }
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  pumpUntil([this] { return (taskbar_ = findStandin()) != nullptr; }, 10000);
+}
+
+StandinTaskbar::~StandinTaskbar() { quit(); }
+
+void StandinTaskbar::quit() {
+  if (taskbar_ && IsWindow(taskbar_)) PostMessageW(taskbar_, standin::kMsgQuit, 0, 0);
+  taskbar_ = nullptr;
+  if (process_) {
+    if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0) TerminateProcess(process_, 9);
+    CloseHandle(process_);
+    process_ = nullptr;
+  }
+}
+
+HWND StandinTaskbar::clock(int index) const {
+  if (!taskbar_) return nullptr;
+  auto handle = SendMessageW(taskbar_, standin::kMsgGetClockWindow, index, 0);
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(handle)));
+}
+
+RECT StandinTaskbar::clockRect(int index) const {
+  RECT rect{};
+  if (HWND window = clock(index)) GetWindowRect(window, &rect);
+  return rect;
+}
+
+void StandinTaskbar::relayout() const {
+  if (taskbar_) SendMessageW(taskbar_, standin::kMsgRelayout, 0, 0);
+}
+
+bool StandinTaskbar::restartWindows() {
+  HWND old = taskbar_;
+  if (!old) return false;
+  PostMessageW(old, standin::kMsgRestart, 0, 0);
+  return pumpUntil(
+      [&] {
+        HWND now = findStandin();
+        if (now && now != old) taskbar_ = now;
+        return taskbar_ != old;
+      },
+      5000);
+}
+
+DWORD StandinTaskbar::exitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (process_) GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+TestHostWindow::TestHostWindow() {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"ZembrikClass";
+  RegisterClassW(&windowClass);  // fails harmlessly when a previous test registered it
+  window_ = CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), this);
+}
+
+TestHostWindow::~TestHostWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+int TestHostWindow::count(UINT message) const {
+  int n = 0;
+  for (const auto& m : received_) n += m.message == message;
+  return n;
+}
+
+LRESULT CALLBACK TestHostWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TestHostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && message >= WM_USER && message < 0x8000) {
+    self->received_.push_back({message, wParam, lParam});
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void clearSettings() {
+  auto user = openCurrentUserRoot();
+  auto obr = user->openSubkey(u"Software\\OBR", kKeyReadWrite);
+  if (obr) deleteKeyTree(*obr.key, u"Zembrik");
+}
+
+}  // namespace zembrik::testing

@@ -1,0 +1,71 @@
+#pragma once
+// What the hook library's integration tests need under Wine: the stand-in taskbar as a child
+// process, a window that plays the host, and a message pump with a deadline.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zembrik::testing {
+
+// Pumps this thread's messages until `done` holds or `milliseconds` pass. True when it held.
+bool pumpUntil(const std::function<bool()>& done, int milliseconds);
+// Pumps for a while (lets posted messages arrive).
+void pumpFor(int milliseconds);
+
+// The stand-in taskbar, started with `arguments` and waited for until its "Shell_TrayWnd"
+// answers; quit (and waited for) when destroyed.
+class StandinTaskbar {
+ public:
+  explicit StandinTaskbar(const std::wstring& arguments = L"");
+  ~StandinTaskbar();
+  StandinTaskbar(const StandinTaskbar&) = delete;
+  StandinTaskbar& operator=(const StandinTaskbar&) = delete;
+
+  bool running() const { return taskbar_ != nullptr; }
+  HWND taskbar() const { return taskbar_; }
+  HWND clock(int index = 0) const;
+  RECT clockRect(int index = 0) const;
+  void relayout() const;
+  // Asks the stand-in to destroy and re-create its windows (a shell restart in the same process)
+  // and waits for the new tree. False when it did not appear in time.
+  bool restartWindows();
+  // Exit code of the process once it ended, STILL_ACTIVE while it runs.
+  DWORD exitCode() const;
+  void quit();
+
+ private:
+  HANDLE process_ = nullptr;
+  HWND taskbar_ = nullptr;
+};
+
+struct RecordedMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// A hidden window of class "ZembrikClass" titled "Zembrik" that records what it receives.
+class TestHostWindow {
+ public:
+  TestHostWindow();
+  ~TestHostWindow();
+  TestHostWindow(const TestHostWindow&) = delete;
+  TestHostWindow& operator=(const TestHostWindow&) = delete;
+
+  HWND window() const { return window_; }
+  const std::vector<RecordedMessage>& received() const { return received_; }
+  int count(UINT message) const;
+  void clear() { received_.clear(); }
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND window_ = nullptr;
+  std::vector<RecordedMessage> received_;
+};
+
+// Removes HKCU\Software\OBR\Zembrik with everything below it.
+void clearSettings();
+
+}  // namespace zembrik::testing
