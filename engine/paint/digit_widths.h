@@ -1,0 +1,24 @@
+#pragma once
+// Digit normalisation: a clock's texts change their digits every minute, and in fonts whose
+// digits differ in width the face would change size with them. Texts are measured with every
+// digit 1-9 standing for the font's widest digit.
+#include <string>
+#include <string_view>
+
+#include "paint/draw_surface.h"
+
+namespace zembrik {
+
+// The width of "0" and the widest of "1" ... "9" in the surface's selected font; the first one
+// wins a tie, and "0" stands when none is wider.
+DigitWidths measureDigitWidths(DrawSurface& surface);
+
+// `text` with every digit 1-9 replaced by `widest`, into `out` (its capacity is reused).
+void normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out);
+
+// The extent of `text` in the selected font with its digits normalised. `digits` belongs to the
+// selected font and is measured on first use; `scratch` holds the normalised text.
+Size measureNormalised(DrawSurface& surface, std::u16string_view text, DigitWidths& digits,
+                       std::u16string& scratch);
+
+}  // namespace zembrik

@@ -1,0 +1,66 @@
+#pragma once
+// What the painter, the meters, the background capture and the calendar need of a device
+// context. GDI implements it on Windows (platform/win32/gdi_surface.h); RecordingSurface
+// implements it with fixed metrics for native tests.
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "paint/geometry.h"
+#include "settings/cell_style.h"
+#include "settings/font_cache.h"
+
+namespace zembrik {
+
+enum class TextAlign { Left, Centre, Right };
+
+// The raster operations the painter copies with.
+enum class RasterOp {
+  Copy,    // SRCCOPY: destination = source
+  Invert,  // SRCINVERT: destination ^= source
+  Paint,   // SRCPAINT: destination |= source
+};
+
+class DrawSurface {
+ public:
+  virtual ~DrawSurface() = default;
+  DrawSurface() = default;
+  DrawSurface(const DrawSurface&) = delete;
+  DrawSurface& operator=(const DrawSurface&) = delete;
+
+  // The size of the bitmap behind the surface.
+  virtual Size size() const = 0;
+
+  // Selects a font made by the process's font factory; 0 selects back the font the surface had
+  // when it was made.
+  virtual void selectFont(FontHandle font) = 0;
+  // The extent of `text` in the selected font, as DrawTextW with DT_CALCRECT | DT_NOPREFIX
+  // reports it (a line feed starts a new line; "&" is an ordinary character).
+  virtual Size measureText(std::u16string_view text) = 0;
+  // Draws `text` in the text colour inside `rect`, aligned horizontally as asked and centred
+  // vertically, with a transparent background. No prefix processing.
+  virtual void drawText(std::u16string_view text, const Rect& rect, TextAlign align) = 0;
+  virtual void setTextColour(Colour colour) = 0;
+
+  // Lines in a solid 1-pixel pen of `colour`. As GDI's LineTo, the end point is not drawn.
+  virtual void setPen(Colour colour) = 0;
+  virtual void drawLine(Point from, Point to) = 0;
+  virtual void drawPolyline(std::span<const Point> points) = 0;
+
+  virtual void fillRect(const Rect& rect, Colour colour) = 0;
+
+  // Combines the pixels of `source` starting at `sourceOrigin` into `destination` of this
+  // surface. Surfaces of another kind (a recording into a GDI surface) are not copied.
+  virtual void copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
+                        RasterOp op) = 0;
+};
+
+class SurfaceFactory {
+ public:
+  virtual ~SurfaceFactory() = default;
+  // An off-screen surface of `size`, compatible with the screen, whose text is drawn with a
+  // transparent background. Null when the platform refuses; nothing is left behind then.
+  virtual std::unique_ptr<DrawSurface> createMemorySurface(Size size) = 0;
+};
+
+}  // namespace zembrik

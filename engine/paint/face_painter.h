@@ -1,0 +1,131 @@
+#pragma once
+// The painter: turns a clock's configuration into pixels in two passes over the same rules.
+// The measure pass renders every cell and returns the size the clock wants; the draw pass lays
+// the cells out inside the clock window, draws them into an off-screen surface and copies that
+// to the window in one go.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "format/format_render.h"
+#include "paint/column_fit.h"
+#include "paint/draw_surface.h"
+#include "paint/face_colours.h"
+#include "paint/face_frame.h"
+#include "paint/face_hooks.h"
+#include "settings/clock_config.h"
+#include "taskbar/packed_size.h"
+
+namespace zembrik {
+
+// What one paint reads besides the clock: the moment (sampled once per paint), the format
+// language's sources, and the process's colours.
+struct PaintInputs {
+  const FormatEnvironment& format;
+  const RenderMoment& moment;
+  PaintCache& cache;
+  const FaceColours& colours;
+  int osGeneration = 7;
+  bool alarmRinging = false;
+};
+
+struct PaintOutcome {
+  // The measure pass: the wanted size. The draw pass: the client size drawn. 0 when nothing
+  // could be measured or drawn (no off-screen surface).
+  PackedSize size = 0;
+  // A text grew wider than its last measure: the clock should measure and lay itself out again.
+  bool relayoutWanted = false;
+  // Something on the face changes every second (seconds, blinking, a ringing alarm).
+  bool refreshEverySecond = false;
+  // A lock-key text was rendered: a lock key's change must repaint the face.
+  bool lockKeysShown = false;
+};
+
+// A cell's place in the last draw pass.
+inline constexpr int kHiddenCell = -1;
+struct CellPlacement {
+  int topOffset = kHiddenCell;  // spare height above the cell; kHiddenCell: not drawn
+  int extraAfter = 0;           // spare height below it
+  Rect rect;                    // the text rectangle
+};
+
+class FacePainter {
+ public:
+  explicit FacePainter(SurfaceFactory& surfaces, FaceHooks hooks = {});
+  ~FacePainter();
+  FacePainter(const FacePainter&) = delete;
+  FacePainter& operator=(const FacePainter&) = delete;
+
+  // Without a target, the measure pass: renders and measures every cell, stores the column
+  // sizes and returns the wanted size. With one, the draw pass for a client area of `client`,
+  // which also sets the clock's refresh-every-second flag.
+  PaintOutcome paint(ClockConfig& clock, const PaintInputs& inputs, DrawSurface* target,
+                     Size client = {});
+  // The measure pass as the taskbar is answered: a zero width or height becomes 1.
+  PackedSize measureForTaskbar(ClockConfig& clock, const PaintInputs& inputs);
+
+  // The next draw pass makes its surfaces anew, as after a change of the client size.
+  void forceRelayout() noexcept { relayoutForced_ = true; }
+  // Deletes the off-screen surface and forgets the size it was made for.
+  void releaseSurfaces() noexcept;
+
+  // Per cell slot (empty slots are hidden), as placed by the last draw pass.
+  std::span<const CellPlacement> placements() const noexcept { return placements_; }
+
+ private:
+  PaintOutcome measure(ClockConfig& clock, const PaintInputs& inputs);
+  PaintOutcome draw(ClockConfig& clock, const PaintInputs& inputs, DrawSurface& target,
+                    Size client);
+  DrawSurface* surfaceForMeasuring();
+  bool prepareSurface(Size client, const ClockConfig& clock);
+  Size measureCell(DrawSurface& surface, CellConfig& cell, const PaintInputs& inputs, bool vertical,
+                   PaintOutcome& outcome);
+  Size measureSegment(DrawSurface& surface, std::u16string_view segment, DigitWidths& digits,
+                      const PaintInputs& inputs, SegmentState& state);
+  PackedSize wantedSize(const ClockConfig& clock) const;
+  DigitWidths& digitsFor(CellConfig& cell) noexcept;
+
+  void fitColumns(ClockConfig& clock, int faceHeight, bool vertical);
+  void fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical);
+  int addonExtent(const ClockConfig& clock, int addonColumns) const;
+  void drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
+                   const FaceFrame& frame, int addonColumns, PaintOutcome& outcome);
+  int drawCell(DrawSurface& memory, CellConfig& cell, std::size_t index, int left, int right, int y,
+               const FaceFrame& frame, const PaintInputs& inputs, bool vertical,
+               PaintOutcome& outcome);
+  bool renderCell(DrawSurface& memory, CellConfig& cell, const PaintInputs& inputs, bool vertical,
+                  PaintOutcome& outcome);
+  void drawCellText(DrawSurface& memory, const CellConfig& cell, const Rect& rect,
+                    const PaintInputs& inputs);
+  void finish(DrawSurface& memory, DrawSurface& target, Size client, int osGeneration);
+
+  SurfaceFactory& surfaces_;
+  FaceBackground defaultBackground_;
+  FaceMeters defaultMeters_;
+  AddonLayout defaultAddons_;
+  FaceBackground& background_;
+  FaceMeters& meters_;
+  AddonLayout& addons_;
+
+  std::unique_ptr<DrawSurface> memory_;
+  Size surfaceClient_{-1, -1};  // the client size the surface was made for; -1: none yet
+  bool relayoutForced_ = false;
+  // Digit widths of the surface's own font, for cells without a font of their own.
+  DigitWidths ownDigits_;
+
+  // Kept between paints so that a draw pass with nothing resized allocates nothing.
+  std::vector<CellPlacement> placements_;
+  std::vector<int> rowOffsets_;  // reset X: how far later columns of a row move left
+  std::vector<FitCell> fit_;
+  std::vector<std::size_t> fitSlots_;
+  std::vector<std::size_t> fitOrder_;
+  std::u16string text_;
+  std::u16string normalised_;
+};
+
+// The separator line before a cell: 0 for none, else 2 pixels or 1.
+int cellSeparatorThickness(const CellConfig& cell) noexcept;
+
+}  // namespace zembrik
