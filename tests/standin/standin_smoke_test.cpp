@@ -8,108 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "standin_child.h"
 #include "standin_protocol.h"
 
 namespace {
 
 using namespace standin;
-
-constexpr DWORD kStartTimeoutMs = 20000;
-
-template <class Condition>
-bool waitFor(Condition condition, DWORD timeoutMs = kStartTimeoutMs) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs)
-      return false;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(20);
-  }
-  return true;
-}
-
-bool isStandin(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, kMsgIdentify, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) &&
-         static_cast<long>(result) == kIdentity;
-}
-
-std::vector<HWND> topLevelWindows(const wchar_t* className) {
-  std::vector<HWND> windows;
-  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;)
-    windows.push_back(w);
-  return windows;
-}
-
-HWND findStandinTaskbar() {
-  for (HWND w : topLevelWindows(L"Shell_TrayWnd"))
-    if (isStandin(w))
-      return w;
-  return nullptr;
-}
-
-DWORD processOf(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process;
-}
-
-DWORD threadOf(HWND window) {
-  return GetWindowThreadProcessId(window, nullptr);
-}
-
-RECT windowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
+using namespace standin::testing;
 
 bool contains(const RECT& outer, const RECT& inner) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
 }
-
-// One stand-in process for a test; quits it (or whichever stand-in replaced it) at the end.
-class Standin {
- public:
-  explicit Standin(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" STANDIN_TASKBAR_EXE L"\" --timeout=120 " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-      return;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
-    waitFor([&] { return (taskbar_ = findStandinTaskbar()) && processOf(taskbar_) == processId_; });
-  }
-  ~Standin() {
-    if (HWND current = findStandinTaskbar()) {
-      DWORD process = processOf(current);
-      PostMessageW(current, kMsgQuit, 0, 0);
-      waitFor([&] { return !findStandinTaskbar() || processOf(findStandinTaskbar()) != process; });
-    }
-    if (process_) {
-      if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(process_, 1);
-      CloseHandle(process_);
-    }
-  }
-  Standin(const Standin&) = delete;
-  Standin& operator=(const Standin&) = delete;
-
-  HWND taskbar() const { return taskbar_; }
-  HANDLE process() const { return process_; }
-  DWORD processId() const { return processId_; }
-
- private:
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
-  HWND taskbar_ = nullptr;
-};
 
 struct MainWindows {
   HWND taskbar, rebar, notifyArea, clock, showDesktop;
@@ -127,7 +37,7 @@ MainWindows findMainWindows() {
 }
 
 TEST(StandinTaskbar, IsFoundBeforeWinesOwnTaskbarWithTheWholeTree) {
-  Standin standin(L"");
+  StandinChild standin(L"");
   ASSERT_NE(standin.taskbar(), nullptr) << "the stand-in did not come up";
   auto w = findMainWindows();
   EXPECT_EQ(w.taskbar, standin.taskbar())
@@ -145,7 +55,7 @@ TEST(StandinTaskbar, IsFoundBeforeWinesOwnTaskbarWithTheWholeTree) {
 }
 
 TEST(StandinTaskbar, PlacesTheClockWithTheSizeItAnswersOnEveryEdge) {
-  Standin standin(L"--edge=bottom");
+  StandinChild standin(L"--edge=bottom");
   ASSERT_NE(standin.taskbar(), nullptr);
   for (auto edge : {Edge::Bottom, Edge::Left, Edge::Top, Edge::Right}) {
     SCOPED_TRACE(static_cast<int>(edge));
@@ -169,8 +79,17 @@ TEST(StandinTaskbar, PlacesTheClockWithTheSizeItAnswersOnEveryEdge) {
   }
 }
 
+TEST(StandinTaskbar, HiddenShowDesktopButtonLeavesItsRoomToTheClock) {
+  StandinChild standin(L"");
+  ASSERT_NE(standin.taskbar(), nullptr);
+  auto w = findMainWindows();
+  ShowWindow(w.showDesktop, SW_HIDE);  // as the host does when asked to hide it
+  ASSERT_EQ(SendMessageW(w.taskbar, kMsgRelayout, 0, 0), 1);
+  EXPECT_EQ(windowRect(w.clock).right, windowRect(w.notifyArea).right);
+}
+
 TEST(StandinTaskbar, SecondaryTaskbarsHaveTheirClockAfterTheBand) {
-  Standin standin(L"--secondary=0,0,600,30 --secondary=0,100,50,500");
+  StandinChild standin(L"--secondary=0,0,600,30 --secondary=0,100,50,500");
   ASSERT_NE(standin.taskbar(), nullptr);
   auto secondaries = topLevelWindows(L"Shell_SecondaryTrayWnd");
   ASSERT_EQ(secondaries.size(), 2u);
@@ -222,7 +141,7 @@ class BroadcastListener {
 
 TEST(StandinTaskbar, RestartsBroadcastTaskbarCreated) {
   BroadcastListener listener;
-  Standin standin(L"");
+  StandinChild standin(L"");
   ASSERT_NE(standin.taskbar(), nullptr);
   ASSERT_TRUE(waitFor([&] { return listener.count() == 1; })) << "no broadcast at start";
 
@@ -244,7 +163,7 @@ TEST(StandinTaskbar, RestartsBroadcastTaskbarCreated) {
 }
 
 TEST(StandinTaskbar, OpensTheDateTimePanelAndShowsTheNativeTip) {
-  Standin standin(L"");
+  StandinChild standin(L"");
   ASSERT_NE(standin.taskbar(), nullptr);
   auto w = findMainWindows();
   auto visible = [](const wchar_t* className) {
@@ -267,7 +186,7 @@ TEST(StandinTaskbar, OpensTheDateTimePanelAndShowsTheNativeTip) {
 }
 
 TEST(StandinTaskbar, Generation7NotificationAreaAnswersTheSizeQuery) {
-  Standin standin(L"--generation7");
+  StandinChild standin(L"--generation7");
   ASSERT_NE(standin.taskbar(), nullptr);
   auto w = findMainWindows();
   auto answer = static_cast<DWORD>(SendMessageW(w.notifyArea, kMsgGetSize, 0, 0));
@@ -281,7 +200,7 @@ TEST(StandinTaskbar, Generation7NotificationAreaAnswersTheSizeQuery) {
 
 TEST(StandinTaskbar, LookOptionsAndLayeredStyle) {
   {
-    Standin standin(L"");
+    StandinChild standin(L"");
     ASSERT_NE(standin.taskbar(), nullptr);
     auto w = findMainWindows();
     EXPECT_EQ(SendMessageW(w.notifyArea, kMsgGetSize, 0, 0), 0) << "only generation 7 answers";
@@ -291,7 +210,7 @@ TEST(StandinTaskbar, LookOptionsAndLayeredStyle) {
     SetWindowLongW(w.taskbar, GWL_EXSTYLE, style | WS_EX_LAYERED);
     EXPECT_TRUE(SetLayeredWindowAttributes(w.taskbar, 0, 200, LWA_ALPHA));
   }
-  Standin classic(L"--classic --no-show-desktop --edge=left");
+  StandinChild classic(L"--classic --no-show-desktop --edge=left");
   ASSERT_NE(classic.taskbar(), nullptr);
   auto w = findMainWindows();
   EXPECT_TRUE(GetWindowLongW(w.notifyArea, GWL_EXSTYLE) & WS_EX_STATICEDGE);

@@ -108,13 +108,13 @@ void paintBarBackground(HDC dc, HWND window, const RECT& area, const Look& look,
 }
 
 void paintTaskButtons(HDC dc, const RECT& client, const Look& look, bool vertical) {
-  constexpr int kButtonLength = 140;
   constexpr int kInset = 4;
+  const int length = vertical ? 32 : 140;
   for (int i = 0; i < 2; ++i) {
-    int start = kInset + i * (kButtonLength + kInset);
-    RECT button =
-        vertical ? RECT{client.left + kInset, start, client.right - kInset, start + 32}
-                 : RECT{start, client.top + kInset, start + kButtonLength, client.bottom - kInset};
+    int start = kInset + i * (length + kInset);
+    RECT button = vertical
+                      ? RECT{client.left + kInset, start, client.right - kInset, start + length}
+                      : RECT{start, client.top + kInset, start + length, client.bottom - kInset};
     if (button.right > client.right || button.bottom > client.bottom)
       break;
     FrameRect(dc, &button, look.lightBrush.get());

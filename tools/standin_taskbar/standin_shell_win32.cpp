@@ -41,8 +41,15 @@ std::wstring formatNow(bool date, DWORD flags) {
   return length > 0 ? std::wstring(text) : std::wstring();
 }
 
+// A hidden show-desktop button (the hook library hides it on request) leaves its room to the
+// clock. Its own style bit decides, not IsWindowVisible, which is false until the bar is shown.
+bool showDesktopTakesRoom(const Bar& bar) {
+  return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE);
+}
+
 void broadcastTaskbarCreated() {
-  // Sent, not posted, as the shell does; a WH_CALLWNDPROC hook sees it.
+  // Sent as a notification: nobody is waited for, and a WH_CALLWNDPROC hook on a receiving
+  // thread sees it, which it would not for a posted message.
   static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
   SendNotifyMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
 }
@@ -182,7 +189,7 @@ Size Shell::notifyNativeSize() const {
   const Bar& bar = bars_[0];
   Size client = clientSize(bar.window.get());
   return notifyAreaSize(bar.vertical, bar.vertical ? client.cx : client.cy, clockNativeSize(bar),
-                        bar.showDesktop != nullptr, notifyFrame());
+                        showDesktopTakesRoom(bar), notifyFrame());
 }
 
 void Shell::layoutMain() {
@@ -198,7 +205,7 @@ void Shell::layoutMain() {
     bar->clockAnswer =
         unpackSize(static_cast<std::uint32_t>(SendMessageW(bar->clock, kMsgGetSize, 0, 0)));
     notifySize = notifyAreaSize(bar->vertical, bar->vertical ? client.cx : client.cy,
-                                bar->clockAnswer, bar->showDesktop != nullptr, notifyFrame());
+                                bar->clockAnswer, showDesktopTakesRoom(*bar), notifyFrame());
   }
   auto layout = layoutTaskbar(client, bar->vertical, notifySize);
   place(bar->band, layout.band);
@@ -214,11 +221,10 @@ void Shell::layoutNotifyArea() {
     return;
   Size client = clientSize(bar->notifyArea);
   Size clock = options_.generation7 ? clockNativeSize(*bar) : bar->clockAnswer;
-  auto layout =
-      standin::layoutNotifyArea(client, bar->vertical, clock, bar->showDesktop != nullptr);
+  auto layout = standin::layoutNotifyArea(client, bar->vertical, clock, showDesktopTakesRoom(*bar));
   place(bar->pager, layout.pager);
   place(bar->clock, layout.clock);  // the clock sees this as a proposal in WM_WINDOWPOSCHANGING
-  if (bar->showDesktop)
+  if (showDesktopTakesRoom(*bar))
     place(bar->showDesktop, layout.showDesktop);
   if (!options_.generation7)
     return;
