@@ -3,17 +3,13 @@
 // along one edge and an optional graph of the last samples across the face.
 #include <array>
 #include <cstdint>
-#include <memory>
 
-#include "meters/meter_surface.h"
+#include "paint/geometry.h"
 
 namespace zembrik {
 
 // Samples kept per meter, and the most points a graph ever has.
 inline constexpr int kMeterHistory = 1024;
-
-// The pen colour before any pen was made, so that the first drawing makes one.
-inline constexpr std::uint32_t kNoPenColour = 0xFFFFFFFF;
 
 // The edge a bar stands on, as stored in the settings.
 enum class BarEdge : std::int32_t { Left = 0, Right = 1, Top = 2, Bottom = 3 };
@@ -29,13 +25,11 @@ struct MeterBlock {
   bool graphOn = false;
   std::array<std::int8_t, kMeterHistory> samples{};  // percentages; the oldest is overwritten
   std::uint32_t graphColour = 0;
-  std::uint32_t penColourInUse = kNoPenColour;
   std::uint32_t graphChargeColour = 0;
   std::uint32_t barChargeColour = 0;
-  std::array<MeterPoint, kMeterHistory> points{};  // the graph in client coordinates
+  std::array<Point, kMeterHistory> points{};  // the graph in client coordinates
   std::int32_t pointCount = 0;
   std::int32_t ringCursor = 0;  // next slot of `samples`
-  std::unique_ptr<SurfaceObject> pen;
 
   bool barOn() const noexcept { return barWidth != 0; }
 };

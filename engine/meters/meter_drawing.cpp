@@ -6,7 +6,7 @@ namespace zembrik {
 
 namespace {
 
-void addBand(MeterBands& bands, const MeterBlock& meter) noexcept {
+void addBand(EdgeBands& bands, const MeterBlock& meter) noexcept {
   if (!meter.barOn())
     return;
   int taken = meter.barWidth + meter.space;
@@ -26,20 +26,14 @@ void addBand(MeterBands& bands, const MeterBlock& meter) noexcept {
   }
 }
 
-void drawGraph(MeterSurface& surface, MeterBlock& meter) {
-  std::uint32_t colour = meter.charging ? meter.graphChargeColour : meter.graphColour;
-  if (!meter.pen || colour != meter.penColourInUse) {
-    meter.pen.reset();
-    meter.pen = surface.createSolidPen(colour);
-    meter.penColourInUse = meter.pen ? colour : kNoPenColour;
-  }
-  if (meter.pen && meter.pointCount > 1) {
-    surface.polyline(*meter.pen,
-                     std::span(meter.points.data(), static_cast<std::size_t>(meter.pointCount)));
-  }
+void drawGraph(DrawSurface& surface, const MeterBlock& meter) {
+  if (meter.pointCount < 2)
+    return;
+  surface.setPen(meter.charging ? meter.graphChargeColour : meter.graphColour);
+  surface.drawPolyline(std::span(meter.points.data(), static_cast<std::size_t>(meter.pointCount)));
 }
 
-MeterRect barRect(const MeterBlock& meter, const MeterRect& sideBars, const MeterRect& endBars) {
+Rect barRect(const MeterBlock& meter, const Rect& sideBars, const Rect& endBars) noexcept {
   int w = meter.barWidth;
   int length = meter.barLength;
   switch (meter.position) {
@@ -56,7 +50,7 @@ MeterRect barRect(const MeterBlock& meter, const MeterRect& sideBars, const Mete
 }
 
 // Moves the edge the meter's bar stands on inwards past the bar and its space.
-void narrowForBar(const MeterBlock& meter, MeterRect& sideBars, MeterRect& endBars) noexcept {
+void narrowForBar(const MeterBlock& meter, Rect& sideBars, Rect& endBars) noexcept {
   int taken = meter.barWidth + meter.space;
   switch (meter.position) {
     case BarEdge::Left:
@@ -76,45 +70,34 @@ void narrowForBar(const MeterBlock& meter, MeterRect& sideBars, MeterRect& endBa
 
 }  // namespace
 
-MeterBands meterBands(const ClockMeters& meters) noexcept {
-  MeterBands bands;
+EdgeBands meterBands(const ClockMeters& meters) noexcept {
+  EdgeBands bands;
   addBand(bands, meters.memory);
   addBand(bands, meters.cpu);
   addBand(bands, meters.battery);
   return bands;
 }
 
-void drawMeter(MeterSurface& surface, MeterBlock& meter, const MeterRect& sideBars,
-               const MeterRect& endBars, BarBrushCache& brushes) {
+void drawMeter(DrawSurface& surface, const MeterBlock& meter, const Rect& sideBars,
+               const Rect& endBars) {
   if (meter.hidden || (!meter.graphOn && !meter.barOn()))
     return;
   if (meter.graphOn)
     drawGraph(surface, meter);
   if (!meter.barOn() || meter.barLength == 0)
     return;
-  std::uint32_t colour = meter.charging ? meter.barChargeColour : meter.barColour;
-  if (const SurfaceObject* brush = brushes.brushFor(colour, surface))
-    surface.fillRect(barRect(meter, sideBars, endBars), *brush);
+  surface.fillRect(barRect(meter, sideBars, endBars),
+                   meter.charging ? meter.barChargeColour : meter.barColour);
 }
 
-void drawMeters(MeterSurface& surface, ClockMeters& meters, const MeterRect& client,
-                BarBrushCache& brushes) {
-  MeterRect sideBars = client;
-  MeterRect endBars = client;
-  for (MeterBlock* meter : {&meters.battery, &meters.memory, &meters.cpu}) {
-    drawMeter(surface, *meter, sideBars, endBars, brushes);
+void drawMeters(DrawSurface& surface, const ClockMeters& meters, const Rect& client) {
+  Rect sideBars = client;
+  Rect endBars = client;
+  for (const MeterBlock* meter : {&meters.battery, &meters.memory, &meters.cpu}) {
+    drawMeter(surface, *meter, sideBars, endBars);
     if (meter->barOn())
       narrowForBar(*meter, sideBars, endBars);
   }
-}
-
-const SurfaceObject* BarBrushCache::brushFor(std::uint32_t colour, MeterSurface& surface) {
-  if (!brush_ || colour != colour_) {
-    brush_.reset();
-    brush_ = surface.createSolidBrush(colour);
-    colour_ = colour;
-  }
-  return brush_.get();
 }
 
 }  // namespace zembrik

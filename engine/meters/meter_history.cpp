@@ -47,7 +47,7 @@ void addSample(MeterBlock& meter, int percent, const MeterArea& area) noexcept {
     return;
   }
   int last = std::min(area.width - 1, kMeterHistory - 1);
-  MeterPoint* points = meter.points.data();
+  Point* points = meter.points.data();
   for (int k = 0; k < last; ++k) points[k].y = points[k + 1].y;
   points[last].y = y;
 }

@@ -1,9 +1,6 @@
 #pragma once
 // Meter state shared by every clock of the process.
 #include <cstdint>
-#include <memory>
-
-#include "meters/meter_surface.h"
 
 namespace zembrik {
 
@@ -14,18 +11,8 @@ enum class MainsMode {
   HiddenOnMains,       // any other character
 };
 
-// One solid brush for the bars of every clock, made on first use and made again when a bar
-// of another colour is drawn.
-class BarBrushCache {
- public:
-  // Null when the surface cannot make the brush.
-  const SurfaceObject* brushFor(std::uint32_t colour, MeterSurface& surface);
-
- private:
-  std::uint32_t colour_ = 0;
-  std::unique_ptr<SurfaceObject> brush_;
-};
-
+// The pens of the graphs and the brush of the bars are made and kept by the drawing surface,
+// once per colour; what the meters share besides is here.
 struct MeterProcessState {
   // The last GetSystemTimes reading of any clock, in 100-nanosecond units; 0 before the first.
   // Shared, so each clock's CPU load covers the time since the previous tick of any clock.
@@ -33,7 +20,6 @@ struct MeterProcessState {
   std::uint64_t previousCpuIdle = 0;
   // Set by every settings load that reads the meters; the last load decides for all clocks.
   MainsMode mainsMode = MainsMode::ShownWhileCharging;
-  BarBrushCache barBrush;
 };
 
 }  // namespace zembrik

@@ -1,14 +1,12 @@
 #pragma once
-// Scripted stand-ins for the system readings, the alarm names and the drawing surface.
+// Scripted stand-ins for the system readings and the alarm names.
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "meters/alarm_display.h"
 #include "meters/meter_sampling.h"
-#include "meters/meter_surface.h"
 #include "meters/system_load.h"
 
 namespace zembrik::test {
@@ -80,49 +78,6 @@ struct TickingClock {
   bool tick(const MeterSources& sources, bool repaintWanted = false) {
     return sampleMeters(meters, BatteryAlarmState{alarms, threshold, repaintEveryTick}, sources,
                         repaintWanted);
-  }
-};
-
-// Records what the meters draw. Every pen and brush remembers its colour.
-class RecordingMeterSurface final : public MeterSurface {
- public:
-  struct Object final : SurfaceObject {
-    explicit Object(std::uint32_t c) : colour(c) {}
-    std::uint32_t colour;
-  };
-  struct Line {
-    std::uint32_t colour;
-    std::vector<MeterPoint> points;
-  };
-  struct Fill {
-    MeterRect rect;
-    std::uint32_t colour;
-    bool operator==(const Fill&) const = default;
-  };
-
-  std::vector<std::uint32_t> pensMade;
-  std::vector<std::uint32_t> brushesMade;
-  std::vector<Line> lines;
-  std::vector<Fill> fills;
-  bool refuse = false;
-
-  std::unique_ptr<SurfaceObject> createSolidPen(std::uint32_t colour) override {
-    if (refuse)
-      return nullptr;
-    pensMade.push_back(colour);
-    return std::make_unique<Object>(colour);
-  }
-  std::unique_ptr<SurfaceObject> createSolidBrush(std::uint32_t colour) override {
-    if (refuse)
-      return nullptr;
-    brushesMade.push_back(colour);
-    return std::make_unique<Object>(colour);
-  }
-  void polyline(const SurfaceObject& pen, std::span<const MeterPoint> points) override {
-    lines.push_back({static_cast<const Object&>(pen).colour, {points.begin(), points.end()}});
-  }
-  void fillRect(const MeterRect& rect, const SurfaceObject& brush) override {
-    fills.push_back({rect, static_cast<const Object&>(brush).colour});
   }
 };
 
