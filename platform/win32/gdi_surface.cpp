@@ -1,0 +1,193 @@
+#include "win32/gdi_surface.h"
+
+#include <algorithm>
+
+#include "win32/font_win32.h"
+
+namespace zembrik {
+
+namespace {
+
+static_assert(sizeof(Point) == sizeof(POINT), "points are handed to Polyline as they are");
+
+const wchar_t* wide(std::u16string_view text) noexcept {
+  return reinterpret_cast<const wchar_t*>(text.data());
+}
+
+int length(std::u16string_view text) noexcept {
+  return static_cast<int>(std::min<std::size_t>(text.size(), 0x7FFFFFFF));
+}
+
+COLORREF rgb(Colour colour) noexcept {
+  return colour & 0x00FFFFFF;
+}
+
+DWORD rasterCode(RasterOp op) noexcept {
+  switch (op) {
+    case RasterOp::Invert:
+      return SRCINVERT;
+    case RasterOp::Paint:
+      return SRCPAINT;
+    default:
+      return SRCCOPY;
+  }
+}
+
+UINT alignFlag(TextAlign align) noexcept {
+  switch (align) {
+    case TextAlign::Centre:
+      return DT_CENTER;
+    case TextAlign::Right:
+      return DT_RIGHT;
+    default:
+      return DT_LEFT;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<GdiSurface> GdiSurface::createMemory(Size size) {
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr)
+    return nullptr;
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap =
+      dc != nullptr ? CreateCompatibleBitmap(screen, size.width, size.height) : nullptr;
+  ReleaseDC(nullptr, screen);
+  if (bitmap == nullptr) {
+    if (dc != nullptr)
+      DeleteDC(dc);
+    return nullptr;
+  }
+  return std::unique_ptr<GdiSurface>(new GdiSurface(dc, bitmap, size));
+}
+
+GdiSurface::GdiSurface(HDC dc, HBITMAP bitmap, Size size) : GdiSurface(dc, size) {
+  bitmap_ = bitmap;
+  originalBitmap_ = SelectObject(dc_, bitmap_);
+}
+
+GdiSurface::GdiSurface(HDC dc, Size size)
+    : dc_(dc),
+      bitmap_(nullptr),
+      size_(size),
+      originalFont_(GetCurrentObject(dc, OBJ_FONT)),
+      originalPen_(GetCurrentObject(dc, OBJ_PEN)),
+      originalTextColour_(GetTextColor(dc)),
+      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
+
+GdiSurface::~GdiSurface() {
+  // Nothing of ours may stay selected when it is deleted, and the context goes back to its
+  // owner as it came; what was made last goes first.
+  SelectObject(dc_, originalPen_);
+  SelectObject(dc_, originalFont_);
+  SetTextColor(dc_, originalTextColour_);
+  SetBkMode(dc_, originalBackgroundMode_);
+  if (brush_ != nullptr)
+    DeleteObject(brush_);
+  for (auto pen = pens_.rbegin(); pen != pens_.rend(); ++pen) {
+    if (pen->pen != nullptr)
+      DeleteObject(pen->pen);
+  }
+  if (bitmap_ != nullptr) {
+    SelectObject(dc_, originalBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+}
+
+void GdiSurface::selectFont(FontHandle font) {
+  if (font == font_)
+    return;
+  SelectObject(dc_, font == 0 ? originalFont_ : fontFromHandle(font));
+  font_ = font;
+}
+
+Size GdiSurface::measureText(std::u16string_view text) {
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(dc_, wide(text), length(text), &rect, DT_CALCRECT | DT_NOPREFIX);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void GdiSurface::drawText(std::u16string_view text, const Rect& rect, TextAlign align) {
+  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  UINT flags = DT_NOPREFIX | DT_VCENTER | alignFlag(align);
+  // GDI centres vertically only single lines; a text with a line break keeps its lines.
+  if (text.find_first_of(u"\r\n") == std::u16string_view::npos)
+    flags |= DT_SINGLELINE;
+  DrawTextW(dc_, wide(text), length(text), &area, flags);
+}
+
+void GdiSurface::setTextColour(Colour colour) {
+  SetTextColor(dc_, rgb(colour));
+}
+
+HPEN GdiSurface::penFor(Colour colour) {
+  for (const CachedPen& cached : pens_) {
+    if (cached.pen != nullptr && cached.colour == colour)
+      return cached.pen;
+  }
+  HPEN pen = CreatePen(PS_SOLID, 1, rgb(colour));
+  if (pen == nullptr)
+    return nullptr;
+  CachedPen& slot = pens_[nextPen_];
+  nextPen_ = (nextPen_ + 1) % pens_.size();
+  if (slot.pen != nullptr) {
+    // The pen may be the one selected now: select the original before deleting it.
+    SelectObject(dc_, originalPen_);
+    penChosen_ = false;
+    DeleteObject(slot.pen);
+  }
+  slot = {colour, pen};
+  return pen;
+}
+
+void GdiSurface::setPen(Colour colour) {
+  if (penChosen_ && colour == penColour_)
+    return;
+  HPEN pen = penFor(colour);
+  SelectObject(dc_, pen != nullptr ? pen : originalPen_);
+  penColour_ = colour;
+  penChosen_ = pen != nullptr;
+}
+
+void GdiSurface::drawLine(Point from, Point to) {
+  MoveToEx(dc_, from.x, from.y, nullptr);
+  LineTo(dc_, to.x, to.y);
+}
+
+void GdiSurface::drawPolyline(std::span<const Point> points) {
+  if (points.size() < 2)
+    return;
+  Polyline(dc_, reinterpret_cast<const POINT*>(points.data()),
+           static_cast<int>(std::min<std::size_t>(points.size(), 0x7FFFFFFF)));
+}
+
+void GdiSurface::fillRect(const Rect& rect, Colour colour) {
+  if (brush_ == nullptr || brushColour_ != colour) {
+    HBRUSH brush = CreateSolidBrush(rgb(colour));
+    if (brush == nullptr)
+      return;
+    if (brush_ != nullptr)
+      DeleteObject(brush_);
+    brush_ = brush;
+    brushColour_ = colour;
+  }
+  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  FillRect(dc_, &area, brush_);
+}
+
+void GdiSurface::copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
+                          RasterOp op) {
+  auto* gdiSource = dynamic_cast<GdiSurface*>(&source);
+  if (gdiSource == nullptr)
+    return;
+  BitBlt(dc_, destination.left, destination.top, destination.width(), destination.height(),
+         gdiSource->dc_, sourceOrigin.x, sourceOrigin.y, rasterCode(op));
+}
+
+std::unique_ptr<DrawSurface> GdiSurfaceFactory::createMemorySurface(Size size) {
+  return GdiSurface::createMemory(size);
+}
+
+}  // namespace zembrik

@@ -1,0 +1,72 @@
+#pragma once
+// The drawing surface over GDI: an off-screen memory context with its bitmap, or a device
+// context someone else owns (a window's paint context, a DIB section's context).
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "paint/draw_surface.h"
+
+namespace zembrik {
+
+class GdiSurface final : public DrawSurface {
+ public:
+  // A memory context compatible with the screen with a compatible bitmap of `size` selected and
+  // a transparent text background. Null when GDI refuses either; nothing is left behind then.
+  static std::unique_ptr<GdiSurface> createMemory(Size size);
+
+  // Draws on `dc`, which stays its owner's. Whatever this surface selects or sets in it (font,
+  // pen, text colour, background mode) is put back when the surface goes.
+  GdiSurface(HDC dc, Size size);
+  ~GdiSurface() override;
+
+  HDC dc() const noexcept { return dc_; }
+
+  Size size() const override { return size_; }
+  void selectFont(FontHandle font) override;
+  Size measureText(std::u16string_view text) override;
+  void drawText(std::u16string_view text, const Rect& rect, TextAlign align) override;
+  void setTextColour(Colour colour) override;
+  void setPen(Colour colour) override;
+  void drawLine(Point from, Point to) override;
+  void drawPolyline(std::span<const Point> points) override;
+  void fillRect(const Rect& rect, Colour colour) override;
+  void copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
+                RasterOp op) override;
+
+ private:
+  GdiSurface(HDC dc, HBITMAP bitmap, Size size);
+  HPEN penFor(Colour colour);
+
+  struct CachedPen {
+    Colour colour = 0;
+    HPEN pen = nullptr;
+  };
+
+  HDC dc_;
+  HBITMAP bitmap_;  // null for a borrowed context
+  Size size_;
+  HGDIOBJ originalBitmap_ = nullptr;
+  HGDIOBJ originalFont_ = nullptr;
+  HGDIOBJ originalPen_ = nullptr;
+  COLORREF originalTextColour_ = 0;
+  int originalBackgroundMode_ = 0;
+
+  FontHandle font_ = 0;
+  Colour penColour_ = 0;
+  bool penChosen_ = false;
+  // The separator lines and the meter graphs use a handful of colours; each pen is made once.
+  std::array<CachedPen, 8> pens_{};
+  std::size_t nextPen_ = 0;
+  // The meter bars use one colour at a time.
+  HBRUSH brush_ = nullptr;
+  Colour brushColour_ = 0;
+};
+
+class GdiSurfaceFactory final : public SurfaceFactory {
+ public:
+  std::unique_ptr<DrawSurface> createMemorySurface(Size size) override;
+};
+
+}  // namespace zembrik

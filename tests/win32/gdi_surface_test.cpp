@@ -1,0 +1,139 @@
+// The GDI surface against Wine's GDI: pixels read back from memory contexts.
+#include "win32/gdi_surface.h"
+
+#include <gtest/gtest.h>
+
+#include "gdi_pixels.h"
+#include "win32/font_win32.h"
+
+namespace zembrik::testing {
+namespace {
+
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kBlue = 0xFF0000;
+
+class GdiSurfaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    surface = GdiSurface::createMemory(kSize);
+    ASSERT_NE(surface, nullptr);
+    surface->fillRect({0, 0, kSize.width, kSize.height}, kWhite);
+    FontRequest request;
+    request.face = "Arial";
+    request.size = 14;
+    request.weight = 700;
+    request.antialiased = false;
+    request.dpi = 96;
+    font = fonts.createFont(request);
+    ASSERT_NE(font, 0u);
+  }
+  void TearDown() override {
+    surface.reset();  // selects the font out before it is deleted
+    fonts.deleteFont(font);
+  }
+  Pixels pixels() const { return Pixels(surface->dc(), kSize); }
+
+  static constexpr Size kSize{120, 40};
+  GdiFontFactory fonts;
+  FontHandle font = 0;
+  std::unique_ptr<GdiSurface> surface;
+};
+
+TEST_F(GdiSurfaceTest, TextStaysInsideItsRectangleInEveryAlignment) {
+  surface->selectFont(font);
+  Size extent = surface->measureText(u"88");
+  ASSERT_GT(extent.width, 0);
+  Rect rect{20, 5, 100, 5 + extent.height};
+  struct Case {
+    TextAlign align;
+    int expectedLeft;  // where the text's box starts
+  } cases[] = {{TextAlign::Left, rect.left},
+               {TextAlign::Centre, rect.left + (rect.width() - extent.width) / 2},
+               {TextAlign::Right, rect.right - extent.width}};
+  for (const Case& c : cases) {
+    surface->fillRect({0, 0, kSize.width, kSize.height}, kWhite);
+    surface->setTextColour(kRed);
+    surface->drawText(u"88", rect, c.align);
+    Pixels drawn = pixels();
+    auto inside = drawn.box(kRed, rect);
+    ASSERT_TRUE(inside.has_value());
+    EXPECT_EQ(drawn.count(kRed), drawn.count(kRed, rect)) << "no text colour outside the rectangle";
+    // The glyphs sit within the measured extent of the text, placed by the alignment.
+    EXPECT_GE(inside->left, c.expectedLeft);
+    EXPECT_LE(inside->right, c.expectedLeft + extent.width);
+  }
+}
+
+TEST_F(GdiSurfaceTest, MeasuresLikeDrawTextAndEmptyTextIsOneLine) {
+  surface->selectFont(font);
+  Size one = surface->measureText(u"8");
+  Size two = surface->measureText(u"88");
+  EXPECT_EQ(two.width, 2 * one.width);
+  EXPECT_EQ(two.height, one.height);
+  EXPECT_EQ(surface->measureText(u""), (Size{0, one.height}));
+  EXPECT_EQ(surface->measureText(u"8\n8").height, 2 * one.height);
+  EXPECT_GT(surface->measureText(u"&8").width, one.width) << "no prefix processing";
+  surface->selectFont(0);
+  EXPECT_NE(surface->measureText(u"88"), two) << "0 selects the context's own font back";
+}
+
+TEST_F(GdiSurfaceTest, LinesLeaveOutTheirEndAndPolylinesJoinTheirPoints) {
+  surface->setPen(kRed);
+  surface->drawLine({5, 2}, {5, 12});
+  surface->setPen(kBlue);
+  const Point points[] = {{20, 2}, {30, 2}, {30, 12}};
+  surface->drawPolyline(points);
+  Pixels drawn = pixels();
+  EXPECT_EQ(drawn.box(kRed), (Rect{5, 2, 6, 12}));
+  EXPECT_EQ(drawn.box(kBlue), (Rect{20, 2, 31, 12}));
+}
+
+TEST_F(GdiSurfaceTest, CopiesWithEachRasterOperation) {
+  auto source = GdiSurface::createMemory({4, 4});
+  ASSERT_NE(source, nullptr);
+  source->fillRect({0, 0, 4, 4}, 0xF000F0);
+  struct Case {
+    RasterOp op;
+    Colour result;
+  } cases[] = {{RasterOp::Copy, 0xF000F0},
+               {RasterOp::Invert, 0xF000F0 ^ 0x0F0FF0},
+               {RasterOp::Paint, 0xF000F0 | 0x0F0FF0}};
+  for (const Case& c : cases) {
+    surface->fillRect({0, 0, 10, 10}, 0x0F0FF0);
+    surface->copyFrom(*source, {2, 2, 6, 6}, {0, 0}, c.op);
+    Pixels drawn = pixels();
+    EXPECT_EQ(drawn.at(2, 2), c.result);
+    EXPECT_EQ(drawn.at(5, 5), c.result);
+    EXPECT_EQ(drawn.at(6, 6), 0x0F0FF0u);
+  }
+}
+
+TEST(GdiSurface, ASizeGdiRefusesGivesNoSurface) {
+  EXPECT_EQ(GdiSurface::createMemory({100000, 100000}), nullptr);
+  GdiSurfaceFactory factory;
+  EXPECT_NE(factory.createMemorySurface({10, 10}), nullptr);
+}
+
+TEST(GdiSurface, ABorrowedContextGetsItsObjectsBack) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+  HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+  int mode = GetBkMode(dc);
+  {
+    GdiSurface borrowed(dc, {10, 10});
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    borrowed.setPen(kRed);
+    HFONT other = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    borrowed.selectFont(static_cast<FontHandle>(reinterpret_cast<std::uintptr_t>(other)));
+  }
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+  EXPECT_EQ(GetBkMode(dc), mode);
+  DeleteDC(dc);
+}
+
+}  // namespace
+}  // namespace zembrik::testing
