@@ -2,20 +2,31 @@
 // How test drivers talk to the stand-in taskbar. Plain constants, no windows.h, so that portable
 // code and Windows test programs can both include it.
 //
+// clang-format off
 // The stand-in builds the window tree the hook library expects of the shell:
 //
 //   "Shell_TrayWnd" (top-level, topmost, empty title)
-//     "ReBarWindow32"                 the task band, takes what the notification area leaves
-//     "TrayNotifyWnd"                 WS_EX_STATICEDGE in the classic look
-//       "SysPager"                    fake notification icons; sends PGN_CALCSIZE in generation-7
-//       mode "TrayClockWClass"             the native clock "TrayShowDesktopButtonWClass" optional
-//       (--show-desktop, the default)
+//     "ReBarWindow32"                  the task band, takes what the notification area leaves
+//     "TrayNotifyWnd"                  WS_EX_STATICEDGE in the classic look
+//       "SysPager"                     fake notification icons; PGN_CALCSIZE in generation-7 mode
+//       "TrayClockWClass"              the native clock
+//       "TrayShowDesktopButtonWClass"  optional (--show-desktop, the default)
 //   "Shell_SecondaryTrayWnd" (top-level, topmost, empty title), one per --secondary rectangle
-//     "WorkerW"                       the task band
-//     "ClockButton"                   the secondary clock, after the band in z-order
+//     "WorkerW"                        the task band
+//     "ClockButton"                    the secondary clock, after the band in z-order
+// clang-format on
 //
 // All windows belong to the stand-in's single thread. Each (re)creation of the tree ends with a
 // broadcast of the registered message "TaskbarCreated".
+//
+// Wine's own explorer.exe owns another top-level "Shell_TrayWnd": hidden, not topmost, also with
+// an empty title. FindWindow walks the top-level windows in z-order, and the stand-in's taskbars
+// are topmost, so FindWindow("Shell_TrayWnd", "") returns the stand-in even when Wine's window
+// was created later (standin_smoke_test checks it). kMsgIdentify tells the two apart.
+//
+// By hand, from the repository root with the win64 tree built:
+//   scripts/wine-run --prefix build/win64/wineprefix
+//       build/win64/tools/standin_taskbar/standin_taskbar.exe --edge=left
 //
 // Command line (all optional):
 //   --edge=bottom|top|left|right    edge of the primary monitor for "Shell_TrayWnd" (bottom)
@@ -63,8 +74,8 @@ inline constexpr long kRectSize = 1;
 // size again). Returns 1.
 inline constexpr unsigned kMsgRelayout = kWmApp + 5;
 
-// Send. Moves the main taskbar: wParam = Edge value below, lParam = thickness (0 keeps the
-// default of the new orientation). Returns 1, or 0 for a bad edge.
+// Send. Moves the main taskbar: wParam = Edge value below, lParam = thickness (0 for the default
+// of the new orientation). Returns 1, or 0 for a bad edge.
 inline constexpr unsigned kMsgMoveTaskbar = kWmApp + 6;
 
 // Send. wParam = taskbar index. Returns the clock window's handle (as a 32-bit value, which is
@@ -73,7 +84,8 @@ inline constexpr unsigned kMsgGetClockWindow = kWmApp + 7;
 
 enum class Edge : int { Bottom = 0, Top = 1, Left = 2, Right = 3 };
 
-// The shell's own protocol, as the stand-in implements it.
+// The shell's own protocol, as the stand-in implements it. A left click on a clock opens the
+// date and time panel as well, and hovering over a clock shows its tip.
 inline constexpr unsigned kMsgGetSize = 0x464;      // MSG_GET_SIZE: returns MAKELONG(cx, cy)
 inline constexpr unsigned kMsgClickAction = 0x466;  // to the clock, lParam 0: native click action
 inline constexpr unsigned kMsgNativeTip = 0x467;    // to the clock: wParam 1 show / 0 hide its tip
