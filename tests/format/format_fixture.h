@@ -1,7 +1,8 @@
 #pragma once
 // A format environment with fixed names, keys, system zone and a small zone table, so rendering
 // runs without the platform.
-#include <cstdio>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -124,19 +125,9 @@ struct FormatFixture {
   }
 };
 
-// The text with every character above 0x7E as \uXXXX, for failure messages.
-inline std::string narrow(std::u16string_view text) {
-  std::string out;
-  for (char16_t c : text) {
-    if (c >= 0x20 && c < 0x7F) {
-      out += static_cast<char>(c);
-    } else {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(c));
-      out += buffer;
-    }
-  }
-  return out;
+// For SCOPED_TRACE.
+inline std::string show(std::u16string_view text) {
+  return ::testing::PrintToString(std::u16string(text));
 }
 
 }  // namespace zembrik::testing

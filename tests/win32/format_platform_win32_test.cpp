@@ -3,11 +3,8 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "format/format_render.h"
 #include "names/name_loading.h"
-#include "win32/calendar_time_win32.h"
 #include "win32/format_platform_win32.h"
 
 namespace zembrik {
@@ -74,13 +71,6 @@ TEST(LockKeysWin32, TogglesAreTheLowBitOfTheKeyState) {
   EXPECT_EQ(keys.isToggledOn(LockKey::Caps), (GetKeyState(VK_CAPITAL) & 1) != 0);
   EXPECT_EQ(keys.isToggledOn(LockKey::Num), (GetKeyState(VK_NUMLOCK) & 1) != 0);
   EXPECT_EQ(keys.isToggledOn(LockKey::Scroll), (GetKeyState(VK_SCROLL) & 1) != 0);
-}
-
-TEST(CalendarTimeWin32, FieldsCopyBothWays) {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  auto copy = toSystemTime(toCalendarTime(now));
-  EXPECT_EQ(std::memcmp(&copy, &now, sizeof now), 0);
 }
 
 }  // namespace
