@@ -1,0 +1,109 @@
+#include "win32/zone_names_win32.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "registry/registry_access.h"
+#include "win32/format_platform_win32.h"
+#include "win32/registry_win32.h"
+
+namespace zembrik {
+
+namespace {
+
+using RegLoadMuiStringFn = LSTATUS(WINAPI*)(HKEY, LPCWSTR, LPWSTR, DWORD, LPDWORD, DWORD, LPCWSTR);
+
+// Bound once; advapi32 is linked, so its handle needs no release.
+RegLoadMuiStringFn regLoadMuiString() {
+  static const RegLoadMuiStringFn function = [] {
+    HMODULE advapi = GetModuleHandleW(L"advapi32.dll");
+    return advapi ? reinterpret_cast<RegLoadMuiStringFn>(
+                        reinterpret_cast<void*>(GetProcAddress(advapi, "RegLoadMUIStringW")))
+                  : nullptr;
+  }();
+  return function;
+}
+
+std::wstring wide(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+struct KeyCloser {
+  HKEY key = nullptr;
+  ~KeyCloser() {
+    if (key)
+      RegCloseKey(key);
+  }
+};
+
+class DataFileLibrary final : public ResourceLibrary {
+ public:
+  explicit DataFileLibrary(HMODULE module) : module_(module) {}
+  ~DataFileLibrary() override { FreeLibrary(module_); }
+  DataFileLibrary(const DataFileLibrary&) = delete;
+  DataFileLibrary& operator=(const DataFileLibrary&) = delete;
+
+  std::u16string loadString(std::uint32_t id, std::size_t maxChars) override {
+    std::vector<wchar_t> buffer(maxChars + 1);
+    int length = LoadStringW(module_, id, buffer.data(), static_cast<int>(buffer.size()));
+    if (length <= 0)
+      return {};
+    return std::u16string(buffer.data(), buffer.data() + length);
+  }
+
+ private:
+  HMODULE module_;
+};
+
+}  // namespace
+
+std::optional<std::u16string> Win32ZoneNames::loadMuiString(std::u16string_view zoneSubkey,
+                                                            std::u16string_view valueName) {
+  auto load = regLoadMuiString();
+  if (load == nullptr)
+    return std::nullopt;
+  KeyCloser zone;
+  auto path = wide(kTimeZoneDatabasePath) + L"\\" + wide(zoneSubkey);
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &zone.key) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  const std::wstring directory = wide(systemDirectory());
+  std::vector<wchar_t> buffer(kTextBufferBytes / sizeof(wchar_t));
+  DWORD bytes = 0;
+  LSTATUS status = load(zone.key, wide(valueName).c_str(), buffer.data(),
+                        static_cast<DWORD>(buffer.size() * sizeof(wchar_t)), &bytes, 0,
+                        directory.empty() ? nullptr : directory.c_str());
+  if (status != ERROR_SUCCESS)
+    return std::nullopt;
+  // The text ends at its terminator, whatever byte count the call reports.
+  std::size_t length = 0;
+  while (length < buffer.size() && buffer[length] != L'\0') ++length;
+  return std::u16string(buffer.data(), buffer.data() + length);
+}
+
+std::u16string Win32ZoneNames::systemDirectory() {
+  wchar_t directory[MAX_PATH + 1];
+  UINT length = GetSystemDirectoryW(directory, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH)
+    return {};
+  return std::u16string(directory, directory + length);
+}
+
+std::unique_ptr<ResourceLibrary> Win32ZoneNames::loadResourceLibrary(std::u16string_view path) {
+  HMODULE module = LoadLibraryExW(wide(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr)
+    return nullptr;
+  return std::make_unique<DataFileLibrary>(module);
+}
+
+const ZoneDatabaseAccess& win32ZoneDatabase() {
+  static const auto machine = openLocalMachineRoot();
+  static Win32ZoneNames names;
+  static Win32SystemTimeZone systemZone;
+  static const ZoneDatabaseAccess access{*machine, names, systemZone};
+  return access;
+}
+
+}  // namespace zembrik
