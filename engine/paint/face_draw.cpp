@@ -263,7 +263,9 @@ void FacePainter::drawCellText(DrawSurface& memory, const CellConfig& cell, cons
   std::span<const EffectPass> passes = effectPasses(look.effect);
   for (std::size_t i = 0; i < cell.rendered.size(); ++i) {
     const std::u16string& segment = cell.rendered[i];
-    if (segment.empty())
+    // Spaces draw nothing on a transparent background (the lock-key texts of keys that are
+    // off); each drawing would still cost a text call.
+    if (segment.find_first_not_of(u' ') == std::u16string::npos)
       continue;
     for (const EffectPass& pass : passes) {
       // Hidden text keeps its effect drawings: an engraved cell blinks to its outline.

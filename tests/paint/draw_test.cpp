@@ -117,6 +117,14 @@ TEST_F(Draw, EffectCellsKeepTheirDrawingsInsideTheMeasuredBox) {
   EXPECT_EQ(painter.placements()[0].rect, (Rect{1, 1, 11, 16}));
 }
 
+TEST_F(Draw, TextsOfSpacesTakeTheirPlaceButAreNotDrawn) {
+  addCell(u"'  '");
+  addCell(u"00");
+  measure();
+  draw({20, 30});
+  EXPECT_EQ(textRects(), (std::vector<Rect>{{0, 15, 20, 30}}));
+}
+
 struct SeparatorCase {
   const char* name;
   bool vertical;

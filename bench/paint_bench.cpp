@@ -1,0 +1,75 @@
+// The painter's two passes over the three-column default face, on a surface that measures with
+// fixed metrics and draws nothing: what the layout and drawing rules cost the taskbar's thread
+// beyond GDI's own work.
+#include <benchmark/benchmark.h>
+
+#include "format/format_render.h"
+#include "names/name_tables.h"
+#include "paint/face_painter.h"
+#include "paint/recording_surface.h"
+#include "settings/face_loading.h"
+
+namespace {
+
+using namespace zembrik;
+
+class DefaultFace {
+ public:
+  DefaultFace() {
+    clock.placement.windowHeight = 40;
+    buildDefaultFace(clock, fonts, zones);
+    clock.columnMetrics.assign(static_cast<std::size_t>(clock.columns), ColumnMetrics{});
+    PackedSize wanted = painter.paint(clock, inputs(), nullptr).size;
+    client = {packedWidth(wanted), packedHeight(wanted)};
+  }
+
+  PaintInputs inputs() {
+    cache.reset();  // as the paint handler does before every paint
+    return PaintInputs{environment, moment, cache, colours};
+  }
+
+  RecordingFontFactory fontFactory;
+  FontCache fonts{fontFactory};
+  NameTables names;
+  EmptyZoneTable zones;
+  FixedSystemTimeZone systemZone;
+  FixedLockKeyStates lockKeys;
+  FormatEnvironment environment{names, zones, systemZone, lockKeys};
+  CalendarTime time{2026, 12, 2, 8, 10, 9, 5, 0};
+  RenderMoment moment{time, time};
+  PaintCache cache;
+  FaceColours colours;
+  ClockConfig clock;
+  RecordingSurfaceFactory surfaces{&fontFactory, /*record=*/false};
+  FacePainter painter{surfaces};
+  RecordingSurface window{{200, 40}, nullptr, /*record=*/false};
+  Size client;
+};
+
+void BM_MeasurePass(benchmark::State& state) {
+  DefaultFace face;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(face.painter.paint(face.clock, face.inputs(), nullptr).size);
+}
+BENCHMARK(BM_MeasurePass);
+
+void BM_DrawPass(benchmark::State& state) {
+  DefaultFace face;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        face.painter.paint(face.clock, face.inputs(), &face.window, face.client).size);
+  }
+}
+BENCHMARK(BM_DrawPass);
+
+void BM_MeasureThenDraw(benchmark::State& state) {
+  DefaultFace face;
+  for (auto _ : state) {
+    face.painter.paint(face.clock, face.inputs(), nullptr);
+    benchmark::DoNotOptimize(
+        face.painter.paint(face.clock, face.inputs(), &face.window, face.client).size);
+  }
+}
+BENCHMARK(BM_MeasureThenDraw);
+
+}  // namespace
