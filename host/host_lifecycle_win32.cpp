@@ -1,0 +1,67 @@
+#include "host_lifecycle_win32.h"
+
+#include "hook_exports.h"
+#include "settings/settings_paths.h"
+#include "taskbar_search_win32.h"
+#include "taskbar_transparency_win32.h"
+#include "win32/registry_win32.h"
+
+namespace zembrik {
+
+void reattach(HostState& state, bool forced) {
+  endHook();
+  state.trayClock = nullptr;
+  if (!forced && !state.settings.restartOnShellRestart) {
+    PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);  // the host ends with the shell
+    return;
+  }
+  const std::uint32_t elapsed = state.restartGuard.stamp(GetTickCount());
+  if (forced) {
+    endHook();
+    SetTimer(state.hostWindow, kReattachTimer, kReattachSoonMs, nullptr);
+    return;
+  }
+  const DWORD previousShell = state.shellProcessId;
+  searchTaskbarWindows(state, true);
+  if (state.restartGuard.noteRecreation(state.shellProcessId != previousShell, elapsed)) {
+    PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);  // the shell keeps restarting: give up
+    return;
+  }
+  endHook();
+  SetTimer(state.hostWindow, kReattachTimer, kReattachAfterRestartMs, nullptr);
+}
+
+void onReattachTimer(HostState& state) {
+  KillTimer(state.hostWindow, kReattachTimer);
+  endHook();
+  startHook(state.hostWindow);  // a failure arrives as MSG_START_FAILED
+  searchTaskbarWindows(state, true);
+  reapplyTaskbarTransparency(state);
+}
+
+void onTaskbarRecheckTimer(HostState& state) {
+  KillTimer(state.hostWindow, kTaskbarRecheckTimer);
+  searchTaskbarWindows(state, false);
+  reapplyTaskbarTransparency(state);
+}
+
+void stopHost(HostState& state) {
+  endHook();
+  PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);
+}
+
+void readSettings(HostState& state, RegistryKey* settingsRoot, bool applyTransparency) {
+  std::unique_ptr<RegistryKey> opened;
+  if (!settingsRoot) {
+    auto user = openCurrentUserRoot();
+    opened = user->openSubkey(kSettingsRootPath, kKeyRead).key;
+    if (!opened)
+      return;
+    settingsRoot = opened.get();
+  }
+  state.settings = readHostSettings(*settingsRoot, state.legacyMode);
+  setTaskbarTransparency(state, state.settings.transparencyAlpha, applyTransparency);
+  state.calendar.readSettings(*settingsRoot);
+}
+
+}  // namespace zembrik

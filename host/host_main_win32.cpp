@@ -1,0 +1,12 @@
+// Entry point of Zembrik64.exe / Zembrik32.exe.
+#include <windows.h>
+
+#include "host_startup_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
+  try {
+    return zembrik::runHost(instance, commandTail);
+  } catch (...) {
+    return 1;
+  }
+}

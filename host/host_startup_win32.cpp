@@ -1,0 +1,182 @@
+#include "host_startup_win32.h"
+
+#include <string>
+
+#include "hook_exports.h"
+#include "host/host_command.h"
+#include "host/module_dir.h"
+#include "host/settings_version.h"
+#include "host_lifecycle_win32.h"
+#include "host_window_win32.h"
+#include "registry/registry_access.h"
+#include "taskbar_search_win32.h"
+#include "taskbar_transparency_win32.h"
+#include "user_dialogs_win32.h"
+#include "wide_text_win32.h"
+#include "win32/registry_win32.h"
+
+namespace zembrik {
+
+namespace {
+
+#if defined(_WIN64)
+constexpr wchar_t kHostName[] = L"Zembrik64";
+#else
+constexpr wchar_t kHostName[] = L"Zembrik32";
+#endif
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr DWORD kModulePathChars = 2024;
+
+HWND findRunningHost() {
+  return FindWindowA(kHostClassName, kHostWindowName);
+}
+
+// Asks the running host to end (WM_ENDSESSION, as at logoff) until its window is gone. The
+// running host gives the clocks back first, which can take the shell a moment.
+int stopRunningHost(HWND running) {
+  DWORD wait = 1000;
+  for (;;) {
+    if (!PostMessageA(running, WM_ENDSESSION, 1, 0))
+      break;
+    Sleep(wait);
+    running = findRunningHost();
+    if (wait < 10000)
+      ++wait;
+    if (!running)
+      break;
+  }
+  return findRunningHost() ? kExitFailed : kExitOk;
+}
+
+// Windows before Vista (major version 5) need a few extra steps; only the 32-bit build runs there.
+bool isLegacySystem() {
+#if defined(_WIN64)
+  return false;
+#else
+  OSVERSIONINFOEXA extended{};
+  extended.dwOSVersionInfoSize = sizeof(extended);
+  auto* info = reinterpret_cast<OSVERSIONINFOA*>(&extended);
+  if (!GetVersionExA(info)) {
+    info->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+    if (!GetVersionExA(info))
+      return true;
+  }
+  return info->dwMajorVersion < 6;
+#endif
+}
+
+bool runsOn64BitWindows() {
+#if defined(_WIN64)
+  return true;
+#else
+  using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+  HMODULE kernel = GetModuleHandleA("kernel32");
+  if (!kernel)
+    return false;
+  const auto isWow64 = reinterpret_cast<IsWow64ProcessFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+std::wstring ownModulePath() {
+  std::wstring path(kModulePathChars, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), kModulePathChars));
+  return path;
+}
+
+// Steps that need the settings key: its version, where the host lives, the host's settings and
+// the alarms. False (after telling the user) when the key cannot be brought up to date.
+bool prepareSettings(HostState& state) {
+  auto user = openCurrentUserRoot();
+  auto current = openCurrentSettings(*user);
+  if (!current.key) {
+    showErrorBox(nullptr, wide(current.error));
+    return false;
+  }
+  state.modulePath = ownModulePath();
+  state.moduleDir = wide(moduleDirOf(portable(state.modulePath)));
+  writeText(*current.key, u"ZembrikName", portable(kHostName));
+  writeText(*current.key, u"ZembrikPath", portable(state.modulePath));
+
+  state.calendar.initLocale();
+  readSettings(state, current.key.get(), false);
+  state.alarms.readAlarms(*current.key);
+  return true;
+}
+
+int runMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return kExitOk;
+}
+
+int becomeHost(HINSTANCE instance) {
+  HostState state;
+  state.instance = instance;
+  state.legacyMode = isLegacySystem();
+  searchTaskbarWindows(state, true);
+  state.user32.load();
+  if (!state.trayClock) {
+    showErrorBox(nullptr, L"Can't replace Tray Clock");
+    return kExitFailed;
+  }
+  if (runsOn64BitWindows() && sizeof(void*) == 4) {
+    showErrorBox(nullptr, L"Can't run on 64 bit OS, please use Zembrik64");
+    return kExitFailed;
+  }
+  if (!prepareSettings(state))
+    return kExitFailed;
+  state.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+
+  registerHostWindowClass(instance);
+  int exitCode = kExitFailed;
+  if (createHostWindow(state)) {
+    SetTimer(state.hostWindow, kTaskbarRecheckTimer, 1000, nullptr);
+    SetTimer(state.hostWindow, kSecondTimer, 1000, nullptr);
+    // A failed first attach was already reported by the library (MSG_START_FAILED).
+    if (startHook(state.hostWindow)) {
+      exitCode = runMessageLoop();
+      endHook();
+    }
+  }
+  if (state.hostWindow && IsWindow(state.hostWindow)) {
+    // The first attach failed: the window outlives the loop it never ran; detach it from the
+    // state that ends here before destroying it.
+    SetWindowLongPtrA(state.hostWindow, GWLP_USERDATA, 0);
+    DestroyWindow(state.hostWindow);
+  }
+  unregisterHostWindowClass(instance);
+  setTaskbarTransparency(state, 0, true);
+  return exitCode;
+}
+
+}  // namespace
+
+int runHost(HINSTANCE instance, const char* commandTail) {
+  const HWND running = findRunningHost();
+  const HostCommand command = parseHostCommand(commandTail ? commandTail : "");
+  switch (decideStartup(running != nullptr, command)) {
+    case StartupDecision::ExitAtOnce:
+      return kExitOk;
+    case StartupDecision::AskThenStop:
+      if (showMessageBox(nullptr, L"Stop Zembrik?", L"Already running!",
+                         MB_ICONWARNING | MB_YESNO) != IDYES) {
+        return kExitFailed;
+      }
+      return stopRunningHost(running);
+    case StartupDecision::StopRunning:
+      return stopRunningHost(running);
+    case StartupDecision::Continue:
+      break;
+  }
+  return becomeHost(instance);
+}
+
+}  // namespace zembrik

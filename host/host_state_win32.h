@@ -1,0 +1,63 @@
+#pragma once
+// Everything the host keeps for the life of its process. One instance, owned by the start-up
+// code and reached by the window procedure through GWLP_USERDATA.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "alarm_scheduler_win32.h"
+#include "calendar_popup_win32.h"
+#include "host/button_actions.h"
+#include "host/minute_countdown.h"
+#include "host/restart_guard.h"
+#include "host/taskbar_transparency.h"
+#include "optional_user32_win32.h"
+#include "registry/registry_key.h"
+
+namespace zembrik {
+
+struct MenuDeleter {
+  void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
+};
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
+inline constexpr std::uint32_t kUnreadTimeBias = 0x80000000;
+
+struct HostState {
+  HINSTANCE instance = nullptr;
+  HWND hostWindow = nullptr;
+
+  // The shell's windows, from the last window search.
+  HWND taskbar = nullptr;     // "Shell_TrayWnd"
+  HWND rebar = nullptr;       // "ReBarWindow32" in the taskbar
+  HWND notifyArea = nullptr;  // "TrayNotifyWnd" in the taskbar
+  HWND trayClock = nullptr;   // "TrayClockWClass" in the notify area; null after a detach
+  HWND startMenu = nullptr;   // "DV2ControlHost"
+  DWORD shellProcessId = 0;
+
+  OptionalUser32 user32;
+  std::wstring modulePath;
+  std::wstring moduleDir;
+  UINT taskbarCreatedMessage = 0;
+  bool legacyMode = false;  // major version below 6; only the 32-bit build sets it
+
+  HostSettings settings;
+  TaskbarTransparency transparency;
+  RestartGuard restartGuard;
+  MinuteCountdown minuteCountdown;
+
+  // The clock that was clicked last and its taskbar (MSG_CLOCK_CLICKED), for the calendar.
+  HWND clickedClock = nullptr;
+  HWND clickedTaskbar = nullptr;
+
+  std::unique_ptr<RegistryKey> timeZoneKey;  // HKLM ...\TimeZoneInformation, kept open
+  std::uint32_t activeTimeBias = kUnreadTimeBias;
+
+  UniqueMenu popupMenu;  // made on first use
+  CalendarPopup calendar;
+  AlarmScheduler alarms;
+};
+
+}  // namespace zembrik

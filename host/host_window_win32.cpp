@@ -1,0 +1,247 @@
+#include "host_window_win32.h"
+
+#include <string>
+
+#include "hook_exports.h"
+#include "host_commands_win32.h"
+#include "host_lifecycle_win32.h"
+#include "protocol/window_messages.h"
+#include "registry/registry_access.h"
+#include "settings/settings_paths.h"
+#include "user_dialogs_win32.h"
+#include "win32/registry_win32.h"
+
+namespace zembrik {
+
+namespace {
+
+constexpr std::u16string_view kTimeZoneInformationPath =
+    u"SYSTEM\\CurrentControlSet\\Control\\TimeZoneInformation";
+
+std::uint32_t readActiveTimeBias(HostState& state) {
+  if (!state.timeZoneKey)
+    return kUnreadTimeBias;
+  return readNumber(*state.timeZoneKey, u"ActiveTimeBias").value_or(kUnreadTimeBias);
+}
+
+LRESULT onCreate(HostState& state) {
+  if (!state.timeZoneKey) {
+    state.timeZoneKey = openLocalMachineRoot()->openSubkey(kTimeZoneInformationPath, kKeyRead).key;
+  }
+  state.activeTimeBias = readActiveTimeBias(state);
+  return 0;
+}
+
+LRESULT onDestroy(HostState& state) {
+  endHook();
+  PostMessageA(state.hostWindow, WM_QUIT, 0, 0);
+  return 0;
+}
+
+void onSettingsChanged(HostState& state, WPARAM wParam, LPARAM lParam) {
+  if (!state.trayClock)
+    return;
+  // The system refuses to post a pointer to another process; the clock then still hears that
+  // something changed.
+  if (!PostMessageA(state.trayClock, WM_WININICHANGE, wParam, lParam) && lParam != 0) {
+    PostMessageA(state.trayClock, WM_WININICHANGE, wParam, 0);
+  }
+}
+
+void onTimeChanged(HostState& state) {
+  state.calendar.dayCheck();
+  if (!state.legacyMode)
+    return;
+  // Older systems do not tell the clock about a change of the time-zone bias by themselves.
+  const std::uint32_t bias = readActiveTimeBias(state);
+  if (bias == state.activeTimeBias)
+    return;
+  state.activeTimeBias = bias;
+  endHook();
+  SetTimer(state.hostWindow, kReattachTimer, kReattachSoonMs, nullptr);
+}
+
+LRESULT onCommand(HostState& state, WPARAM wParam) {
+  switch (LOWORD(wParam)) {
+    case kCommandExit:
+      askToExit(state);
+      break;
+    case kCommandOptions:
+      startOptionsProgram(state, false);
+      break;
+    case kCommandAlarms:
+      startOptionsProgram(state, true);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void onTimer(HostState& state, WPARAM timer) {
+  switch (timer) {
+    case kReattachTimer:
+      onReattachTimer(state);
+      break;
+    case kTaskbarRecheckTimer:
+      onTaskbarRecheckTimer(state);
+      break;
+    case kSecondTimer:
+      if (state.minuteCountdown.tick())
+        state.calendar.dayCheck();
+      state.alarms.check(state.trayClock);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT onMouseWheel(HostState& state, WPARAM wParam) {
+  const auto delta = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
+  if (state.calendar.visible()) {
+    if (delta > 0)
+      state.calendar.showPreviousMonth();
+    if (delta < 0)
+      state.calendar.showNextMonth();
+  }
+  return 1;
+}
+
+LRESULT onStartFailed(HostState& state, LPARAM reason) {
+  const std::wstring text =
+      L"failed to start Zembrik: " + std::to_wstring(static_cast<int>(reason));
+  showMessageBox(nullptr, text, L"Error", MB_ICONWARNING);
+  PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+LRESULT onClockShown(HostState& state, WPARAM clock, LPARAM mark) {
+  if (state.trayClock && reinterpret_cast<HWND>(clock) == state.trayClock &&
+      mark == kClockShownMark) {
+    reattach(state, true);
+  }
+  return 0;
+}
+
+LRESULT onReloadAlarms(HostState& state) {
+  auto root = openCurrentUserRoot()->openSubkey(kSettingsRootPath, kKeyRead).key;
+  if (root)
+    state.alarms.readAlarms(*root);
+  return 0;
+}
+
+// Returns true with `result` set when the message is handled without the default procedure.
+bool handleMessage(HostState& state, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == state.taskbarCreatedMessage && message != 0) {
+    reattach(state, false);
+    return false;
+  }
+  switch (message) {
+    case WM_CREATE:
+      result = onCreate(state);
+      return true;
+    case WM_DESTROY:
+      result = onDestroy(state);
+      return true;
+    case WM_WININICHANGE:
+      onSettingsChanged(state, wParam, lParam);
+      return false;
+    case WM_TIMECHANGE:
+      onTimeChanged(state);
+      return false;
+    case WM_COMMAND:
+      result = onCommand(state, wParam);
+      return true;
+    case WM_ENDSESSION:
+      if (wParam == 0)
+        return false;
+      stopHost(state);
+      result = 0;
+      return true;
+    case WM_TIMER:
+      onTimer(state, wParam);
+      return false;
+    case WM_LBUTTONUP:
+      runButtonAction(state, MouseButton::Left);
+      result = 0;
+      return true;
+    case WM_MBUTTONUP:
+      runButtonAction(state, MouseButton::Middle);
+      result = 0;
+      return true;
+    case WM_RBUTTONUP:
+      runButtonAction(state, MouseButton::Right);
+      result = 0;
+      return true;
+    case WM_MOUSEWHEEL:
+      result = onMouseWheel(state, wParam);
+      return true;
+    case MSG_START_FAILED:
+      result = onStartFailed(state, lParam);
+      return true;
+    case MSG_CLOCK_ATTACHED:
+    case MSG_GET_SIZE:
+      result = 0;
+      return true;
+    case MSG_RELOAD:
+      readSettings(state, nullptr, true);
+      result = 0;
+      return true;
+    case MSG_RELOAD_ALARMS:
+      result = onReloadAlarms(state);
+      return true;
+    case MSG_CLOCK_CLICKED:
+      state.clickedClock = reinterpret_cast<HWND>(wParam);
+      state.clickedTaskbar = reinterpret_cast<HWND>(lParam);
+      return false;
+    case MSG_CLOCK_SHOWN:
+      result = onClockShown(state, wParam, lParam);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      auto* state = static_cast<HostState*>(create->lpCreateParams);
+      state->hostWindow = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    }
+    auto* state = reinterpret_cast<HostState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    LRESULT result = 0;
+    if (state && handleMessage(*state, message, wParam, lParam, result))
+      return result;
+  } catch (...) {
+    // Nothing may leave a window procedure; the message falls back to its default handling.
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool registerHostWindowClass(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  windowClass.lpfnWndProc = hostWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kHostIconResource));
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kHostClassName;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+void unregisterHostWindowClass(HINSTANCE instance) {
+  UnregisterClassA(kHostClassName, instance);
+}
+
+HWND createHostWindow(HostState& state) {
+  return CreateWindowExA(0, kHostClassName, kHostWindowName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                         state.instance, &state);
+}
+
+}  // namespace zembrik

@@ -1,0 +1,28 @@
+#pragma once
+// Functions of user32 that older systems lack, looked up by name once at start-up.
+#include <windows.h>
+
+namespace zembrik {
+
+using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+
+class OptionalUser32 {
+ public:
+  OptionalUser32() = default;
+  ~OptionalUser32();
+  OptionalUser32(const OptionalUser32&) = delete;
+  OptionalUser32& operator=(const OptionalUser32&) = delete;
+
+  // Loads user32 unless done already and looks both functions up; the library is kept only
+  // while one of them exists.
+  void load();
+
+  SetLayeredWindowAttributesFn setLayeredAttributes = nullptr;
+  GetDpiForWindowFn getDpiForWindow = nullptr;
+
+ private:
+  HMODULE module_ = nullptr;
+};
+
+}  // namespace zembrik

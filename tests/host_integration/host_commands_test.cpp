@@ -1,0 +1,244 @@
+// What a forwarded click, the menu and a reload do in the host (built for the tests: message
+// boxes recorded, stand-in hook library), under Wine against the stand-in taskbar.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host_program_fixture.h"
+#include "protocol/window_messages.h"
+#include "seam_log.h"
+
+namespace zembrik::testing {
+namespace {
+
+// One start of the command recorder: its command line and its arguments.
+struct RecordedStart {
+  std::wstring commandLine;
+  std::vector<std::wstring> arguments;
+};
+
+std::vector<RecordedStart> recordedStarts() {
+  std::vector<RecordedStart> starts;
+  for (const auto& line : readLines(recorderLogPath())) {
+    if (line.rfind(L"commandLine=", 0) == 0) {
+      starts.push_back({line.substr(12), {}});
+    } else if (line.rfind(L"argv=", 0) == 0 && !starts.empty()) {
+      starts.back().arguments.push_back(line.substr(5));
+    }
+  }
+  return starts;
+}
+
+bool waitForStarts(std::size_t count) {
+  return waitFor([&] { return recordedStarts().size() >= count; }, 5000);
+}
+
+// Copies the recorder to `folder` (made if missing) under `name`; returns the copy's path.
+std::wstring placeRecorder(const std::wstring& folder, const std::wstring& name) {
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring path = folder + name;
+  CopyFileW(RECORDER_EXE, path.c_str(), FALSE);
+  return path;
+}
+
+HWND findVisibleMenu() {
+  HWND found = nullptr;
+  EnumWindows(
+      [](HWND window, LPARAM result) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+          *reinterpret_cast<HWND*>(result) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void pressKey(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void holdControl(bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_CONTROL;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof(input));
+}
+
+class HostCommandsTest : public HostProgramTest {
+ protected:
+  void SetUp() override {
+    HostProgramTest::SetUp();
+    if (IsSkipped())
+      return;
+    keepSettings();
+    standin_ = std::make_unique<StandinChild>(L"");
+    ASSERT_NE(standin_->taskbar(), nullptr);
+  }
+  void TearDown() override {
+    HostProgramTest::TearDown();
+    standin_.reset();
+  }
+  HWND taskbar() const { return standin_->taskbar(); }
+
+  std::unique_ptr<StandinChild> standin_;
+};
+
+TEST_F(HostCommandsTest, ButtonsStartTheirProgramsWithTheirArguments) {
+  const std::wstring spaced = scratchFolder() + L"tools with spaces\\";
+  const std::wstring recorder = placeRecorder(spaced, L"record me.exe");
+  const std::wstring pathFolder = scratchFolder() + L"on the path\\";
+  placeRecorder(pathFolder, L"recorder_on_path.exe");
+  const std::wstring oldPath = environmentText(L"PATH");
+  SetEnvironmentVariableW(L"PATH", (oldPath + L";" + pathFolder).c_str());
+
+  writeSettingText(L"MouseButtonL", L"  \"" + recorder + L"\" one  two ");
+  writeSettingText(L"MouseButtonR", recorder + L"\x01-x \"y z\"");
+  writeSettingText(L"MouseButtonM", L"recorder_on_path argA");
+  auto host = startHost();
+  SetEnvironmentVariableW(L"PATH", oldPath.c_str());
+  HWND hostWindow = findHostWindow();
+
+  PostMessageW(hostWindow, WM_LBUTTONUP, 0, 0);
+  ASSERT_TRUE(waitForStarts(1));
+  PostMessageW(hostWindow, WM_RBUTTONUP, 0, 0);
+  ASSERT_TRUE(waitForStarts(2));
+  PostMessageW(hostWindow, WM_MBUTTONUP, 0, 0);
+  ASSERT_TRUE(waitForStarts(3));
+  const auto starts = recordedStarts();
+  EXPECT_EQ(starts[0].commandLine, L"\"" + recorder + L"\" one  two");
+  EXPECT_EQ(starts[0].arguments, (std::vector<std::wstring>{recorder, L"one", L"two"}));
+  EXPECT_EQ(starts[1].arguments, (std::vector<std::wstring>{recorder, L"-x", L"y z"}));
+  EXPECT_EQ(starts[2].arguments, (std::vector<std::wstring>{L"recorder_on_path", L"argA"}));
+  EXPECT_TRUE(dialogs().empty());
+}
+
+TEST_F(HostCommandsTest, AProgramThatCannotStartIsReportedAndTheHostGoesOn) {
+  auto host = startHost();
+  writeSettingText(L"MouseButtonL", L"C:\\nowhere\\missing.exe --flag");
+  PostMessageW(findHostWindow(), MSG_RELOAD, 0, 0);
+  PostMessageW(findHostWindow(), WM_LBUTTONUP, 0, 0);
+  ASSERT_TRUE(waitFor([] { return !dialogs().empty(); }, 5000));
+  EXPECT_EQ(dialogs(),
+            std::vector<std::wstring>{L"Error can't execute program|C:\\nowhere\\missing.exe|48"});
+  EXPECT_EQ(host->waitForExit(300), STILL_ACTIVE);
+}
+
+TEST_F(HostCommandsTest, SystemCalendarActionAsksTheTaskbarForItsPanel) {
+  writeSettingText(L"MouseButtonL", L"*s");
+  writeSettingText(L"MouseButtonR", L" *c");  // not a code: nothing at all
+  auto host = startHost();
+  PostMessageW(findHostWindow(), WM_RBUTTONUP, 0, 0);
+  Sleep(300);
+  EXPECT_EQ(FindWindowW(standin::kDateTimePanelClass, nullptr), nullptr);
+  PostMessageW(findHostWindow(), WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(
+      waitFor([] { return FindWindowW(standin::kDateTimePanelClass, nullptr) != nullptr; }, 3000));
+  EXPECT_TRUE(recordedStarts().empty());
+}
+
+TEST_F(HostCommandsTest, MenuOpensForItsActionAndItsAlarmsItemStartsTheOptions) {
+  auto host = startHost();  // no stored values: the middle button shows the menu
+  PostMessageW(findHostWindow(), WM_MBUTTONUP, 0, 0);
+  HWND menu = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (menu = findVisibleMenu()) != nullptr; }, 3000));
+  pressKey(menu, VK_DOWN);  // "Alarms", the first item
+  pressKey(menu, VK_RETURN);
+  ASSERT_TRUE(waitForStarts(1));
+  const auto arguments = recordedStarts()[0].arguments;
+  ASSERT_EQ(arguments.size(), 2u);
+  EXPECT_TRUE(samePath(arguments[0], OPTIONS_STANDIN_EXE)) << arguments[0];
+  EXPECT_EQ(arguments[1], L"alarms");
+  EXPECT_TRUE(waitFor([] { return findVisibleMenu() == nullptr; }, 2000));
+}
+
+TEST_F(HostCommandsTest, CtrlClickShowsTheMenuWhateverTheButtonDoes) {
+  writeSettingText(L"MouseButtonL", RECORDER_EXE);
+  auto host = startHost();
+  holdControl(true);
+  PostMessageW(findHostWindow(), WM_LBUTTONUP, 0, 0);
+  HWND menu = nullptr;
+  const bool shown = waitFor([&] { return (menu = findVisibleMenu()) != nullptr; }, 3000);
+  holdControl(false);
+  ASSERT_TRUE(shown);
+  pressKey(menu, VK_ESCAPE);
+  EXPECT_TRUE(waitFor([] { return findVisibleMenu() == nullptr; }, 2000));
+  EXPECT_TRUE(recordedStarts().empty());
+  PostMessageW(findHostWindow(), WM_LBUTTONUP, 0, 0);  // without Ctrl: the program
+  EXPECT_TRUE(waitForStarts(1));
+}
+
+TEST_F(HostCommandsTest, OptionsItemStartsTheOptionsProgramBesideTheHost) {
+  auto host = startHost();
+  PostMessageW(findHostWindow(), WM_COMMAND, 111, 0);
+  ASSERT_TRUE(waitForStarts(1));
+  const auto start = recordedStarts()[0];
+  ASSERT_EQ(start.arguments.size(), 1u);
+  EXPECT_TRUE(samePath(start.arguments[0], OPTIONS_STANDIN_EXE));
+  EXPECT_EQ(start.commandLine.front(), L'"');
+}
+
+TEST_F(HostCommandsTest, MissingOptionsProgramIsReported) {
+  // A copy of the host in a folder without ZembrikOptions.exe.
+  const std::wstring folder = scratchFolder() + L"lonely host\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring hostCopy = folder + L"host.exe";
+  CopyFileW(SEAM_HOST_EXE, hostCopy.c_str(), FALSE);
+  CopyFileW(HOOK_DOUBLE_DLL, (folder + HOOK_DOUBLE_NAME).c_str(), FALSE);
+  auto host = startHost(hostCopy);
+  PostMessageW(findHostWindow(), WM_COMMAND, 111, 0);
+  ASSERT_TRUE(waitFor([] { return !dialogs().empty(); }, 5000));
+  const std::wstring expected = L"Error|Can't start " + folder + L"ZembrikOptions.exe|48";
+  EXPECT_TRUE(samePath(dialogs().front(), expected)) << dialogs().front();
+  EXPECT_EQ(host->waitForExit(300), STILL_ACTIVE);
+}
+
+struct Layering {
+  bool layered;
+  BYTE opacity;
+};
+
+Layering layeringOf(HWND window) {
+  Layering result{(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, 255};
+  COLORREF key = 0;
+  DWORD flags = 0;
+  if (result.layered)
+    GetLayeredWindowAttributes(window, &key, &result.opacity, &flags);
+  return result;
+}
+
+TEST_F(HostCommandsTest, TransparencyIsAppliedAtStartOnReloadAndRemovedAtExit) {
+  writeSettingNumber(L"transparentTaskBar", 50);
+  auto host = startHost();
+  ASSERT_TRUE(waitFor([&] { return layeringOf(taskbar()).layered; }, 4000))
+      << "applied by the one-shot timer after start";
+  EXPECT_EQ(layeringOf(taskbar()).opacity, 255 - 127);
+
+  const struct {
+    std::uint32_t percent;
+    bool layered;
+    BYTE opacity;
+  } steps[] = {{40, true, 153}, {101, true, 153}, {100, true, 0}, {0, false, 255}, {1, true, 253}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.percent);
+    writeSettingNumber(L"transparentTaskBar", step.percent);
+    SendMessageW(findHostWindow(), MSG_RELOAD, 0, 0);
+    const auto now = layeringOf(taskbar());
+    EXPECT_EQ(now.layered, step.layered);
+    EXPECT_EQ(now.opacity, step.opacity);
+  }
+  EXPECT_EQ(run(L"stop")->waitForExit(kStopMs), 0u);
+  EXPECT_EQ(host->waitForExit(kQuickMs), 0u);
+  EXPECT_FALSE(layeringOf(taskbar()).layered) << "the host leaves the taskbar opaque";
+}
+
+}  // namespace
+}  // namespace zembrik::testing
