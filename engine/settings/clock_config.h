@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "meters/meter_block.h"
 #include "settings/cell_config.h"
 
 namespace zembrik {
@@ -61,6 +62,7 @@ struct ClockConfig {
   int ownColumns = 1;  // before add-on faces were merged
   std::vector<ColumnMetrics> columnMetrics;
 
+  ClockMeters meters;  // kept across loads: a load replaces their settings, not their history
   std::uint32_t batteryAlarmThreshold = 0;
   std::uint32_t hideShowDesktop = 0;
   bool refreshEverySecond = false;

@@ -1,5 +1,6 @@
 #include "settings/load_settings.h"
 
+#include "meters/meter_values.h"
 #include "names/name_loading.h"
 #include "registry/registry_access.h"
 #include "settings/clock_set_key.h"
@@ -31,9 +32,14 @@ OpenedKey refineClockSetKeyForMonitor(OpenedKey set, const ClockConfig& /*clock*
   return set;
 }
 
-// Meters are not read yet (`memLoad` ... `btrOnAC`); they are skipped when the face has no
-// rows (`nColumns` and `nRows` present, `nRows` 0).
-void readMeters(ClockConfig& /*clock*/, RegistryKey& /*set*/, bool /*faceHasRows*/) {}
+// `memLoad` ... `btrOnAC`; every meter is off when the face has no rows (`nColumns` and `nRows`
+// present, `nRows` below 1).
+void readMeters(ClockConfig& clock, RegistryKey& set, bool faceHasRows,
+                const SettingsSources& sources) {
+  MainsMode dropped = MainsMode::ShownWhileCharging;
+  readMeterSettings(clock.meters, set, faceHasRows,
+                    sources.meters != nullptr ? sources.meters->mainsMode : dropped);
+}
 
 // Add-on faces are not merged yet.
 void mergeAddOnFaces(ClockConfig& /*clock*/, RegistryKey& /*set*/) {}
@@ -115,7 +121,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
   GridCounts counts{readNumber(setKey, u"nColumns"), readNumber(setKey, u"nRows")};  // 7
 
   bool faceHasRows = !(counts.bothPresent() && gridCount(*counts.rows) == 0);  // 8
-  readMeters(clock, setKey, faceHasRows);
+  readMeters(clock, setKey, faceHasRows, sources);
   readFaceValues(clock, setKey);
 
   buildFace(clock, setKey, counts, sources);  // 9

@@ -1,6 +1,7 @@
 #pragma once
 // `loadSettings`: rebuilds a clock's whole configuration from the registry.
 #include "format/zone_table.h"
+#include "meters/meter_process_state.h"
 #include "names/name_tables.h"
 #include "registry/registry_key.h"
 #include "settings/clock_config.h"
@@ -14,6 +15,9 @@ struct SettingsSources {
   FontCache& fonts;
   NameTables& names;
   ZoneTable& zones;  // the configured time zones, resolved by the cells' zone switches
+  // Takes the battery meter's mains mode ("btrOnAC"), which the last load sets for every clock
+  // of the process. Null: the mode is read and dropped.
+  MeterProcessState* meters = nullptr;
 };
 
 enum class LoadOutcome {
