@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 
+#include "paint/face_painter.h"
 #include "settings/clock_config.h"
 #include "taskbar/packed_size.h"
 
@@ -21,6 +23,7 @@ struct ClockInstance {
   WNDPROC nativeNotifyProc = nullptr;  // generation 7, main taskbar only
 
   ClockConfig config;
+  std::unique_ptr<FacePainter> painter;  // made on first paint; owns the off-screen surface
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;
   PackedSize nativeSize = 0;

@@ -1,19 +1,100 @@
 #include "clock_paint.h"
 
+#include <memory>
+
+#include "clock_services.h"
+#include "hook_state.h"
+#include "paint/face_painter.h"
+#include "win32/gdi_surface.h"
+#include "win32/system_colours_win32.h"
+
 namespace zembrik {
 
-// Until the face painter is wired in, the clock keeps the native size and shows the taskbar's
-// face colour.
-PackedSize measureFace(ClockInstance& clock) { return clock.nativeSize; }
+namespace {
 
-void paintFace(ClockInstance& clock, HDC target, const CalendarTime&, const CalendarTime&) {
-  RECT client{};
-  GetClientRect(clock.clock, &client);
-  FillRect(target, &client, GetSysColorBrush(COLOR_3DFACE));
+GdiSurfaceFactory& surfaceFactory() {
+  static GdiSurfaceFactory factory;
+  return factory;
 }
 
-void releaseSurfaces(ClockInstance&) {}
+// The painter of each clock, created on first use; it keeps the clock's off-screen surface.
+FacePainter& painterOf(ClockInstance& clock) {
+  if (!clock.painter) clock.painter = std::make_unique<FacePainter>(surfaceFactory());
+  return *clock.painter;
+}
 
-bool lockKeysDisplayed() { return false; }
+// The colours every clock paints with; recomputed when colours or the theme change.
+FaceColours& processColours() {
+  static FaceColours colours = refreshFaceColours(NoTheme{}, hookState().osGeneration,
+                                                  Win32SystemColours{});
+  return colours;
+}
+
+bool gLockKeysDisplayed = false;
+
+struct PaintContext {
+  FormatEnvironment format;
+  RenderMoment moment;
+  PaintCache cache;
+};
+
+PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
+  ClockServices& services = clockServices();
+  return PaintContext{
+      FormatEnvironment{services.names, services.zones, services.systemZone, services.lockKeys},
+      RenderMoment{utc, local}, PaintCache{}};
+}
+
+CalendarTime utcNow(CalendarTime& local) {
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  SYSTEMTIME localTime = utc;
+  FILETIME utcFile, localFile;
+  if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
+    FileTimeToSystemTime(&localFile, &localTime);
+  }
+  local = CalendarTime{localTime.wYear,   localTime.wMonth,  localTime.wDayOfWeek,
+                       localTime.wDay,    localTime.wHour,   localTime.wMinute,
+                       localTime.wSecond, localTime.wMilliseconds};
+  return CalendarTime{utc.wYear, utc.wMonth,  utc.wDayOfWeek, utc.wDay,
+                      utc.wHour, utc.wMinute, utc.wSecond,    utc.wMilliseconds};
+}
+
+}  // namespace
+
+PackedSize measureFace(ClockInstance& clock) {
+  CalendarTime local;
+  CalendarTime utc = utcNow(local);
+  PaintContext context = contextFor(utc, local);
+  PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
+                     hookState().osGeneration, clock.alarmActive};
+  return painterOf(clock).measureForTaskbar(clock.config, inputs);
+}
+
+bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
+               const CalendarTime& local) {
+  RECT client{};
+  GetClientRect(clock.clock, &client);
+  PaintContext context = contextFor(utc, local);
+  PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
+                     hookState().osGeneration, clock.alarmActive};
+  GdiSurface window(target, Size{client.right, client.bottom});
+  PaintOutcome outcome =
+      painterOf(clock).paint(clock.config, inputs, &window, Size{client.right, client.bottom});
+  gLockKeysDisplayed = outcome.lockKeysShown;
+  clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarmActive;
+  return outcome.relayoutWanted;
+}
+
+void releaseSurfaces(ClockInstance& clock) {
+  if (clock.painter) clock.painter->releaseSurfaces();
+}
+
+void refreshColours() {
+  processColours() =
+      refreshFaceColours(NoTheme{}, hookState().osGeneration, Win32SystemColours{});
+}
+
+bool lockKeysDisplayed() { return gLockKeysDisplayed; }
 
 }  // namespace zembrik

@@ -10,12 +10,16 @@ namespace zembrik {
 // The size the face wants (the measure pass; no device context needed).
 PackedSize measureFace(ClockInstance& clock);
 
-// Paints the face for the moment into the clock window's device context.
-void paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
+// Paints the face for the moment into the clock window's device context. True when a text
+// outgrew its measure and the clock should be laid out again.
+bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
                const CalendarTime& local);
 
 // Releases the clock's off-screen surfaces (on size or colour changes and at detach).
 void releaseSurfaces(ClockInstance& clock);
+
+// Recomputes the colours every clock paints with (system colours or theme changed).
+void refreshColours();
 
 // True when the last paint of any clock showed lock-key states.
 bool lockKeysDisplayed();

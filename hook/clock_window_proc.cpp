@@ -30,8 +30,9 @@ LRESULT onPaint(ClockInstance& clock) {
   if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
     FileTimeToSystemTime(&localFile, &local);
   }
-  if (dc) paintFace(clock, dc, toCalendarTime(utc), toCalendarTime(local));
+  bool relayout = dc && paintFace(clock, dc, toCalendarTime(utc), toCalendarTime(local));
   EndPaint(clock.clock, &paint);
+  if (relayout) resizeClock(clock, /*restore=*/false);
   return 0;
 }
 
@@ -61,7 +62,8 @@ LRESULT onShowWindow(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lP
 }
 
 LRESULT onColoursChanged(ClockInstance& clock) {
-  // Theme state, system colours and the flat-tray style are refreshed with theme support.
+  // Theme state and the flat-tray style are refreshed with theme support.
+  refreshColours();
   releaseSurfaces(clock);
   repaint(clock);
   return 0;
