@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <optional>
+#include <tuple>
 
 #include "calendar_math.h"
+#include "format_tool_zones.h"
 #include "format/format_compile.h"
 #include "format/format_render.h"
 #include "format/platform_state.h"
@@ -88,6 +90,7 @@ struct ToolOptions {
   bool cellMode = true;
   bool json = false;
   std::vector<std::pair<std::u16string, std::u16string>> rootValues;
+  ZoneToolOptions zones;
 };
 
 bool parseNumber(std::u16string_view text, int& value) {
@@ -136,6 +139,10 @@ std::string parseArguments(const std::vector<std::u16string>& args, ToolOptions&
     auto value = [&]() -> const std::u16string* {
       return i + 1 < args.size() ? &args[++i] : nullptr;
     };
+    if (std::string zoneError; parseZoneOption(args, i, options.zones, zoneError)) {
+      if (!zoneError.empty()) return zoneError;
+      continue;
+    }
     if (arg == u"--json") {
       options.json = true;
     } else if (arg == u"--tip") {
@@ -188,6 +195,7 @@ std::string parseArguments(const std::vector<std::u16string>& args, ToolOptions&
   }
   if (!options.haveText) return "usage: zembrik-format [options] FORMAT | --cell VALUE";
   if (options.cellValue && !options.cellMode) return "--tip and --cell do not go together";
+  if (options.zones.systemZone && options.local) return "--system-zone takes the moment from --utc";
   return {};
 }
 
@@ -220,6 +228,12 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
     return 2;
   }
 
+  ZoneToolData zoneData;
+  if (std::string problem = zoneData.load(options.zones, platform.liveZones); !problem.empty()) {
+    err = "zembrik-format: " + problem + "\n";
+    return 2;
+  }
+
   // The moment: one side given, the other follows from the bias (UTC minus local).
   RenderMoment moment;
   if (options.local && options.utc) {
@@ -234,6 +248,9 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
     moment.local = addMinutes(moment.utc, -options.bias);
   }
   moment.local.second = moment.utc.second;
+  SystemZoneInfo zoneInfo;
+  zoneInfo.bias = options.bias;
+  if (auto system = zoneData.systemZoneAt(moment.utc)) std::tie(zoneInfo, moment.local) = *system;
 
   // Root values go through a registry, as the settings loader reads them.
   NameTables names;
@@ -245,11 +262,9 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
   for (const auto& [name, text] : options.rootValues) writeText(*root, name, text);
   loadNameTexts(names, *root);
 
-  SystemZoneInfo zoneInfo;
-  zoneInfo.bias = options.bias;
   FixedSystemTimeZone systemZone(zoneInfo);
   FixedLockKeyStates lockKeys(options.caps, options.num, options.scroll);
-  EmptyZoneTable zones;
+  ZoneTable& zones = zoneData.table();
   FormatEnvironment env{names, zones, systemZone, lockKeys};
 
   CompiledFormat compiled;

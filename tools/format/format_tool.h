@@ -4,7 +4,8 @@
 //   zembrik-format [options] FORMAT
 //   zembrik-format [options] --cell VALUE
 // Options: --local "YYYY-MM-DD HH:MM:SS", --utc "YYYY-MM-DD HH:MM:SS", --bias MINUTES (UTC minus
-// local), --locks CNS, --tip, --set NAME=TEXT (repeatable), --json.
+// local), --locks CNS, --tip, --set NAME=TEXT (repeatable), --json, and the zone options of
+// format_tool_zones.h (--zones, --zone, --zn-locale, --system-zone).
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,11 +15,15 @@
 
 namespace zembrik {
 
+struct LiveZoneSources;
+
 struct FormatToolPlatform {
   // The current UTC time, for a run that names no moment.
   std::function<CalendarTime()> utcNow;
   // The user's locale, or null: day and month names are then the English ones.
   LocaleSource* locale = nullptr;
+  // The system's zone database for --zones live, or null where there is none.
+  const LiveZoneSources* liveZones = nullptr;
 };
 
 // Runs the tool on `args` (without the program name). Returns the exit code: 0, or 2 for bad

@@ -11,6 +11,10 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include "format_tool_zones.h"
+#include "win32/registry_win32.h"
+#include "win32/zone_names_win32.h"
 #endif
 
 namespace {
@@ -42,6 +46,15 @@ zembrik::CalendarTime utcNow() {
 
 int run(const std::vector<std::u16string>& args, zembrik::LocaleSource* locale) {
   zembrik::FormatToolPlatform platform{utcNow, locale};
+#ifdef _WIN32
+  // --zones live: the system's database and the user's own zone settings, read only.
+  auto machine = zembrik::openLocalMachineRoot();
+  zembrik::Win32ZoneNames zoneNames;
+  auto settings = zembrik::openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik",
+                                                             zembrik::kKeyRead);
+  zembrik::LiveZoneSources live{machine.get(), &zoneNames, settings.key.get()};
+  platform.liveZones = &live;
+#endif
   std::string out, err;
   int code = 0;
   try {
