@@ -67,9 +67,10 @@ bool isLegacySystem() {
 #endif
 }
 
-bool runsOn64BitWindows() {
+// The 32-bit build cannot reach a 64-bit shell; under WoW64 it refuses to run.
+bool isWow64Process() {
 #if defined(_WIN64)
-  return true;
+  return false;
 #else
   using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
   HMODULE kernel = GetModuleHandleA("kernel32");
@@ -127,7 +128,7 @@ int becomeHost(HINSTANCE instance) {
     showErrorBox(nullptr, L"Can't replace Tray Clock");
     return kExitFailed;
   }
-  if (runsOn64BitWindows() && sizeof(void*) == 4) {
+  if (isWow64Process()) {
     showErrorBox(nullptr, L"Can't run on 64 bit OS, please use Zembrik64");
     return kExitFailed;
   }

@@ -44,19 +44,20 @@ std::wstring placeRecorder(const std::wstring& folder, const std::wstring& name)
   return path;
 }
 
+BOOL CALLBACK findVisibleMenuWindow(HWND window, LPARAM result) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A popup menu is a top-level window of the system class "#32768".
 HWND findVisibleMenu() {
   HWND found = nullptr;
-  EnumWindows(
-      [](HWND window, LPARAM result) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
-          *reinterpret_cast<HWND*>(result) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(findVisibleMenuWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
