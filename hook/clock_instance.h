@@ -26,6 +26,7 @@ struct ClockInstance {
   std::unique_ptr<FacePainter> painter;  // made on first paint; owns the off-screen surface
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;
+  std::uint16_t secondOfLastPaint = 0xFFFF;
   PackedSize nativeSize = 0;
   PackedSize answeredSize = 0;
   PackedSize measuredSize = 0;

@@ -25,6 +25,7 @@ LRESULT onPaint(ClockInstance& clock) {
   SYSTEMTIME utc;
   GetSystemTime(&utc);
   clock.minuteOfLastPaint = utc.wMinute;
+  clock.secondOfLastPaint = utc.wSecond;
   FILETIME utcFile, localFile;
   SYSTEMTIME local = utc;
   if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
@@ -36,7 +37,8 @@ LRESULT onPaint(ClockInstance& clock) {
   return 0;
 }
 
-LRESULT onTick(ClockInstance& clock, bool timeChanged) {
+// `nudged`: a WM_TIMER with id 0, posted by the keyboard hook when a lock key changed.
+LRESULT onTick(ClockInstance& clock, bool timeChanged, bool nudged) {
   HookState& state = hookState();
   if (state.relayoutPending) {
     state.relayoutPending = false;
@@ -45,7 +47,11 @@ LRESULT onTick(ClockInstance& clock, bool timeChanged) {
   SYSTEMTIME utc;
   GetSystemTime(&utc);
   const bool lockKeys = lockKeysDisplayed();
-  bool repaintWanted = timeChanged || clock.repaintEveryTick || lockKeys;
+  // The native clock's own timers reach this procedure too, so a face that changes every second
+  // is repainted once per second of the clock, not once per timer.
+  const bool newSecond = utc.wSecond != clock.secondOfLastPaint;
+  bool repaintWanted =
+      timeChanged || (nudged && lockKeys) || ((clock.repaintEveryTick || lockKeys) && newSecond);
   updateLockKeyHook(lockKeys);
   // Meter sampling arrives with the meters; it can ask for a repaint too.
   if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint) repaint(clock);
@@ -110,7 +116,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case MSG_REARM:
       return onRearm(clock);
     case WM_TIMECHANGE:
-      return onTick(clock, /*timeChanged=*/true);
+      return onTick(clock, /*timeChanged=*/true, /*nudged=*/false);
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     case WM_WINDOWPOSCHANGING:
@@ -129,7 +135,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_DPICHANGED:
       return 0;
     case WM_TIMER:
-      return onTick(clock, /*timeChanged=*/false);
+      return onTick(clock, /*timeChanged=*/false, /*nudged=*/wParam == 0);
     case MSG_SET_FOREGROUND:
       SetForegroundWindow(reinterpret_cast<HWND>(wParam));
       return 0;

@@ -1,58 +1,11 @@
 // The hook library against the stand-in taskbar, for real: the library loads into the stand-in's
 // process through the hook, subclasses its clock and answers its size queries.
-#include <gtest/gtest.h>
-
-#include "hook_exports.h"
-#include "hook_test_driver.h"
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "taskbar/packed_size.h"
-#include "win32/registry_win32.h"
+#include "hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {
 
-std::optional<std::uint32_t> thisValue(const char16_t* name) {
-  auto user = openCurrentUserRoot();
-  auto key = user->openSubkey(u"Software\\OBR\\Zembrik\\this", kKeyRead);
-  if (!key) return std::nullopt;
-  return readNumber(*key.key, name);
-}
-
-bool thisKeyExists() {
-  return openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik\\this", kKeyRead).status ==
-         RegStatus::Ok;
-}
-
-class HookIntegration : public ::testing::Test {
- protected:
-  void SetUp() override {
-    clearSettings();
-    // The host makes the settings root before it starts the hook; without it nothing loads.
-    auto root = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite,
-                                                    KeyLifetime::Persistent);
-    ASSERT_TRUE(root);
-    writeNumber(*root.key, u"version", 0x01002D00);
-  }
-  void TearDown() override {
-    endHook();
-    clearSettings();
-  }
-
-  // Starts the hook and waits until the shell side reported the main clock attached.
-  void attach(StandinTaskbar& bar, TestHostWindow& host) {
-    ASSERT_TRUE(bar.running());
-    ASSERT_TRUE(startHook(host.window()));
-    ASSERT_TRUE(pumpUntil([&] { return host.count(MSG_CLOCK_ATTACHED) > 0; }, 5000))
-        << "the shell side never reported the clock attached";
-  }
-
-  PackedSize askSize(HWND clock) {
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutW(clock, MSG_GET_SIZE, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
-    return static_cast<PackedSize>(answer);
-  }
-};
+using HookIntegration = HookTest;
 
 TEST_F(HookIntegration, AttachWritesThisKeyAndTellsTheHost) {
   StandinTaskbar bar;
@@ -125,7 +78,7 @@ TEST_F(HookIntegration, AVerticalTaskbarUsesTheVerticalSet) {
   TestHostWindow host;
   attach(bar, host);
   EXPECT_EQ(thisValue(u"isVertical"), 1u);
-  EXPECT_TRUE(openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik\\vertical", kKeyRead));
+  EXPECT_TRUE(settingsKeyExists(u"Software\\OBR\\Zembrik\\vertical"));
 }
 
 }  // namespace

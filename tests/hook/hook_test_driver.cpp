@@ -1,5 +1,6 @@
 #include "hook_test_driver.h"
 
+#include "paint_counter.h"
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
 #include "standin_protocol.h"
@@ -135,6 +136,108 @@ LRESULT CALLBACK TestHostWindow::procedure(HWND window, UINT message, WPARAM wPa
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void createSettingsRoot() {
+  auto root = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite,
+                                                  KeyLifetime::Persistent);
+  if (root) writeNumber(*root.key, u"version", 0x01002D00);
+}
+
+void writeFace(const char16_t* set, const std::vector<std::u16string>& cells,
+               std::uint32_t colour) {
+  auto key = openCurrentUserRoot()->createSubkey(std::u16string(u"Software\\OBR\\Zembrik\\") + set,
+                                                 kKeyReadWrite, KeyLifetime::Persistent);
+  if (!key) return;
+  writeNumber(*key.key, u"nColumns", 1);
+  writeNumber(*key.key, u"nRows", static_cast<std::uint32_t>(cells.size()));
+  for (std::size_t row = 0; row < cells.size(); ++row) {
+    auto n = std::to_string(row);
+    std::u16string suffix = u"_" + std::u16string(n.begin(), n.end()) + u"_0";
+    writeText(*key.key, u"cell" + suffix, cells[row]);
+    writeText(*key.key, u"font" + suffix, u"14,700,,:Arial");
+    writeNumber(*key.key, u"color" + suffix, colour);
+  }
+}
+
+PaintCounter::PaintCounter(const StandinTaskbar& bar) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kPaintListenerClass;
+  RegisterClassW(&windowClass);
+  listener_ = CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
+                              nullptr, windowClass.hInstance, this);
+  probe_ = LoadLibraryW(PAINT_COUNTER_DLL);
+  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                           GetProcAddress(probe_, kPaintCounterHookName)))
+                     : nullptr;
+  DWORD thread = bar.taskbar() ? GetWindowThreadProcessId(bar.taskbar(), nullptr) : 0;
+  if (listener_ && proc && thread) hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, thread);
+}
+
+PaintCounter::~PaintCounter() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+  if (listener_) DestroyWindow(listener_);
+  if (probe_) FreeLibrary(probe_);
+}
+
+LRESULT CALLBACK PaintCounter::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<PaintCounter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && message == kClockPainted) {
+    ++self->paints_;
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+COLORREF ScreenPixels::at(int x, int y) const {
+  const int width = rect.right - rect.left;
+  return pixels[static_cast<std::size_t>(y) * width + x];
+}
+
+int ScreenPixels::count(COLORREF colour) const {
+  int n = 0;
+  for (COLORREF pixel : pixels) n += pixel == colour;
+  return n;
+}
+
+ScreenPixels readScreen(const RECT& rect) {
+  ScreenPixels result;
+  result.rect = rect;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return result;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* row = static_cast<const std::uint32_t*>(bits);
+    result.pixels.reserve(static_cast<std::size_t>(width) * height);
+    for (int i = 0; i < width * height; ++i) {
+      std::uint32_t bgr = row[i];  // 0x00RRGGBB in memory order B, G, R
+      result.pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return result;
 }
 
 void clearSettings() {

@@ -3,6 +3,7 @@
 // process, a window that plays the host, and a message pump with a deadline.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -67,5 +68,40 @@ class TestHostWindow {
 
 // Removes HKCU\Software\OBR\Zembrik with everything below it.
 void clearSettings();
+// Creates the settings root with the current version, as the host does before it starts the hook.
+void createSettingsRoot();
+// Writes a one-column face into the clock set `set` ("horizontal", "vertical", ...): one cell
+// value per row, all in `colour`.
+void writeFace(const char16_t* set, const std::vector<std::u16string>& cells,
+               std::uint32_t colour = 0xFFFFFFFF);
+
+// Counts the stand-in clock's repaints from inside the stand-in (a WH_GETMESSAGE probe).
+class PaintCounter {
+ public:
+  explicit PaintCounter(const StandinTaskbar& bar);
+  ~PaintCounter();
+  PaintCounter(const PaintCounter&) = delete;
+  PaintCounter& operator=(const PaintCounter&) = delete;
+
+  bool installed() const { return hook_ != nullptr; }
+  int paints() const { return paints_; }
+  void reset() { paints_ = 0; }
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND listener_ = nullptr;
+  HMODULE probe_ = nullptr;
+  HHOOK hook_ = nullptr;
+  int paints_ = 0;
+};
+
+// Screen pixels of a rectangle, read through the screen's device context.
+struct ScreenPixels {
+  RECT rect{};
+  std::vector<COLORREF> pixels;
+  COLORREF at(int x, int y) const;  // relative to rect
+  int count(COLORREF colour) const;
+};
+ScreenPixels readScreen(const RECT& rect);
 
 }  // namespace zembrik::testing

@@ -1,0 +1,116 @@
+// The attachment's edges: failures reported to a known host, a clock hidden at attach, a moved
+// taskbar, and settings that make no sense.
+#include <random>
+#include <string>
+
+#include "hook_fixture.h"
+#include "standin_protocol.h"
+
+namespace zembrik::testing {
+namespace {
+
+using HookLifecycle = HookTest;
+
+TEST_F(HookLifecycle, FailuresReachAHostKnownFromAnEarlierStart) {
+  TestHostWindow host;
+  {
+    StandinTaskbar bar;
+    attach(bar, host);
+    endHook();
+  }
+  host.clear();
+  // Only Wine's own empty "Shell_TrayWnd" is left: no notification area.
+  EXPECT_FALSE(startHook(host.window()));
+  ASSERT_EQ(host.count(MSG_START_FAILED), 1);
+  EXPECT_EQ(host.received().front().lParam, kFailNoNotificationArea);
+}
+
+TEST_F(HookLifecycle, AClockHiddenAtAttachWaitsUntilShownThenAsksForARestart) {
+  StandinTaskbar bar;
+  TestHostWindow host;
+  ShowWindow(bar.clock(), SW_HIDE);
+  attach(bar, host);
+  EXPECT_EQ(askSize(bar.clock()), 0u) << "a hidden clock is not sized";
+
+  ShowWindow(bar.clock(), SW_SHOW);
+  bar.relayout();
+  ASSERT_TRUE(pumpUntil([&] { return host.count(MSG_CLOCK_SHOWN) > 0; }, 3000));
+  for (const auto& m : host.received()) {
+    if (m.message != MSG_CLOCK_SHOWN) continue;
+    EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(bar.clock()));
+    EXPECT_EQ(m.lParam, kClockShownMark);
+  }
+  // The host restarts the attachment; the fresh clock is sized.
+  endHook();
+  host.clear();
+  attach(bar, host);
+  EXPECT_NE(askSize(bar.clock()), 0u);
+}
+
+TEST_F(HookLifecycle, MovingTheTaskbarToASideReloadsTheVerticalSet) {
+  writeFace(u"vertical", {u",,,,,,:HH", u",,,,,,:mm"});
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  EXPECT_EQ(thisValue(u"isVertical"), 0u);
+  const PackedSize horizontal = askSize(bar.clock());
+
+  SendMessageW(bar.taskbar(), standin::kMsgMoveTaskbar, static_cast<WPARAM>(standin::Edge::Left), 0);
+  ASSERT_TRUE(pumpUntil([] { return thisValue(u"isVertical") == 1u; }, 3000));
+  const PackedSize vertical = askSize(bar.clock());
+  EXPECT_NE(vertical, horizontal);
+  EXPECT_GT(packedHeight(vertical), packedWidth(vertical)) << "two rows stacked: a tall face";
+}
+
+// Random values of every kind in every place the clock reads: the clock must keep the stand-in
+// alive through reloads and paints, and still detach cleanly.
+TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  std::mt19937 random(20261208);
+  const std::u16string pieces[] = {u"HH", u"mm:ss", u"@{", u"}", u"'", u"\\", u"<", u">", u"dddd",
+                                   u"MMMX", u"ZZm", u"zzz", u",", u":", u"A", u"N", u"S", u"\x0001",
+                                   u"\xD800", u"w", u"yyyy", u"9999999999", u"-5", u"  "};
+  auto randomText = [&](int maxPieces) {
+    std::u16string text;
+    int n = static_cast<int>(random() % maxPieces);
+    for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
+    return text;
+  };
+  auto user = openCurrentUserRoot();
+  for (int round = 0; round < 25; ++round) {
+    auto set = user->createSubkey(u"Software\\OBR\\Zembrik\\horizontal", kKeyReadWrite,
+                                  KeyLifetime::Persistent);
+    ASSERT_TRUE(set);
+    writeNumber(*set.key, u"nColumns", random() % 5 == 0 ? 0xFFFFFFFFu : random() % 7);
+    writeNumber(*set.key, u"nRows", random() % 5 == 0 ? 0x7FFFFFFFu : random() % 7);
+    for (auto value : {u"top", u"bottom", u"left", u"right", u"separator"}) {
+      writeNumber(*set.key, value, static_cast<std::uint32_t>(random()));
+    }
+    for (int row = 0; row < 6; ++row) {
+      for (int column = 0; column < 6; ++column) {
+        auto rc = u"_" + std::u16string(1, static_cast<char16_t>(u'0' + row)) + u"_" +
+                  std::u16string(1, static_cast<char16_t>(u'0' + column));
+        writeText(*set.key, u"cell" + rc, randomText(12));
+        writeText(*set.key, u"font" + rc, randomText(6));
+        writeNumber(*set.key, u"color" + rc, static_cast<std::uint32_t>(random()));
+        writeNumber(*set.key, u"blink" + rc, static_cast<std::uint32_t>(random()));
+      }
+    }
+    auto root = user->openSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite);
+    writeText(*root.key, u"weekDays", randomText(10));
+    writeText(*root.key, u"textAM", randomText(4));
+    SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+    bar.relayout();
+    UpdateWindow(bar.clock());
+    pumpFor(50);
+    ASSERT_EQ(bar.exitCode(), static_cast<DWORD>(STILL_ACTIVE)) << "round " << round;
+  }
+  endHook();
+  EXPECT_FALSE(thisKeyExists());
+  EXPECT_EQ(bar.exitCode(), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+}  // namespace
+}  // namespace zembrik::testing

@@ -1,0 +1,101 @@
+// What the attached clock shows and how often it repaints, seen from outside the stand-in: screen
+// pixels of the clock window and a count of the clock's WM_PAINTs taken inside the stand-in.
+#include "hook_fixture.h"
+
+namespace zembrik::testing {
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+using HookPaint = HookTest;
+
+// Waits until the local time is early enough in its minute for a quiet window of `seconds`.
+void waitForQuietMinute(int seconds) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  if (now.wSecond + seconds + 2 >= 60) Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
+}
+
+TEST_F(HookPaint, TheClockShowsTheFaceAndAReloadRepaintsIt) {
+  // Cells without antialiasing (flag 4), so the text colour appears exactly.
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm"}, kRed);
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  bar.relayout();
+  pumpFor(500);
+  ScreenPixels before = readScreen(bar.clockRect());
+  EXPECT_GT(before.count(kRed), 30) << "the face's red text is on screen";
+  const PackedSize small = askSize(bar.clock());
+
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm:ss"}, kBlue);
+  SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+  bar.relayout();
+  pumpFor(500);
+  const PackedSize wide = askSize(bar.clock());
+  EXPECT_GT(packedWidth(wide), packedWidth(small)) << "seconds make the face wider";
+  ScreenPixels after = readScreen(bar.clockRect());
+  EXPECT_EQ(bar.clockRect().right - bar.clockRect().left, packedWidth(wide));
+  EXPECT_GT(after.count(kBlue), 30);
+  EXPECT_EQ(after.count(kRed), 0);
+}
+
+TEST_F(HookPaint, MinutesRepaintOncePerMinuteAndSecondsEverySecond) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(6);
+  pumpFor(1000);  // the attach's own layout and first paint
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_EQ(counter.paints(), 0) << "nothing changes on an HH:mm face within a minute";
+
+  writeFace(u"horizontal", {u",,,,,,:HH:mm:ss"});
+  SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+  pumpFor(1000);
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_GE(counter.paints(), 4);
+  EXPECT_LE(counter.paints(), 6);
+}
+
+// By hand (60 s each way): scripts/wine-run --prefix build/win64/wineprefix
+//   build/win64/tests/hook/hook_paint_test.exe --gtest_also_run_disabled_tests
+//   --gtest_filter=*TickCost*
+TEST_F(HookPaint, DISABLED_TickCostAgainstTheNativeClock) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm:ss"});
+  auto cpuMilliseconds = [](HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto ticks = [](FILETIME t) {
+      return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+  };
+  auto measure = [&](bool attached) {
+    StandinTaskbar bar;
+    TestHostWindow host;
+    if (attached) attach(bar, host);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(bar.taskbar(), &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    pumpFor(2000);
+    double start = cpuMilliseconds(process);
+    pumpFor(60000);
+    double used = cpuMilliseconds(process) - start;
+    CloseHandle(process);
+    if (attached) endHook();
+    return used;
+  };
+  double native = measure(false);
+  double ours = measure(true);
+  std::printf("shell CPU over 60 s: native clock %.1f ms, attached HH:mm:ss face %.1f ms, ratio %.2f\n",
+              native, ours, native > 0 ? ours / native : 0.0);
+}
+
+}  // namespace
+}  // namespace zembrik::testing
