@@ -114,3 +114,56 @@ TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
 
 }  // namespace
 }  // namespace zembrik::testing
+
+namespace zembrik::testing {
+namespace {
+
+// Makes the stand-in see Windows 10 (generation 7) through Wine's per-program version setting.
+class Windows10Standin {
+ public:
+  Windows10Standin() {
+    auto key = openCurrentUserRoot()->createSubkey(kKey, kKeyReadWrite, KeyLifetime::Persistent);
+    if (key) writeText(*key.key, u"Version", u"win10");
+  }
+  ~Windows10Standin() {
+    auto defaults = openCurrentUserRoot()->openSubkey(u"Software\\Wine\\AppDefaults", kKeyReadWrite);
+    if (defaults) deleteKeyTree(*defaults.key, u"standin_taskbar.exe");
+  }
+
+ private:
+  static constexpr char16_t kKey[] = u"Software\\Wine\\AppDefaults\\standin_taskbar.exe";
+};
+
+int widthOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect.right - rect.left;
+}
+
+TEST_F(HookLifecycle, OnGeneration7TheNotificationAreaClaimsTheClocksExtraRoom) {
+  Windows10Standin windows10;
+  writeFace(u"horizontal", {u",,,,,,:dddd d MMMM yyyy HH:mm:ss"});  // far wider than the native clock
+  StandinTaskbar bar(L"--generation7");
+  TestHostWindow host;
+  HWND notify = FindWindowExW(bar.taskbar(), nullptr, L"TrayNotifyWnd", nullptr);
+  ASSERT_NE(notify, nullptr);
+  const int nativeNotify = widthOf(notify);
+  const int nativeClock = widthOf(bar.clock());
+
+  attach(bar, host);
+  bar.relayout();
+  pumpFor(300);
+  const int clockWidth = widthOf(bar.clock());
+  EXPECT_GT(clockWidth, nativeClock);
+  EXPECT_EQ(widthOf(notify), nativeNotify + clockWidth - nativeClock);
+  // The show-desktop button right of the clock moved along with it.
+  HWND button = FindWindowExW(notify, nullptr, L"TrayShowDesktopButtonWClass", nullptr);
+  ASSERT_NE(button, nullptr);
+  RECT clockRect{}, buttonRect{};
+  GetWindowRect(bar.clock(), &clockRect);
+  GetWindowRect(button, &buttonRect);
+  EXPECT_GE(buttonRect.left, clockRect.right);
+}
+
+}  // namespace
+}  // namespace zembrik::testing
