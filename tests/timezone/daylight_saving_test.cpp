@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 #include "zone_test_support.h"
 
 namespace zembrik::testing {
@@ -174,6 +177,34 @@ TEST(ZoneTime, TheYearCacheFollowsTheYearAskedFor) {
               step.daylight)
         << show(step.utc);
     EXPECT_TRUE(cache.holds(step.utc.year));
+  }
+}
+
+TEST(ZoneRecord, ReadsTheDatabaseLayoutAndRefusesOtherSizesAndBiases) {
+  // "Pacific Standard Time" as the system's database stores it.
+  const std::vector<std::uint8_t> pacific = {
+      0xe0, 0x01, 0, 0, 0, 0, 0, 0, 0xc4, 0xff, 0xff, 0xff, 0, 0, 11, 0, 0, 0, 1, 0, 2, 0,
+      0,    0,    0, 0, 0, 0, 0, 0, 3,    0,    0,    0,    2, 0, 2,  0, 0, 0, 0, 0, 0, 0};
+  auto zone = parseTzi(pacific);
+  ASSERT_TRUE(zone);
+  EXPECT_EQ(zone->bias, 480);
+  EXPECT_EQ(zone->standardBias, 0);
+  EXPECT_EQ(zone->daylightBias, -60);
+  EXPECT_EQ(show(zone->standardDate), show(ruleOn(11, kSunday, 1, 2)));
+  EXPECT_EQ(show(zone->daylightDate), show(ruleOn(3, kSunday, 2, 2)));
+  EXPECT_EQ(encodeTzi(*zone), pacific);
+
+  for (std::size_t size : {0u, 43u, 45u}) {
+    auto bytes = pacific;
+    bytes.resize(size);
+    EXPECT_FALSE(parseTzi(bytes)) << size;
+  }
+  for (int field = 0; field < 3; ++field) {
+    for (std::int32_t bias : {1441, -1441, INT32_MIN}) {
+      auto bytes = pacific;
+      for (int i = 0; i < 4; ++i) bytes[field * 4 + i] = static_cast<std::uint8_t>(bias >> (8 * i));
+      EXPECT_FALSE(parseTzi(bytes)) << field << " " << bias;
+    }
   }
 }
 
