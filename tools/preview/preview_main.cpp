@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "face_preview.h"
+#include "meter_feed.h"
+#include "meters/face_meters.h"
 #include "names/name_loading.h"
 #include "paint/face_colours.h"
 #include "registry/registry_access.h"
@@ -31,6 +34,8 @@ constexpr wchar_t kUsage[] =
     L"  --defaults         the built-in face, whatever the registry holds\n"
     L"  --theme            colours of an active visual-styles theme\n"
     L"  --generation N     Windows generation 1-7 (default 7)\n"
+    L"  --feed M:C[:B],... meter readings fed tick by tick before the picture: memory, CPU and\n"
+    L"                     battery load in percent (B: on battery power; left out: no battery)\n"
     L"  --out FILE         the picture (default face.bmp)\n"
     L"  --bench N          time N paints against N DrawTextW of \"HH:mm\"\n";
 
@@ -45,6 +50,7 @@ struct Options {
   bool theme = false;
   int generation = 7;
   std::wstring out = L"face.bmp";
+  std::vector<MeterReading> feed;
   int bench = 0;
 };
 
@@ -106,6 +112,12 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
     } else if (arg == L"--bench") {
       if (!number(options.bench))
         return false;
+    } else if (arg == L"--feed" && value != nullptr) {
+      auto feed = parseMeterFeed(value);
+      if (!feed)
+        return false;
+      options.feed = std::move(*feed);
+      ++i;
     } else if (arg == L"--out" && value != nullptr) {
       options.out = value;
       ++i;
@@ -229,8 +241,14 @@ int run(const Options& options) {
       refreshFaceColours(FixedTheme(options.theme), options.generation, Win32SystemColours());
   PaintInputs inputs{environment, moment, cache, colours, options.generation};
   GdiSurfaceFactory surfaces;
-  FacePainter painter(surfaces);
+  ClockFaceMeters meters(clock.meters);
+  FacePainter painter(surfaces, FaceHooks{nullptr, &meters, nullptr});
   auto image = paintPreview(clock, painter, inputs, options.client);
+  if (image && !options.feed.empty()) {
+    // The first paint laid the graphs out over the client; the readings then move them on.
+    feedMeters(clock, options.feed);
+    image = paintPreview(clock, painter, inputs, options.client);
+  }
   if (!image) {
     std::fwprintf(stderr, L"zembrik-preview: the face could not be painted\n");
     return 1;
