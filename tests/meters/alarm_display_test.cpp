@@ -82,21 +82,6 @@ TEST_F(AlarmDisplayTest, BatteryCheckBounds) {
   }
 }
 
-TEST_F(AlarmDisplayTest, DismissClearsTheDisplayButKeepsTheBatteryAlarmArmedOff) {
-  display.checkBattery(10, 20, names, repaintEveryTick);
-  on(3);
-  display.dismiss();
-  EXPECT_FALSE(display.alarmActive());
-  EXPECT_TRUE(display.text().empty());
-  EXPECT_TRUE(display.ringing().empty());
-  EXPECT_TRUE(display.batteryAlarmActive());
-
-  display.checkBattery(9, 20, names, repaintEveryTick);
-  EXPECT_FALSE(display.alarmActive());
-  on(1);  // a host alarm after the dismiss rings as usual
-  EXPECT_EQ(display.text(), u"tea");
-}
-
 TEST(RegistryAlarmNames, ReadsNameValuesOfTheAlarmsKey) {
   MemoryRegistry registry;
   auto root = registry.currentUser();

@@ -83,18 +83,5 @@ TEST_F(FaceMetersTest, BarAtTheRightEdgeAndGraphAcrossTheFaceOverTheCells) {
   EXPECT_EQ(bar.rect, (Rect{56, 30 - 30 * 80 / 100, 60, 30}));
 }
 
-TEST_F(FaceMetersTest, NewClientSizeRebuildsTheGraphFromItsHistory) {
-  drawWithMeters({40, 30});
-  for (int load : {10, 20, 30}) {
-    system.memory = static_cast<std::uint32_t>(load);
-    tick();
-  }
-  drawWithMeters({80, 30});
-  ASSERT_EQ(meters.memory.pointCount, 80);
-  EXPECT_EQ(meters.memory.points[79].y, 30 - 30 * 30 / 100);
-  EXPECT_EQ(meters.memory.points[77].y, 30 - 30 * 10 / 100);
-  EXPECT_EQ(meters.memory.points[76].y, 30);
-}
-
 }  // namespace
 }  // namespace zembrik

@@ -183,17 +183,6 @@ TEST_F(MeterTicks, GraphGrowsFromTheRightThenShifts) {
   }
 }
 
-TEST_F(MeterTicks, RingKeepsTheLast1024Samples) {
-  clock.meters.memory.graphOn = true;
-  for (int i = 0; i < 1030; ++i) {
-    system.memory = static_cast<std::uint32_t>(i % 100);
-    clock.tick(sources);
-  }
-  EXPECT_EQ(clock.meters.memory.ringCursor, 6);
-  EXPECT_EQ(newestSample(clock.meters.memory), 1029 % 100);
-  EXPECT_EQ(clock.meters.memory.samples[6], 6);  // the oldest kept sample
-}
-
 TEST_F(MeterTicks, GraphWiderThanTheHistoryStopsAt1024Points) {
   clock.meters.area = {1500, 100, 0};
   clock.meters.cpu.graphOn = true;
@@ -261,12 +250,6 @@ TEST_F(MeterTicks, RebuildReadsTheRingAcrossItsWrapAndSkipsGraphsThatAreOff) {
 }
 
 // --- Battery
-
-TEST_F(MeterTicks, BatteryIsLeftAloneWhenNothingNeedsIt) {
-  system.onBattery(50);
-  clock.tick(sources);
-  EXPECT_EQ(system.powerCalls, 0);
-}
 
 struct MainsCase {
   MainsMode mode;

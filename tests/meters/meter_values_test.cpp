@@ -1,9 +1,7 @@
-// Parsing of the meter values and reading them from a clock-set key.
+// Parsing of the meter values.
 #include <gtest/gtest.h>
 
 #include "meters/meter_values.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
 
 namespace zembrik {
 namespace {
@@ -69,76 +67,6 @@ TEST(MainsModeValue, LetterChoosesMode) {
   EXPECT_EQ(parseMainsMode(u"C"), MainsMode::ShownWhileCharging);
   EXPECT_EQ(parseMainsMode(u" "), MainsMode::HiddenOnMains);
   EXPECT_EQ(parseMainsMode(u"a"), MainsMode::HiddenOnMains);
-}
-
-class MeterSettingsTest : public ::testing::Test {
- protected:
-  MemoryRegistry registry;
-  std::unique_ptr<RegistryKey> set = registry.currentUser()
-                                         ->createSubkey(u"Software\\OBR\\Zembrik\\horizontal",
-                                                        kKeyReadWrite, KeyLifetime::Persistent)
-                                         .key;
-  ClockMeters meters;
-  MainsMode mode = MainsMode::ShownOnMains;
-
-  void writeAll() {
-    writeText(*set, u"memLoad", u"L255,3,1");
-    writeText(*set, u"cpuLoad", u"R65280,4,2");
-    writeText(*set, u"btrLoad", u"D1/2,5,0");
-    writeText(*set, u"memGraf", u"G7");
-    writeText(*set, u"cpuGraf", u"g8");
-    writeText(*set, u"btrGraf", u"G65535/255");
-    writeText(*set, u"btrOnAC", u" ");
-  }
-};
-
-TEST_F(MeterSettingsTest, ReadsEveryMeterValue) {
-  writeAll();
-  readMeterSettings(meters, *set, /*faceHasRows=*/true, mode);
-
-  EXPECT_EQ(meters.memory.position, BarEdge::Left);
-  EXPECT_EQ(meters.memory.barWidth, 3);
-  EXPECT_EQ(meters.cpu.position, BarEdge::Right);
-  EXPECT_EQ(meters.cpu.barColour, 65280u);
-  EXPECT_EQ(meters.cpu.space, 2);
-  EXPECT_EQ(meters.battery.barChargeColour, 2u);
-  EXPECT_EQ(meters.battery.position, BarEdge::Bottom);
-  EXPECT_TRUE(meters.memory.graphOn);
-  EXPECT_EQ(meters.memory.graphColour, 7u);
-  EXPECT_FALSE(meters.cpu.graphOn);
-  EXPECT_EQ(meters.battery.graphChargeColour, 255u);
-  EXPECT_EQ(mode, MainsMode::HiddenOnMains);
-}
-
-TEST_F(MeterSettingsTest, FaceWithoutRowsSwitchesEverythingOffAndKeepsMainsMode) {
-  writeAll();
-  readMeterSettings(meters, *set, true, mode);
-  readMeterSettings(meters, *set, /*faceHasRows=*/false, mode);
-  for (const MeterBlock* meter : {&meters.memory, &meters.cpu, &meters.battery}) {
-    EXPECT_FALSE(meter->barOn());
-    EXPECT_FALSE(meter->graphOn);
-  }
-  EXPECT_EQ(mode, MainsMode::HiddenOnMains);
-}
-
-TEST_F(MeterSettingsTest, AbsentOrWronglyTypedValuesMeanOffAndReloadKeepsHistory) {
-  writeAll();
-  readMeterSettings(meters, *set, true, mode);
-  meters.memory.samples[0] = 55;
-  meters.memory.ringCursor = 1;
-  meters.memory.barLength = 9;
-
-  set->deleteValue(u"memLoad");
-  set->deleteValue(u"btrOnAC");
-  writeNumber(*set, u"memGraf", 1);  // a number where text belongs counts as absent
-  readMeterSettings(meters, *set, true, mode);
-
-  EXPECT_FALSE(meters.memory.barOn());
-  EXPECT_FALSE(meters.memory.graphOn);
-  EXPECT_EQ(mode, MainsMode::ShownWhileCharging);
-  EXPECT_EQ(meters.memory.samples[0], 55);
-  EXPECT_EQ(meters.memory.ringCursor, 1);
-  EXPECT_EQ(meters.memory.barLength, 9);
 }
 
 }  // namespace
