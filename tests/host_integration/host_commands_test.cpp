@@ -241,5 +241,81 @@ TEST_F(HostCommandsTest, TransparencyIsAppliedAtStartOnReloadAndRemovedAtExit) {
   EXPECT_FALSE(layeringOf(taskbar()).layered) << "the host leaves the taskbar opaque";
 }
 
+// A stand-in for the separate Start menu window of Windows before Vista.
+class StartMenuWindow {
+ public:
+  StartMenuWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"DV2ControlHost";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, L"DV2ControlHost", L"Start Menu", WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  ~StartMenuWindow() {
+    DestroyWindow(window_);
+    UnregisterClassW(L"DV2ControlHost", GetModuleHandleW(nullptr));
+  }
+  HWND window() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// Wine reports the Windows version of its choice to one program by its file name.
+class WindowsVersionForProgram {
+ public:
+  WindowsVersionForProgram(const std::wstring& fileName, const wchar_t* version)
+      : key_(L"Software\\Wine\\AppDefaults\\" + fileName) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  ~WindowsVersionForProgram() { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+
+ private:
+  std::wstring key_;
+};
+
+bool panelShown() {
+  return FindWindowW(standin::kDateTimePanelClass, nullptr) != nullptr;
+}
+
+TEST_F(HostCommandsTest, WindowsXpSwapsTheCalendarButtonsAndShadesTheStartMenuIn32BitOnly) {
+  // Only the 32-bit build runs on Windows before Vista; the 64-bit build ignores the version.
+  const bool legacy = sizeof(void*) == 4;
+  const std::wstring folder = scratchFolder() + L"old windows\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring hostCopy = folder + L"ZembrikOnXp.exe";
+  CopyFileW(SEAM_HOST_EXE, hostCopy.c_str(), FALSE);
+  CopyFileW(HOOK_DOUBLE_DLL, (folder + HOOK_DOUBLE_NAME).c_str(), FALSE);
+  WindowsVersionForProgram xp(L"ZembrikOnXp.exe", L"winxp");
+  StartMenuWindow startMenu;
+  writeSettingNumber(L"transparentTaskBar", 40);
+
+  auto host = startHost(hostCopy);
+  ASSERT_TRUE(waitFor([&] { return layeringOf(taskbar()).layered; }, 4000));
+  // The host changes the Start menu's style through messages this thread has to answer.
+  EXPECT_EQ(waitFor([&] { return layeringOf(startMenu.window()).layered; }, legacy ? 3000 : 300),
+            legacy);
+  if (legacy)
+    EXPECT_EQ(layeringOf(startMenu.window()).opacity, 254);
+
+  // Without stored values one button opens the shell's panel, the other the host's calendar.
+  PostMessageW(findHostWindow(), legacy ? WM_LBUTTONUP : WM_RBUTTONUP, 0, 0);
+  Sleep(300);
+  EXPECT_FALSE(panelShown()) << "the calendar button";
+  PostMessageW(findHostWindow(), legacy ? WM_RBUTTONUP : WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(waitFor(panelShown, 3000)) << "the system calendar button";
+
+  EXPECT_EQ(run(L"stop")->waitForExit(kStopMs), 0u);
+  EXPECT_EQ(host->waitForExit(kQuickMs), 0u);
+  EXPECT_TRUE(waitFor([&] { return !layeringOf(startMenu.window()).layered; }, 1000));
+}
+
 }  // namespace
 }  // namespace zembrik::testing
