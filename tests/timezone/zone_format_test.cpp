@@ -102,13 +102,5 @@ TEST_F(ZoneFormat, NamesOfUtcAndUnknownZones) {
   EXPECT_EQ(render(u"@{SYD}ZN|Zn", july), "AUS Eastern Standard Time|AUS Eastern Standard Time");
 }
 
-TEST_F(ZoneFormat, SpecialLocaleNames) {
-  writeText(*world.root, u"ZN-locale", u"de-DE");
-  world.reload();
-  EXPECT_EQ(render(u"@{PT}ZN|Zn", utcAt(2025, 1, 1)),
-            "Pazifische Normalzeit|Pacific Standard Time");
-  EXPECT_EQ(render(u"@{PT}ZN", utcAt(2025, 7, 1)), "Pazifische Sommerzeit");
-}
-
 }  // namespace
 }  // namespace zembrik::testing
