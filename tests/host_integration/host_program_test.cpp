@@ -49,7 +49,7 @@ TEST_F(HostProgramTest, SecondStartLeavesTheRunningHostAlone) {
   for (const wchar_t* word : {L"start", L"START", L"-Start"}) {
     const DWORD started = GetTickCount();
     EXPECT_EQ(run(word)->waitForExit(kQuickMs), 0u) << word;
-    EXPECT_LT(GetTickCount() - started, 2000u) << word << " exits at once";
+    EXPECT_LT(GetTickCount() - started, 5000u) << word << " exits at once";
   }
   EXPECT_EQ(host->waitForExit(0), STILL_ACTIVE);
   EXPECT_EQ(startHookCalls(), 1);
