@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of the clock's size negotiation with the taskbar; the window calls around it
 // live in the hook library.
+#include "paint/geometry.h"
 #include "taskbar/packed_size.h"
 
 namespace zembrik {
@@ -18,16 +19,6 @@ PackedSize adjustForHiddenShowDesktop(PackedSize measured, PackedSize showDeskto
 PackedSize notificationAreaAnswer(PackedSize nativeAnswer, PackedSize clockAnswer,
                                   bool verticalAfter, PackedSize nativeSizeBefore,
                                   bool verticalBefore);
-
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int width() const noexcept { return right - left; }
-  int height() const noexcept { return bottom - top; }
-  bool operator==(const Rect&) const = default;
-};
 
 struct SecondaryPlacement {
   Rect clock;            // in the taskbar's client coordinates
