@@ -86,7 +86,17 @@ int run(HINSTANCE instance) {
     return 1;
   }
   Shell shell(instance, parsed.options);
-  if (!shell.createWindows()) {
+  // In a Wine prefix that was just made, window creation can fail for a few seconds while Wine
+  // brings up its desktop; a real shell starts after the desktop, so wait for it.
+  bool created = shell.createWindows();
+  for (int attempt = 0; !created && attempt < 40; ++attempt) {
+    std::fprintf(stderr, "standin_taskbar: window creation failed (error %lu), retrying\n",
+                 GetLastError());
+    shell.destroyWindows();
+    Sleep(250);
+    created = shell.createWindows();
+  }
+  if (!created) {
     std::fprintf(stderr, "standin_taskbar: cannot create the taskbar windows\n");
     return 1;
   }
