@@ -3,6 +3,7 @@
 #include "clock_paint.h"
 #include "clock_services.h"
 #include "clock_size.h"
+#include "clock_theme.h"
 #include "clock_window_proc.h"
 #include "names/name_loading.h"
 #include "protocol/window_messages.h"
@@ -70,7 +71,8 @@ void initialiseClock(ClockInstance& clock) {
   }
   state.osGeneration = currentOsGeneration(state.osGeneration);
   reloadClockSettings(clock);
-  // Show-desktop hiding, the tooltip, theme and flat tray arrive with their own features.
+  applyFlatTray(clock);
+  // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
   clock.nativeClockProc = subclass(clock.clock, clockWindowProc);
   if (state.osGeneration > 6 && clock.isMain()) {
@@ -167,6 +169,7 @@ void detachClock(HWND clockWindow) {
     PostMessageA(host, MSG_GET_SIZE, reinterpret_cast<WPARAM>(clock.taskbar),
                  reinterpret_cast<LPARAM>(clock.clock));
   }
+  restoreTrayEdge(clock);
   resizeClock(clock, /*restore=*/true);
   clock.config.cells.clear();
   deleteThisKey();
@@ -174,6 +177,8 @@ void detachClock(HWND clockWindow) {
   if (clock.isMain()) state.clockByNotifyWindow.erase(clock.notify);
   if (state.primaryClockWindow == clockWindow) state.primaryClockWindow = nullptr;
   state.clockByWindow.erase(found);
+  forgetBackground(clockWindow);  // after the painter that used it
+  if (state.clockByWindow.empty()) releaseThemeLibrary();
 }
 
 }  // namespace zembrik
