@@ -13,7 +13,7 @@ ParsedOptions parse(std::vector<std::string_view> args) {
 TEST(StandinOptions, ParsesEveryOption) {
   auto parsed = parse({"--edge=left", "--thickness=50", "--secondary=-1280,0,0,40",
                        "--secondary=0,0,10,500", "--no-show-desktop", "--classic", "--generation7",
-                       "--background=gradient", "--timeout=30"});
+                       "--translucent", "--background=gradient", "--timeout=30"});
   ASSERT_EQ(parsed.error, "");
   const auto& o = parsed.options;
   EXPECT_EQ(o.edge, Edge::Left);
@@ -23,6 +23,7 @@ TEST(StandinOptions, ParsesEveryOption) {
   EXPECT_FALSE(o.showDesktop);
   EXPECT_TRUE(o.classic);
   EXPECT_TRUE(o.generation7);
+  EXPECT_TRUE(o.translucent);
   EXPECT_EQ(o.background, Background::Gradient);
   EXPECT_EQ(o.timeoutSeconds, 30);
 }

@@ -68,6 +68,8 @@ std::string applyArgument(std::string_view arg, Options& options) {
       options.classic = true;
     else if (name == "--generation7")
       options.generation7 = true;
+    else if (name == "--translucent")
+      options.translucent = true;
     else if (name == "--help" || name == "-h")
       options.help = true;
     else
@@ -140,7 +142,8 @@ ParsedOptions parseOptions(const std::vector<std::string_view>& args) {
 std::string usageText() {
   return "usage: standin_taskbar [--edge=bottom|top|left|right] [--thickness=N]\n"
          "       [--secondary=L,T,R,B]... [--show-desktop|--no-show-desktop] [--classic]\n"
-         "       [--generation7] [--background=flat|gradient|pattern] [--timeout=S]\n";
+         "       [--generation7] [--translucent] [--background=flat|gradient|pattern]\n"
+         "       [--timeout=S]\n";
 }
 
 }  // namespace standin

@@ -20,6 +20,7 @@ struct Options {
   bool showDesktop = true;
   bool classic = false;
   bool generation7 = false;
+  bool translucent = false;
   Background background = Background::Flat;
   int timeoutSeconds = 0;  // 0: none
   bool help = false;

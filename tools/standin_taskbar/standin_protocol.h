@@ -38,6 +38,8 @@
 //                                   its pager through PGN_CALCSIZE (Windows 10 and later); pair
 //                                   it with a Wine prefix whose Windows version is win10
 //   --background=flat|gradient|pattern   the bar's background (flat)
+//   --translucent                   the main taskbar is partly transparent (a layered window at
+//                                   75 % opacity), as taskbars with transparency are
 //   --timeout=S                     quit after S seconds whatever happens (a safety net for tests)
 // A bad option prints a message to stderr and exits with code 2.
 //

@@ -102,12 +102,15 @@ bool Shell::createMain() {
   bar.main = true;
   bar.vertical = isVertical(options_.edge);
   Rect rect = taskbarRect(monitorRectOf(nullptr), options_.edge, effectiveThickness(options_));
-  bar.window.reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"",
-                                   WS_POPUP | WS_CLIPCHILDREN, rect.left, rect.top, rect.width(),
-                                   rect.height(), nullptr, nullptr, instance_, this));
+  DWORD layered = options_.translucent ? WS_EX_LAYERED : 0;
+  bar.window.reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | layered, L"Shell_TrayWnd",
+                                   L"", WS_POPUP | WS_CLIPCHILDREN, rect.left, rect.top,
+                                   rect.width(), rect.height(), nullptr, nullptr, instance_, this));
   if (!bar.window)
     return false;
   HWND top = bar.window.get();
+  if (options_.translucent)
+    SetLayeredWindowAttributes(top, 0, 192, LWA_ALPHA);
   bar.band = createChild(top, L"ReBarWindow32", 0, 1);
   bar.notifyArea = createChild(top, L"TrayNotifyWnd", options_.classic ? WS_EX_STATICEDGE : 0, 2);
   if (!bar.band || !bar.notifyArea)
