@@ -1,7 +1,7 @@
 # One warning policy for every target of the project.
 add_library(zembrik_warnings INTERFACE)
 target_compile_options(zembrik_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                                  -Wno-sign-conversion)
+                                                  -Wno-sign-conversion -Wno-missing-field-initializers)
 if(WIN32)
   # Unicode throughout the Windows code; the A calls are named explicitly where wanted.
   target_compile_definitions(zembrik_warnings INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

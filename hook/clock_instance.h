@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
 
+#include "meters/alarm_display.h"
+#include "meters/face_meters.h"
 #include "paint/face_painter.h"
 #include "settings/clock_config.h"
 #include "taskbar/packed_size.h"
@@ -23,6 +24,8 @@ struct ClockInstance {
   WNDPROC nativeNotifyProc = nullptr;  // generation 7, main taskbar only
 
   ClockConfig config;
+  ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters
+  AlarmDisplay alarms;                        // ringing alarms and the battery alarm
   std::unique_ptr<FacePainter> painter;  // made on first paint; owns the off-screen surface
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;
@@ -40,14 +43,11 @@ struct ClockInstance {
 
   bool flatTrayApplied = false;
   bool vertical = false;
-  bool alarmActive = false;
   bool repaintEveryTick = false;
   bool sizeAnswered = false;
   bool inOwnMove = false;
   // 0 visible; 1 hidden after attach; -1 hidden at attach; -2 shown after being hidden at attach.
   signed char visibilityState = 0;
-
-  std::set<unsigned> ringingAlarms;
 
   bool isMain() const noexcept { return notify != nullptr; }
 };

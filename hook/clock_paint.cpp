@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "clock_services.h"
+#include "clock_theme.h"
 #include "hook_state.h"
 #include "paint/face_painter.h"
 #include "win32/gdi_surface.h"
@@ -19,13 +20,16 @@ GdiSurfaceFactory& surfaceFactory() {
 
 // The painter of each clock, created on first use; it keeps the clock's off-screen surface.
 FacePainter& painterOf(ClockInstance& clock) {
-  if (!clock.painter) clock.painter = std::make_unique<FacePainter>(surfaceFactory());
+  if (!clock.painter) {
+    clock.painter = std::make_unique<FacePainter>(
+        surfaceFactory(), FaceHooks{&backgroundOf(clock), &clock.faceMeters, nullptr});
+  }
   return *clock.painter;
 }
 
 // The colours every clock paints with; recomputed when colours or the theme change.
 FaceColours& processColours() {
-  static FaceColours colours = refreshFaceColours(NoTheme{}, hookState().osGeneration,
+  static FaceColours colours = refreshFaceColours(themeBinding(), hookState().osGeneration,
                                                   Win32SystemColours{});
   return colours;
 }
@@ -67,7 +71,7 @@ PackedSize measureFace(ClockInstance& clock) {
   CalendarTime utc = utcNow(local);
   PaintContext context = contextFor(utc, local);
   PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
-                     hookState().osGeneration, clock.alarmActive};
+                     hookState().osGeneration, clock.alarms.alarmActive()};
   return painterOf(clock).measureForTaskbar(clock.config, inputs);
 }
 
@@ -77,12 +81,12 @@ bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
   GetClientRect(clock.clock, &client);
   PaintContext context = contextFor(utc, local);
   PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
-                     hookState().osGeneration, clock.alarmActive};
+                     hookState().osGeneration, clock.alarms.alarmActive()};
   GdiSurface window(target, Size{client.right, client.bottom});
   PaintOutcome outcome =
       painterOf(clock).paint(clock.config, inputs, &window, Size{client.right, client.bottom});
   gLockKeysDisplayed = outcome.lockKeysShown;
-  clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarmActive;
+  clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarms.alarmActive();
   return outcome.relayoutWanted;
 }
 
@@ -92,7 +96,7 @@ void releaseSurfaces(ClockInstance& clock) {
 
 void refreshColours() {
   processColours() =
-      refreshFaceColours(NoTheme{}, hookState().osGeneration, Win32SystemColours{});
+      refreshFaceColours(themeBinding(), hookState().osGeneration, Win32SystemColours{});
 }
 
 bool lockKeysDisplayed() { return gLockKeysDisplayed; }

@@ -1,19 +1,27 @@
 #include "clock_services.h"
 
 #include "clock_instance.h"
-#include "format/zone_table.h"
+#include "clock_theme.h"
+#include "timezone/configured_zone_table.h"
+#include "timezone/zone_loading.h"
 #include "win32/font_win32.h"
 #include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
+#include "win32/system_load_win32.h"
 #include "win32/window_id_win32.h"
+#include "win32/zone_names_win32.h"
 
 namespace zembrik {
 
 ClockServices& clockServices() {
-  static EmptyZoneTable zones;  // the configured time zones arrive with the time-zone loader
   static Win32SystemTimeZone systemZone;
   static Win32LockKeyStates lockKeys;
-  static ClockServices services{fontCache(), processNameTables(), zones, systemZone, lockKeys};
+  static MeterProcessState meters;
+  static SystemLoadWin32 systemLoad;
+  static std::unique_ptr<RegistryKey> user = openCurrentUserRoot();
+  static RegistryAlarmNames alarmNames(*user);
+  static ClockServices services{fontCache(), processNameTables(), processZoneTable(), systemZone,
+                                lockKeys,    meters,              systemLoad,         alarmNames};
   return services;
 }
 
@@ -27,10 +35,15 @@ void reloadClockSettings(ClockInstance& clock) {
   RECT rect{};
   GetWindowRect(clock.clock, &rect);
   placement.windowHeight = rect.bottom - rect.top;
-  placement.themeActive = false;  // visual-style detection comes with the theme support
+  // The theme is detected again with every load; the `this` key reports it.
+  refreshThemeState();
+  placement.themeActive = themeBinding().themeActive();
 
   auto user = openCurrentUserRoot();
-  SettingsSources sources{*user, services.fonts, services.names, services.zones};
+  SettingsSources sources{*user, services.fonts, services.names, services.zones, &services.meters,
+                          [](RegistryKey& root) {
+                            reloadTimeZones(processZoneTable(), root, win32ZoneDatabase());
+                          }};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

@@ -1,6 +1,9 @@
 #pragma once
 // The engine services every clock of the shell shares: fonts, names, zones, system state.
 #include "format/format_render.h"
+#include "meters/alarm_display.h"
+#include "meters/meter_process_state.h"
+#include "meters/system_load.h"
 #include "names/name_tables.h"
 #include "settings/font_cache.h"
 #include "settings/load_settings.h"
@@ -15,6 +18,9 @@ struct ClockServices {
   ZoneTable& zones;
   SystemTimeZoneSource& systemZone;
   LockKeyStates& lockKeys;
+  MeterProcessState& meters;
+  SystemLoad& systemLoad;
+  AlarmNames& alarmNames;
 };
 
 ClockServices& clockServices();

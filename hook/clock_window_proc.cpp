@@ -4,7 +4,9 @@
 #include "clock_paint.h"
 #include "clock_services.h"
 #include "clock_size.h"
+#include "clock_theme.h"
 #include "hook_state.h"
+#include "meters/meter_sampling.h"
 #include "protocol/window_messages.h"
 #include "win32/calendar_time_win32.h"
 
@@ -53,7 +55,12 @@ LRESULT onTick(ClockInstance& clock, bool timeChanged, bool nudged) {
   bool repaintWanted =
       timeChanged || (nudged && lockKeys) || ((clock.repaintEveryTick || lockKeys) && newSecond);
   updateLockKeyHook(lockKeys);
-  // Meter sampling arrives with the meters; it can ask for a repaint too.
+  ClockServices& services = clockServices();
+  repaintWanted = sampleMeters(
+      clock.config.meters,
+      BatteryAlarmState{clock.alarms, static_cast<int>(clock.config.batteryAlarmThreshold),
+                        clock.repaintEveryTick},
+      MeterSources{services.systemLoad, services.meters, services.alarmNames}, repaintWanted);
   if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint) repaint(clock);
   return 0;
 }
@@ -68,9 +75,7 @@ LRESULT onShowWindow(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lP
 }
 
 LRESULT onColoursChanged(ClockInstance& clock) {
-  // Theme state and the flat-tray style are refreshed with theme support.
-  refreshColours();
-  releaseSurfaces(clock);
+  refreshLook(clock);
   repaint(clock);
   return 0;
 }
@@ -82,6 +87,18 @@ LRESULT onRearm(ClockInstance& clock) {
 
 LRESULT onReload(ClockInstance& clock) {
   answerSizeQuery(clock, /*forced=*/true);
+  return 0;
+}
+
+LRESULT onAlarm(ClockInstance& clock, bool on, WPARAM number) {
+  ClockServices& services = clockServices();
+  const auto alarm = static_cast<std::int32_t>(number);
+  if (on) {
+    clock.alarms.alarmOn(alarm, services.alarmNames, clock.repaintEveryTick);
+  } else {
+    clock.alarms.alarmOff(alarm, services.alarmNames, clock.repaintEveryTick);
+  }
+  repaint(clock);
   return 0;
 }
 
@@ -141,9 +158,13 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
       return 0;
     case MSG_RELOAD:
       return onReload(clock);
+    case MSG_ALARM_ON:
+      return onAlarm(clock, /*on=*/true, wParam);
+    case MSG_ALARM_OFF:
+      return onAlarm(clock, /*on=*/false, wParam);
     default:
-      // Mouse actions, the tooltip, alarms and add-ons arrive with their features; until then
-      // the native clock keeps handling them.
+      // Mouse actions, the tooltip and add-ons arrive with their features; until then the
+      // native clock keeps handling them.
       return callNative(clock, window, message, wParam, lParam);
   }
 }

@@ -37,7 +37,4 @@ inline constexpr unsigned TICK_TIMER_ID = 7777;
 inline constexpr char16_t kHostWindowClass[] = u"ZembrikClass";
 inline constexpr char16_t kHostWindowTitle[] = u"Zembrik";
 
-// The battery alarm's number among the alarms.
-inline constexpr unsigned kBatteryAlarmNumber = 0x7777777;
-
 }  // namespace zembrik

@@ -21,11 +21,12 @@ void releaseFace(ClockConfig& clock) {
   clock.columnMetrics.assign(1, ColumnMetrics{});
 }
 
+void reloadTimeZones(const SettingsSources& sources, RegistryKey& root) {
+  if (sources.reloadZones) sources.reloadZones(root);
+}
+
 // --- Steps that belong to features built later. Each is called at its place in the load
 // order and does nothing yet; the feature fills it in.
-
-// The configured time zones are not loaded yet: `sources.zones` stays as the caller made it.
-void reloadTimeZones(const SettingsSources& /*sources*/) {}
 
 // No per-monitor or per-size refinement yet: the clock uses its orientation key itself.
 OpenedKey refineClockSetKeyForMonitor(OpenedKey set, const ClockConfig& /*clock*/) {
@@ -103,7 +104,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
     return LoadOutcome::NoSettingsRoot;
 
   releaseFace(clock);        // 2
-  reloadTimeZones(sources);  // 3
+  reloadTimeZones(sources, *root.key);  // 3
 
   if (!writeThisKey(sources.currentUser, clock.placement)) {  // 4
     return LoadOutcome::NoThisKey;

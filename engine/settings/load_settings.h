@@ -1,5 +1,7 @@
 #pragma once
 // `loadSettings`: rebuilds a clock's whole configuration from the registry.
+#include <functional>
+
 #include "format/zone_table.h"
 #include "meters/meter_process_state.h"
 #include "names/name_tables.h"
@@ -18,6 +20,9 @@ struct SettingsSources {
   // Takes the battery meter's mains mode ("btrOnAC"), which the last load sets for every clock
   // of the process. Null: the mode is read and dropped.
   MeterProcessState* meters = nullptr;
+  // Rebuilds the configured time zones behind `zones` from the settings root (step 3 of every
+  // load). Empty: the zones stay as the caller made them (the host and most tests).
+  std::function<void(RegistryKey& settingsRoot)> reloadZones;
 };
 
 enum class LoadOutcome {
