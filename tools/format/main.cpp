@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "format_tool_zones.h"
+#include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
 #include "win32/zone_names_win32.h"
 #endif
@@ -77,7 +78,9 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
   }
-  return run(args, nullptr);
+  // Day and month names come from the user's locale here, as in the clock.
+  zembrik::Win32LocaleSource locale;
+  return run(args, &locale);
 }
 #else
 int main(int argc, char** argv) {
