@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar_math.h"
 
 namespace zembrik {
 namespace {
@@ -98,23 +97,6 @@ TEST(FormatTool, BadArgumentsExitWithTwoAndOneLine) {
     ASSERT_FALSE(err.empty());
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
   }
-}
-
-TEST(CalendarMath, DayOfWeekAndMinuteShiftsCrossDaysMonthsAndYears) {
-  CalendarTime t;
-  t.year = 2024;
-  t.month = 12;
-  t.day = 31;
-  t.hour = 23;
-  t.minute = 30;
-  fillDayOfWeek(t);
-  EXPECT_EQ(t.dayOfWeek, 2);  // Tuesday
-  CalendarTime next = addMinutes(t, 45);
-  EXPECT_EQ((std::vector<int>{next.year, next.month, next.day, next.hour, next.minute, next.dayOfWeek}),
-            (std::vector<int>{2025, 1, 1, 0, 15, 3}));
-  CalendarTime back = addMinutes(next, -45 - 60 * 24 * 306);  // to 2024-02-29
-  EXPECT_EQ((std::vector<int>{back.year, back.month, back.day, back.hour, back.minute, back.dayOfWeek}),
-            (std::vector<int>{2024, 2, 29, 23, 30, 4}));
 }
 
 TEST(Utf8, RoundTripsAndReplacesBrokenInput) {

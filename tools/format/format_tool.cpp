@@ -4,7 +4,6 @@
 #include <optional>
 #include <tuple>
 
-#include "calendar_math.h"
 #include "format_tool_zones.h"
 #include "format/format_compile.h"
 #include "format/format_render.h"
@@ -15,6 +14,7 @@
 #include "registry/memory_registry.h"
 #include "registry/registry_access.h"
 #include "settings/cell_value.h"
+#include "timezone/calendar_days.h"
 
 namespace zembrik {
 
@@ -79,6 +79,14 @@ std::u16string fromUtf8(std::string_view text) {
 
 namespace {
 
+void fillDayOfWeek(CalendarTime& time) {
+  time.dayOfWeek = static_cast<std::uint16_t>(weekdayOf(dayNumberOf(time.year, time.month, time.day)));
+}
+
+CalendarTime addMinutes(const CalendarTime& time, std::int64_t minutes) {
+  return calendarTimeOf(millisecondsOf(time) + minutes * kMillisecondsPerMinute);
+}
+
 struct ToolOptions {
   std::u16string text;
   bool cellValue = false;
@@ -97,12 +105,6 @@ bool parseNumber(std::u16string_view text, int& value) {
   std::string ascii = toUtf8(text);
   auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
   return error == std::errc() && end == ascii.data() + ascii.size();
-}
-
-int daysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // "YYYY-MM-DD HH:MM:SS" (also with 'T' between date and time).
