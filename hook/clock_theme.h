@@ -5,9 +5,8 @@
 
 #include <memory>
 
-#include "paint/face_hooks.h"
 #include "theme/theme_binding.h"
-#include "win32/gdi_surface.h"
+#include "win32/captured_background_win32.h"
 
 namespace zembrik {
 
@@ -32,40 +31,9 @@ void restoreTrayEdge(ClockInstance& clock);
 // The last clock of the process went away.
 void releaseThemeLibrary();
 
-// The background a clock's face is painted on: the taskbar's own, captured whenever the
-// surfaces are built (size changes, hover changes, colour or theme changes) and again when the
-// clock moved on its taskbar. On a partly transparent themed taskbar the face starts from a
-// black mask instead, which the taskbar shows as see-through.
-class ClockBackground final : public FaceBackground {
- public:
-  explicit ClockBackground(HWND clock) : clock_(clock) {}
-
-  void resize(Size client) override;
-  void paint(DrawSurface& memory, Size client, const FaceColours& colours) override;
-  DrawSurface* mask() override { return mask_.get(); }
-  DrawSurface* capturedBackground() override { return mask_ ? background_.get() : nullptr; }
-
-  // Build surfaces: the background (and mask) of `client`, captured in the hover state asked.
-  void build(Size client, bool hover);
-  void release() noexcept;
-  bool hover() const noexcept { return hover_; }
-  void setHover(bool hover) noexcept { hover_ = hover; }
-
- private:
-  bool capture(Size client);
-  POINT placeOnTaskbar() const;
-
-  HWND clock_;
-  bool hover_ = false;
-  Size client_{-1, -1};
-  POINT capturedAt_{};
-  std::unique_ptr<GdiSurface> background_;
-  std::unique_ptr<GdiSurface> mask_;
-};
-
 // The background of each clock, made on first use; the painter keeps a reference to it, so it
 // is forgotten only once the clock's instance (and its painter) is gone.
-ClockBackground& backgroundOf(const ClockInstance& clock);
+CapturedBackground& backgroundOf(const ClockInstance& clock);
 void forgetBackground(HWND clock);
 
 // Mouse enter and leave: the background is captured again in the new hover state.
