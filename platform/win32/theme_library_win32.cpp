@@ -87,8 +87,8 @@ void Win32ThemeLibrary::closeThemeData(ThemeHandle theme) {
 bool Win32ThemeLibrary::drawThemeBackground(ThemeHandle theme, ThemeDevice device, int part,
                                             int state, const Rect& rect) {
   RECT area = toRect(rect);
-  return draw_ != nullptr && SUCCEEDED(draw_(toTheme(theme), toDc(device), part, state, &area,
-                                             nullptr));
+  return draw_ != nullptr &&
+         SUCCEEDED(draw_(toTheme(theme), toDc(device), part, state, &area, nullptr));
 }
 
 bool Win32ThemeLibrary::drawThemeParentBackground(ThemeWindow window, ThemeDevice device,

@@ -23,8 +23,7 @@ class Win32ThemeLibrary final : public ThemeLibrary {
   void closeThemeData(ThemeHandle theme) override;
   bool drawThemeBackground(ThemeHandle theme, ThemeDevice device, int part, int state,
                            const Rect& rect) override;
-  bool drawThemeParentBackground(ThemeWindow window, ThemeDevice device,
-                                 const Rect& rect) override;
+  bool drawThemeParentBackground(ThemeWindow window, ThemeDevice device, const Rect& rect) override;
   bool isThemeBackgroundPartiallyTransparent(ThemeHandle theme, int part, int state) override;
 
  private:

@@ -20,12 +20,14 @@ class ThemeActiveValue {
   explicit ThemeActiveValue(const char16_t* value) {
     key_ = openCurrentUserRoot()->createSubkey(kThemeManagerPath, kKeyReadWrite,
                                                KeyLifetime::Persistent);
-    if (!key_) return;
+    if (!key_)
+      return;
     previous_ = readText(*key_.key, u"ThemeActive");
     writeText(*key_.key, u"ThemeActive", value);
   }
   ~ThemeActiveValue() {
-    if (!key_) return;
+    if (!key_)
+      return;
     if (previous_) {
       writeText(*key_.key, u"ThemeActive", *previous_);
     } else {
@@ -89,8 +91,9 @@ TEST_P(HookBackground, TheFaceSitsOnTheTaskbarsOwnBackground) {
   ScreenPixels face = readScreen(clock);
   ScreenPixels bare = readScreen(band);
   ASSERT_FALSE(face.pixels.empty());
-  ASSERT_EQ(bare.pixels.size(), static_cast<std::size_t>(8 * (c.vertical ? clock.right - clock.left
-                                                                         : clock.bottom - clock.top)));
+  ASSERT_EQ(bare.pixels.size(),
+            static_cast<std::size_t>(
+                8 * (c.vertical ? clock.right - clock.left : clock.bottom - clock.top)));
   int text = 0, matching = 0, wrong = 0;
   std::string firstWrong;
   for (int y = 0; y < clock.bottom - clock.top; ++y) {
@@ -123,11 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
                        u"0"},
         BackgroundCase{"classic_pattern_left", L"--classic --background=pattern --edge=left",
                        u"vertical", true, u"0"},
-        BackgroundCase{"translucent_pattern", L"--translucent --background=pattern",
-                       u"horizontal", false, u"1"},
+        BackgroundCase{"translucent_pattern", L"--translucent --background=pattern", u"horizontal",
+                       false, u"1"},
         BackgroundCase{"gradient_right", L"--background=gradient --edge=right", u"vertical", true,
                        u"1"}),
-    [](const ::testing::TestParamInfo<BackgroundCase>& look) { return std::string(look.param.name); });
+    [](const ::testing::TestParamInfo<BackgroundCase>& look) {
+      return std::string(look.param.name);
+    });
 
 TEST_F(HookTheme, FlatTrayRemovesTheSunkenEdgeUntilDetach) {
   struct Case {

@@ -13,10 +13,9 @@ namespace {
 class FakeThemeLibrary final : public ThemeLibrary {
  public:
   bool present = true;
-  std::set<ThemeEntry> entries{ThemeEntry::OpenThemeData, ThemeEntry::CloseThemeData,
-                               ThemeEntry::DrawThemeBackground,
-                               ThemeEntry::DrawThemeParentBackground,
-                               ThemeEntry::IsThemeBackgroundPartiallyTransparent};
+  std::set<ThemeEntry> entries{
+      ThemeEntry::OpenThemeData, ThemeEntry::CloseThemeData, ThemeEntry::DrawThemeBackground,
+      ThemeEntry::DrawThemeParentBackground, ThemeEntry::IsThemeBackgroundPartiallyTransparent};
   ThemeHandle nextHandle = 0x77;
   bool transparent = false;
   bool parentDraws = true;

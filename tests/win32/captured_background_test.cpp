@@ -2,6 +2,8 @@
 // picture in which every pixel tells its position, and against a fake visual-styles library.
 #include "win32/captured_background_win32.h"
 
+#include "win32/theme_library_win32.h"
+
 #include <gtest/gtest.h>
 
 namespace zembrik {
@@ -62,9 +64,7 @@ class FakeTheme final : public ThemeLibrary {
     fill(reinterpret_cast<HDC>(device), rect, kParentTheme);
     return true;
   }
-  bool isThemeBackgroundPartiallyTransparent(ThemeHandle, int, int) override {
-    return transparent;
-  }
+  bool isThemeBackgroundPartiallyTransparent(ThemeHandle, int, int) override { return transparent; }
 };
 
 class CapturedBackgroundTest : public ::testing::Test {
@@ -111,7 +111,11 @@ TEST_F(CapturedBackgroundTest, WithoutAThemeTheParentsPictureUnderTheClockIsCopi
     library_.opens = generation == 1;
     int builds = 0;
     CapturedBackground background(
-        clock_, theme_, [&] { return CaptureContext{generation, nullptr}; }, [&] { ++builds; });
+        clock_, theme_,
+        [&] {
+          return CaptureContext{generation, nullptr};
+        },
+        [&] { ++builds; });
     background.resize(kClock);
     EXPECT_EQ(builds, 1);
     EXPECT_EQ(background.mask(), nullptr);
@@ -119,8 +123,8 @@ TEST_F(CapturedBackgroundTest, WithoutAThemeTheParentsPictureUnderTheClockIsCopi
     int wrong = 0;
     for (int y = 0; y < kClock.height; ++y)
       for (int x = 0; x < kClock.width; ++x)
-        wrong += GetPixel(memory->dc(), x, y) !=
-                 pictureAt(kClockInParent.x + x, kClockInParent.y + y);
+        wrong +=
+            GetPixel(memory->dc(), x, y) != pictureAt(kClockInParent.x + x, kClockInParent.y + y);
     EXPECT_EQ(wrong, 0);
   }
 }
@@ -167,6 +171,28 @@ TEST_F(CapturedBackgroundTest, APartlyTransparentThemeStartsTheFaceFromABlackMas
   theme_.refresh(true);
   background.resize(kClock);
   EXPECT_EQ(background.mask(), nullptr);
+}
+
+// The real binding: a missing library, or one without the five entry points, is unusable
+// (entry count -1) and the background still comes from the parent.
+TEST_F(CapturedBackgroundTest, TheRealLibraryBindsByName) {
+  struct Case {
+    const char* library;
+    int entryCount;
+  };
+  for (Case c : {Case{"zembrik-no-such-library", -1}, Case{"kernel32", -1}, Case{"uxtheme", 5}}) {
+    SCOPED_TRACE(c.library);
+    Win32ThemeLibrary library(c.library);
+    ThemeBinding theme(library);
+    CapturedBackground background(clock_, theme, [] { return CaptureContext{5, nullptr}; });
+    background.resize(kClock);
+    EXPECT_EQ(theme.entryCount(), c.entryCount);
+    if (c.entryCount < 0) {
+      EXPECT_FALSE(library.has(ThemeEntry::OpenThemeData));
+      auto memory = painted(background);
+      EXPECT_EQ(GetPixel(memory->dc(), 0, 0), pictureAt(kClockInParent.x, kClockInParent.y));
+    }
+  }
 }
 
 }  // namespace
