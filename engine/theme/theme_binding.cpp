@@ -14,10 +14,6 @@ int themeStateFor(bool hover) noexcept {
   return hover ? 2 : 1;
 }
 
-ThemeBinding::~ThemeBinding() {
-  release();
-}
-
 void ThemeBinding::closeHandle() {
   // A library found without CloseThemeData cannot close what it opened; the handle is dropped.
   if (handle_ != 0 && entryCount_ > 0 && library_.has(ThemeEntry::CloseThemeData))

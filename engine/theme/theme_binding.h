@@ -50,7 +50,9 @@ int themeStateFor(bool hover) noexcept;
 class ThemeBinding final : public ThemeState {
  public:
   explicit ThemeBinding(ThemeLibrary& library) : library_(library) {}
-  ~ThemeBinding() override;
+  // Releases nothing: the process-wide binding goes at process exit, when the library may be
+  // gone already. `release` is the way to let go of it.
+  ~ThemeBinding() override = default;
   ThemeBinding(const ThemeBinding&) = delete;
   ThemeBinding& operator=(const ThemeBinding&) = delete;
 

@@ -27,10 +27,6 @@ RECT toRect(const Rect& rect) noexcept {
 
 }  // namespace
 
-Win32ThemeLibrary::~Win32ThemeLibrary() {
-  unload();
-}
-
 bool Win32ThemeLibrary::load() {
   if (module_ != nullptr)
     return true;

@@ -13,7 +13,9 @@ class Win32ThemeLibrary final : public ThemeLibrary {
  public:
   // `name` is what LoadLibraryA is given.
   explicit Win32ThemeLibrary(std::string name = "uxtheme") : name_(std::move(name)) {}
-  ~Win32ThemeLibrary() override;
+  // Does not unload: at process exit the loader may have unloaded the library already, and
+  // FreeLibrary is not to be called from a DLL's exit code.
+  ~Win32ThemeLibrary() override = default;
 
   bool load() override;
   bool has(ThemeEntry entry) const override;

@@ -194,6 +194,7 @@ TEST_F(CapturedBackgroundTest, TheRealLibraryBindsByName) {
       auto memory = painted(background);
       EXPECT_EQ(GetPixel(memory->dc(), 0, 0), pictureAt(kClockInParent.x, kClockInParent.y));
     }
+    theme.release();
   }
 }
 
