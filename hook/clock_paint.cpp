@@ -6,6 +6,7 @@
 #include "clock_theme.h"
 #include "hook_state.h"
 #include "paint/face_painter.h"
+#include "win32/calendar_time_win32.h"
 #include "win32/gdi_surface.h"
 #include "win32/system_colours_win32.h"
 
@@ -49,26 +50,11 @@ PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
       RenderMoment{utc, local}, PaintCache{}};
 }
 
-CalendarTime utcNow(CalendarTime& local) {
-  SYSTEMTIME utc;
-  GetSystemTime(&utc);
-  SYSTEMTIME localTime = utc;
-  FILETIME utcFile, localFile;
-  if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
-    FileTimeToSystemTime(&localFile, &localTime);
-  }
-  local = CalendarTime{localTime.wYear,   localTime.wMonth,  localTime.wDayOfWeek,
-                       localTime.wDay,    localTime.wHour,   localTime.wMinute,
-                       localTime.wSecond, localTime.wMilliseconds};
-  return CalendarTime{utc.wYear, utc.wMonth,  utc.wDayOfWeek, utc.wDay,
-                      utc.wHour, utc.wMinute, utc.wSecond,    utc.wMilliseconds};
-}
-
 }  // namespace
 
 PackedSize measureFace(ClockInstance& clock) {
-  CalendarTime local;
-  CalendarTime utc = utcNow(local);
+  CalendarTime utc, local;
+  currentMoment(utc, local);
   PaintContext context = contextFor(utc, local);
   PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
                      hookState().osGeneration, clock.alarms.alarmActive()};

@@ -24,16 +24,11 @@ void repaint(ClockInstance& clock) { InvalidateRect(clock.clock, nullptr, FALSE)
 LRESULT onPaint(ClockInstance& clock) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(clock.clock, &paint);
-  SYSTEMTIME utc;
-  GetSystemTime(&utc);
-  clock.minuteOfLastPaint = utc.wMinute;
-  clock.secondOfLastPaint = utc.wSecond;
-  FILETIME utcFile, localFile;
-  SYSTEMTIME local = utc;
-  if (SystemTimeToFileTime(&utc, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
-    FileTimeToSystemTime(&localFile, &local);
-  }
-  bool relayout = dc && paintFace(clock, dc, toCalendarTime(utc), toCalendarTime(local));
+  CalendarTime utc, local;
+  currentMoment(utc, local);
+  clock.minuteOfLastPaint = utc.minute;
+  clock.secondOfLastPaint = utc.second;
+  bool relayout = dc && paintFace(clock, dc, utc, local);
   EndPaint(clock.clock, &paint);
   if (relayout) resizeClock(clock, /*restore=*/false);
   return 0;

@@ -11,6 +11,19 @@ inline CalendarTime toCalendarTime(const SYSTEMTIME& t) {
                       t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
 }
 
+// The current moment in UTC and, through the system's zone rules, in local time.
+inline void currentMoment(CalendarTime& utc, CalendarTime& local) {
+  SYSTEMTIME utcTime;
+  GetSystemTime(&utcTime);
+  SYSTEMTIME localTime = utcTime;
+  FILETIME utcFile, localFile;
+  if (SystemTimeToFileTime(&utcTime, &utcFile) && FileTimeToLocalFileTime(&utcFile, &localFile)) {
+    FileTimeToSystemTime(&localFile, &localTime);
+  }
+  utc = toCalendarTime(utcTime);
+  local = toCalendarTime(localTime);
+}
+
 inline SYSTEMTIME toSystemTime(const CalendarTime& t) {
   return SYSTEMTIME{t.year, t.month,  t.dayOfWeek, t.day,
                     t.hour, t.minute, t.second,    t.milliseconds};

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "format_tool_zones.h"
+#include "win32/calendar_time_win32.h"
 #include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
 #include "win32/zone_names_win32.h"
@@ -25,12 +26,7 @@ zembrik::CalendarTime utcNow() {
 #ifdef _WIN32
   SYSTEMTIME st;
   GetSystemTime(&st);
-  now.year = st.wYear;
-  now.month = st.wMonth;
-  now.day = st.wDay;
-  now.hour = st.wHour;
-  now.minute = st.wMinute;
-  now.second = st.wSecond;
+  now = zembrik::toCalendarTime(st);
 #else
   std::time_t t = std::time(nullptr);
   std::tm tm{};
