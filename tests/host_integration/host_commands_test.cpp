@@ -219,9 +219,15 @@ Layering layeringOf(HWND window) {
 TEST_F(HostCommandsTest, TransparencyIsAppliedAtStartOnReloadAndRemovedAtExit) {
   writeSettingNumber(L"transparentTaskBar", 50);
   auto host = startHost();
-  ASSERT_TRUE(waitFor([&] { return layeringOf(taskbar()).layered; }, 4000))
+  // The style bit is set just before the opacity, so wait for both: the
+  // test may look between the two calls.
+  ASSERT_TRUE(waitFor(
+      [&] {
+        const auto now = layeringOf(taskbar());
+        return now.layered && now.opacity == 255 - 127;
+      },
+      4000))
       << "applied by the one-shot timer after start";
-  EXPECT_EQ(layeringOf(taskbar()).opacity, 255 - 127);
 
   const struct {
     std::uint32_t percent;
