@@ -1,5 +1,7 @@
 #include "hook_test_driver.h"
 
+#include <cstdio>
+
 #include "paint_counter.h"
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
@@ -48,10 +50,18 @@ StandinTaskbar::StandinTaskbar(const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    return;
+  // Wine has been seen to refuse a process start now and then on a loaded machine; a refusal
+  // is retried a few times and reported, so that it is not mistaken for a fault of the hook.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &info);
+    if (!started) {
+      std::fprintf(stderr, "stand-in taskbar did not start (error %lu)\n", GetLastError());
+      Sleep(300);
+    }
   }
+  if (!started) return;
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   pumpUntil([this] { return (taskbar_ = findStandin()) != nullptr; }, 10000);
