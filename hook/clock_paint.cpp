@@ -45,6 +45,7 @@ struct PaintContext {
 
 PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
   ClockServices& services = clockServices();
+  services.lockKeys.forget();
   return PaintContext{
       FormatEnvironment{services.names, services.zones, services.systemZone, services.lockKeys},
       RenderMoment{utc, local}, PaintCache{}};

@@ -7,6 +7,7 @@
 #include "names/name_tables.h"
 #include "settings/font_cache.h"
 #include "settings/load_settings.h"
+#include "win32/format_platform_win32.h"
 
 namespace zembrik {
 
@@ -17,7 +18,7 @@ struct ClockServices {
   NameTables& names;
   ZoneTable& zones;
   SystemTimeZoneSource& systemZone;
-  LockKeyStates& lockKeys;
+  Win32LockKeyStates& lockKeys;  // read again for every paint and measure
   MeterProcessState& meters;
   SystemLoad& systemLoad;
   AlarmNames& alarmNames;

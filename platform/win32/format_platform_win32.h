@@ -5,10 +5,20 @@
 
 namespace zembrik {
 
-// Lock-key toggles from GetKeyState (its low bit is the toggle state).
+// Lock-key toggles of the calling thread's keyboard state (the low bit of a key's state is its
+// toggle). The state is read once, at the first question, and kept until `forget`: a face that
+// shows several lock keys reads the keyboard once per paint, which matters where each read is a
+// call to another process (under Wine).
 class Win32LockKeyStates final : public LockKeyStates {
  public:
   bool isToggledOn(LockKey key) override;
+  void forget() noexcept { read_ = false; }
+
+ private:
+  bool read_ = false;
+  bool caps_ = false;
+  bool num_ = false;
+  bool scroll_ = false;
 };
 
 // The system's time zone from GetTimeZoneInformation.

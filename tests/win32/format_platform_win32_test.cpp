@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "format/format_render.h"
 #include "names/name_loading.h"
 #include "win32/format_platform_win32.h"
@@ -66,11 +69,39 @@ TEST(SystemTimeZoneWin32, BiasAndNamesMatchTheSystem) {
   EXPECT_EQ(cache.localBias, current);
 }
 
-TEST(LockKeysWin32, TogglesAreTheLowBitOfTheKeyState) {
+// Sets the toggle bits of this thread's keyboard state, and puts the old state back after.
+class ThreadLockKeys {
+ public:
+  ThreadLockKeys() { GetKeyboardState(saved_); }
+  ~ThreadLockKeys() { SetKeyboardState(saved_); }
+  bool set(bool caps, bool num, bool scroll) {
+    BYTE state[256];
+    std::copy(std::begin(saved_), std::end(saved_), state);
+    state[VK_CAPITAL] = caps ? 1 : 0;
+    state[VK_NUMLOCK] = num ? 1 : 0;
+    state[VK_SCROLL] = scroll ? 1 : 0;
+    return SetKeyboardState(state) != FALSE;
+  }
+
+ private:
+  BYTE saved_[256]{};
+};
+
+TEST(LockKeysWin32, TogglesAreReadOnceUntilForgotten) {
+  ThreadLockKeys thread;
+  ASSERT_TRUE(thread.set(true, false, true));
   Win32LockKeyStates keys;
-  EXPECT_EQ(keys.isToggledOn(LockKey::Caps), (GetKeyState(VK_CAPITAL) & 1) != 0);
-  EXPECT_EQ(keys.isToggledOn(LockKey::Num), (GetKeyState(VK_NUMLOCK) & 1) != 0);
-  EXPECT_EQ(keys.isToggledOn(LockKey::Scroll), (GetKeyState(VK_SCROLL) & 1) != 0);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps));
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Num));
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Scroll));
+
+  // A paint reads the keyboard once: a change within it is seen at the next paint.
+  ASSERT_TRUE(thread.set(false, true, false));
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps));
+  keys.forget();
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps));
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Num));
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Scroll));
 }
 
 }  // namespace
