@@ -1,5 +1,7 @@
 // The attachment's edges: failures reported to a known host, a clock hidden at attach, a moved
 // taskbar, and settings that make no sense.
+#include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -36,7 +38,8 @@ TEST_F(HookLifecycle, AClockHiddenAtAttachWaitsUntilShownThenAsksForARestart) {
   bar.relayout();
   ASSERT_TRUE(pumpUntil([&] { return host.count(MSG_CLOCK_SHOWN) > 0; }, 3000));
   for (const auto& m : host.received()) {
-    if (m.message != MSG_CLOCK_SHOWN) continue;
+    if (m.message != MSG_CLOCK_SHOWN)
+      continue;
     EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(bar.clock()));
     EXPECT_EQ(m.lParam, kClockShownMark);
   }
@@ -55,23 +58,35 @@ TEST_F(HookLifecycle, MovingTheTaskbarToASideReloadsTheVerticalSet) {
   EXPECT_EQ(thisValue(u"isVertical"), 0u);
   const PackedSize horizontal = askSize(bar.clock());
 
-  SendMessageW(bar.taskbar(), standin::kMsgMoveTaskbar, static_cast<WPARAM>(standin::Edge::Left), 0);
+  SendMessageW(bar.taskbar(), standin::kMsgMoveTaskbar, static_cast<WPARAM>(standin::Edge::Left),
+               0);
   ASSERT_TRUE(pumpUntil([] { return thisValue(u"isVertical") == 1u; }, 3000));
   const PackedSize vertical = askSize(bar.clock());
   EXPECT_NE(vertical, horizontal);
   EXPECT_GT(packedHeight(vertical), packedWidth(vertical)) << "two rows stacked: a tall face";
 }
 
+// A number from the environment, for longer soaks than the suite's own run.
+std::uint32_t environmentNumber(const char* name, std::uint32_t fallback) {
+  const char* text = std::getenv(name);
+  return text != nullptr && *text != '\0'
+             ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
+             : fallback;
+}
+
 // Random values of every kind in every place the clock reads: the clock must keep the stand-in
-// alive through reloads and paints, and still detach cleanly.
+// alive through reloads and paints, and still detach cleanly. ZEMBRIK_SOAK_ROUNDS and
+// ZEMBRIK_SOAK_SEED make a longer or different run.
 TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
   StandinTaskbar bar;
   TestHostWindow host;
   attach(bar, host);
-  std::mt19937 random(20261208);
-  const std::u16string pieces[] = {u"HH", u"mm:ss", u"@{", u"}", u"'", u"\\", u"<", u">", u"dddd",
-                                   u"MMMX", u"ZZm", u"zzz", u",", u":", u"A", u"N", u"S", u"\x0001",
-                                   u"\xD800", u"w", u"yyyy", u"9999999999", u"-5", u"  "};
+  std::mt19937 random(environmentNumber("ZEMBRIK_SOAK_SEED", 20261208));
+  const std::uint32_t rounds = environmentNumber("ZEMBRIK_SOAK_ROUNDS", 25);
+  const std::u16string pieces[] = {u"HH",     u"mm:ss", u"@{",   u"}",          u"'",   u"\\",
+                                   u"<",      u">",     u"dddd", u"MMMX",       u"ZZm", u"zzz",
+                                   u",",      u":",     u"A",    u"N",          u"S",   u"\x0001",
+                                   u"\xD800", u"w",     u"yyyy", u"9999999999", u"-5",  u"  "};
   auto randomText = [&](int maxPieces) {
     std::u16string text;
     int n = static_cast<int>(random() % maxPieces);
@@ -79,7 +94,7 @@ TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
     return text;
   };
   auto user = openCurrentUserRoot();
-  for (int round = 0; round < 25; ++round) {
+  for (std::uint32_t round = 0; round < rounds; ++round) {
     auto set = user->createSubkey(u"Software\\OBR\\Zembrik\\horizontal", kKeyReadWrite,
                                   KeyLifetime::Persistent);
     ASSERT_TRUE(set);
@@ -123,11 +138,14 @@ class Windows10Standin {
  public:
   Windows10Standin() {
     auto key = openCurrentUserRoot()->createSubkey(kKey, kKeyReadWrite, KeyLifetime::Persistent);
-    if (key) writeText(*key.key, u"Version", u"win10");
+    if (key)
+      writeText(*key.key, u"Version", u"win10");
   }
   ~Windows10Standin() {
-    auto defaults = openCurrentUserRoot()->openSubkey(u"Software\\Wine\\AppDefaults", kKeyReadWrite);
-    if (defaults) deleteKeyTree(*defaults.key, u"standin_taskbar.exe");
+    auto defaults =
+        openCurrentUserRoot()->openSubkey(u"Software\\Wine\\AppDefaults", kKeyReadWrite);
+    if (defaults)
+      deleteKeyTree(*defaults.key, u"standin_taskbar.exe");
   }
 
  private:
@@ -142,7 +160,8 @@ int widthOf(HWND window) {
 
 TEST_F(HookLifecycle, OnGeneration7TheNotificationAreaClaimsTheClocksExtraRoom) {
   Windows10Standin windows10;
-  writeFace(u"horizontal", {u",,,,,,:dddd d MMMM yyyy HH:mm:ss"});  // far wider than the native clock
+  writeFace(u"horizontal",
+            {u",,,,,,:dddd d MMMM yyyy HH:mm:ss"});  // far wider than the native clock
   StandinTaskbar bar(L"--generation7");
   TestHostWindow host;
   HWND notify = FindWindowExW(bar.taskbar(), nullptr, L"TrayNotifyWnd", nullptr);
