@@ -78,11 +78,13 @@ std::uint32_t environmentNumber(const char* name, std::uint32_t fallback) {
 // alive through reloads and paints, and still detach cleanly. ZEMBRIK_SOAK_ROUNDS and
 // ZEMBRIK_SOAK_SEED make a longer or different run.
 TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
-  StandinTaskbar bar;
+  const std::uint32_t rounds = environmentNumber("ZEMBRIK_SOAK_ROUNDS", 25);
+  // The stand-in quits by itself after its timeout (the last one given counts): a long soak
+  // keeps it up for 100 ms a round more (a round takes about 65 ms).
+  StandinTaskbar bar(L"--timeout=" + std::to_wstring(120 + rounds / 10));
   TestHostWindow host;
   attach(bar, host);
   std::mt19937 random(environmentNumber("ZEMBRIK_SOAK_SEED", 20261208));
-  const std::uint32_t rounds = environmentNumber("ZEMBRIK_SOAK_ROUNDS", 25);
   const std::u16string pieces[] = {u"HH",     u"mm:ss", u"@{",   u"}",          u"'",   u"\\",
                                    u"<",      u">",     u"dddd", u"MMMX",       u"ZZm", u"zzz",
                                    u",",      u":",     u"A",    u"N",          u"S",   u"\x0001",
