@@ -5,6 +5,7 @@
 #include "clock_attach.h"
 #include "clock_paint.h"
 #include "clock_services.h"
+#include "clock_theme.h"
 #include "hook_state.h"
 #include "protocol/window_messages.h"
 #include "taskbar/size_negotiation.h"
@@ -96,7 +97,10 @@ PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
     clock.vertical = vertical;
     reloadClockSettings(clock);
     releaseSurfaces(clock);
-    state.relayoutPending = false;  // a theme-driven re-layout arrives with theme support
+    applyFlatTray(clock);
+    // A themed taskbar may keep its old layout for an unchanged size: the answer is one pixel
+    // wider until the next tick, which asks the taskbar to lay out again.
+    state.relayoutPending = themeBinding().themeActive();
     resizeClock(clock, /*restore=*/false);
     PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
   }

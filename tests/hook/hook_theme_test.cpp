@@ -158,6 +158,25 @@ TEST_F(HookTheme, FlatTrayRemovesTheSunkenEdgeUntilDetach) {
   }
 }
 
+TEST_F(HookTheme, AReloadAppliesAChangedFlatTray) {
+  ThemeActiveValue classic(u"0");
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  writeSetNumber(u"horizontal", u"FlatTray", 0);
+  StandinTaskbar bar(L"--classic");
+  TestHostWindow host;
+  HWND notify = notifyArea(bar);
+  ASSERT_TRUE(notify);
+  attach(bar, host);
+  ASSERT_TRUE(hasSunkenEdge(notify));
+  writeSetNumber(u"horizontal", u"FlatTray", 1);
+  SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+  EXPECT_FALSE(hasSunkenEdge(notify));
+  writeSetNumber(u"horizontal", u"FlatTray", 0);
+  SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+  EXPECT_TRUE(hasSunkenEdge(notify));
+  endHook();
+}
+
 // The default text colour is the scheme's button text in the classic look and white under a
 // visual style; a theme change at run time repaints the face in the other one.
 TEST_F(HookTheme, AThemeChangeRepaintsInTheColoursOfTheNewLook) {
@@ -212,6 +231,28 @@ TEST_F(HookTheme, FlatTrayLeavesANotificationAreaWithoutEdgeAlone) {
   EXPECT_FALSE(hasSunkenEdge(notify));
   endHook();
   EXPECT_FALSE(hasSunkenEdge(notify));
+}
+
+// After a reload under a visual style the clock asks for one pixel more until its next tick, so
+// that the themed taskbar lays out again; in the classic look the answer is the measure at once.
+TEST_F(HookTheme, AReloadUnderAVisualStyleAsksForOnePixelMoreUntilTheNextTick) {
+  for (const char16_t* look : {u"1", u"0"}) {
+    SCOPED_TRACE(look[0] == u'1' ? "themed" : "classic");
+    ThemeActiveValue theme(look);
+    writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+    StandinTaskbar bar;
+    TestHostWindow host;
+    attach(bar, host);
+    pumpFor(1500);
+    const PackedSize settled = askSize(bar.clock());
+    ASSERT_NE(settled, 0u);
+
+    SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
+    EXPECT_EQ(askSize(bar.clock()), look[0] == u'1' ? settled + 1 : settled);
+    pumpFor(1500);
+    EXPECT_EQ(askSize(bar.clock()), settled) << "the next tick ends the wider answer";
+    endHook();
+  }
 }
 
 }  // namespace
