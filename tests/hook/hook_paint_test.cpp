@@ -63,6 +63,29 @@ TEST_F(HookPaint, MinutesRepaintOncePerMinuteAndSecondsEverySecond) {
   EXPECT_LE(counter.paints(), 6);
 }
 
+// The host's alarm messages: a ringing alarm makes an HH:mm face blink, so it repaints every
+// second; once the alarm is off the face is quiet again until its minute changes.
+TEST_F(HookPaint, ARingingAlarmRepaintsEverySecondUntilItIsOff) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(15);
+  SendMessageW(bar.clock(), MSG_ALARM_ON, 3, 0);
+  pumpFor(1000);
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_GE(counter.paints(), 4) << "the ringing face blinks";
+
+  SendMessageW(bar.clock(), MSG_ALARM_OFF, 3, 0);
+  pumpFor(1500);
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_EQ(counter.paints(), 0);
+}
+
 // By hand (60 s each way): scripts/wine-run --prefix build/win64/wineprefix
 //   build/win64/tests/hook/hook_paint_test.exe --gtest_also_run_disabled_tests
 //   --gtest_filter=*TickCost*
