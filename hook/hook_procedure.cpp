@@ -9,6 +9,17 @@ namespace zembrik {
 
 namespace {
 
+class AttachInProgress {
+ public:
+  explicit AttachInProgress(HookState& state) : state_(state) { state_.attaching = true; }
+  ~AttachInProgress() { state_.attaching = false; }
+  AttachInProgress(const AttachInProgress&) = delete;
+  AttachInProgress& operator=(const AttachInProgress&) = delete;
+
+ private:
+  HookState& state_;
+};
+
 void attachNextTaskbar() {
   HookState& state = hookState();
   state.rescanArmed = false;
@@ -21,6 +32,7 @@ void attachNextTaskbar() {
   TaskbarRecord record = state.taskbarList.back();
   state.taskbarList.pop_back();
   state.scanDone = state.taskbarList.empty();
+  AttachInProgress busy(state);
   attachClock(record, static_cast<int>(state.taskbarList.size()));
   if (host) PostMessageA(host, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(record.clock), 0);
 }
@@ -44,7 +56,7 @@ UINT attachRequestMessage() {
 LRESULT CALLBACK callWndHookProc(int code, WPARAM wParam, LPARAM lParam) {
   try {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call && call->hwnd) {
+    if (code == HC_ACTION && call && call->hwnd && !hookState().attaching) {
       HookState& state = hookState();
       if (call->message == attachRequestMessage()) onAttachRequest();
       if (state.rescanArmed || !state.scanDone) attachNextTaskbar();

@@ -27,6 +27,9 @@ struct HookState {
   HHOOK messageHook = nullptr;
   bool rescanArmed = false;
   bool scanDone = false;
+  // Set while a clock is being attached: attaching sends messages on the shell's thread, whose
+  // hooked calls must not start the next attach in the middle of this one.
+  bool attaching = false;
   HWND hiddenShowDesktop = nullptr;
   HWND primaryClockWindow = nullptr;
   HHOOK lockKeyHook = nullptr;

@@ -81,5 +81,46 @@ TEST_F(HookIntegration, AVerticalTaskbarUsesTheVerticalSet) {
   EXPECT_TRUE(settingsKeyExists(u"Software\\OBR\\Zembrik\\vertical"));
 }
 
+// A secondary taskbar's clock is attached too and reads its own numbered set ("horizontal_1"),
+// falling back to the main set where that has no value; endHook gives both clocks back.
+TEST_F(HookIntegration, ASecondaryClockIsAttachedWithItsOwnSet) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  StandinTaskbar bar(L"--secondary=0,0,600,30");
+  TestHostWindow host;
+  ASSERT_TRUE(bar.clock(1));
+  const PackedSize nativeAnswer = askSize(bar.clock(1));
+  attach(bar, host);
+  ASSERT_TRUE(pumpUntil([&] { return host.count(MSG_CLOCK_ATTACHED) == 2; }, 5000));
+  std::vector<WPARAM> attached;
+  for (const auto& message : host.received())
+    if (message.message == MSG_CLOCK_ATTACHED) attached.push_back(message.wParam);
+  EXPECT_EQ(attached, (std::vector<WPARAM>{reinterpret_cast<WPARAM>(bar.clock(1)),
+                                           reinterpret_cast<WPARAM>(bar.clock())}))
+      << "the main clock is attached last";
+  // Each clock's default font follows its own height, so the secondary clock is compared with
+  // itself: the fallback face first, then the same face in its own set, then a wider one.
+  auto reloadSecondary = [&] {
+    SendMessageW(bar.clock(1), MSG_RELOAD, 0, 0);
+    pumpFor(1500);  // past the tick that ends a theme's one-pixel-wider answer
+  };
+  pumpFor(1500);
+  const PackedSize fallbackFace = askSize(bar.clock(1));
+  writeFace(u"horizontal_1", {u",,,,,,:HH:mm"});
+  reloadSecondary();
+  EXPECT_EQ(askSize(bar.clock(1)), fallbackFace) << "without a set of its own: the main set";
+
+  writeFace(u"horizontal_1", {u",,,,,,:HH:mm:ss"});
+  reloadSecondary();
+  const PackedSize ownFace = askSize(bar.clock(1));
+  EXPECT_GT(packedWidth(ownFace), packedWidth(fallbackFace));
+  bar.relayout();
+  pumpFor(500);
+  const RECT rect = bar.clockRect(1);
+  EXPECT_EQ(rect.right - rect.left, packedWidth(ownFace)) << "the secondary bar gives it the room";
+
+  endHook();
+  EXPECT_EQ(askSize(bar.clock(1)), nativeAnswer) << "the native procedure answers again";
+}
+
 }  // namespace
 }  // namespace zembrik::testing
