@@ -63,6 +63,37 @@ TEST_F(HookPaint, MinutesRepaintOncePerMinuteAndSecondsEverySecond) {
   EXPECT_LE(counter.paints(), 6);
 }
 
+// The clock samples its meters on its ticks: a memory bar appears at the face's right edge in
+// its colour (the system's memory load is never 0).
+TEST_F(HookPaint, TheTicksFeedAMemoryBarBesideTheFace) {
+  constexpr COLORREF kGreen = RGB(0, 255, 0);
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm"}, kRed);
+  auto set = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik\\horizontal",
+                                                 kKeyReadWrite, KeyLifetime::Persistent);
+  ASSERT_TRUE(set);
+  writeText(*set.key, u"memLoad", u"R65280,6,2");
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  bar.relayout();
+  ASSERT_TRUE(pumpUntil([&] { return readScreen(bar.clockRect()).count(kGreen) > 0; }, 4000))
+      << "no memory bar after a few ticks";
+  const RECT rect = bar.clockRect();
+  const ScreenPixels pixels = readScreen(rect);
+  const int width = rect.right - rect.left;
+  int greenColumns = 0;
+  for (int x = 0; x < width; ++x) {
+    bool green = false;
+    for (int y = 0; y < rect.bottom - rect.top; ++y) green = green || pixels.at(x, y) == kGreen;
+    if (green) {
+      ++greenColumns;
+      EXPECT_GE(x, width - 6) << "the bar stands at the right edge";
+    }
+  }
+  EXPECT_EQ(greenColumns, 6);
+  EXPECT_GT(pixels.count(kRed), 30) << "the face is still drawn";
+}
+
 // The host's alarm messages: a ringing alarm makes an HH:mm face blink, so it repaints every
 // second; once the alarm is off the face is quiet again until its minute changes.
 TEST_F(HookPaint, ARingingAlarmRepaintsEverySecondUntilItIsOff) {
