@@ -56,8 +56,8 @@ UINT attachRequestMessage() {
 LRESULT CALLBACK callWndHookProc(int code, WPARAM wParam, LPARAM lParam) {
   try {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call && call->hwnd && !hookState().attaching) {
-      HookState& state = hookState();
+    HookState& state = hookState();
+    if (code == HC_ACTION && call && call->hwnd && !state.attaching) {
       if (call->message == attachRequestMessage()) onAttachRequest();
       if (state.rescanArmed || !state.scanDone) attachNextTaskbar();
     }
