@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "win32/memory_bitmap_win32.h"
+
 namespace zembrik {
 
 namespace {
@@ -11,45 +13,15 @@ ThemeWindow themeWindow(HWND window) noexcept {
   return reinterpret_cast<ThemeWindow>(window);
 }
 
-// A compatible memory context and bitmap of `size`, deleted with the object.
-class ScratchBitmap {
- public:
-  explicit ScratchBitmap(Size size) {
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr)
-      return;
-    dc_ = CreateCompatibleDC(screen);
-    if (dc_ != nullptr)
-      bitmap_ = CreateCompatibleBitmap(screen, std::max(size.width, 1), std::max(size.height, 1));
-    ReleaseDC(nullptr, screen);
-    if (bitmap_ != nullptr)
-      original_ = SelectObject(dc_, bitmap_);
-  }
-  ~ScratchBitmap() {
-    if (bitmap_ != nullptr) {
-      SelectObject(dc_, original_);
-      DeleteObject(bitmap_);
-    }
-    if (dc_ != nullptr)
-      DeleteDC(dc_);
-  }
-  ScratchBitmap(const ScratchBitmap&) = delete;
-  ScratchBitmap& operator=(const ScratchBitmap&) = delete;
-
-  HDC dc() const noexcept { return bitmap_ != nullptr ? dc_ : nullptr; }
-
- private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ original_ = nullptr;
-};
-
 }  // namespace
+
+CapturedBackground::CapturedBackground(HWND clock, ThemeBinding& theme) noexcept
+    : clock_(clock), theme_(theme) {}
 
 CapturedBackground::CapturedBackground(HWND clock, ThemeBinding& theme,
                                        std::function<CaptureContext()> context,
                                        std::function<void()> built)
-    : clock_(clock), theme_(theme), context_(std::move(context)), built_(std::move(built)) {}
+    : clock_(clock), theme_(theme), contextSource_(std::move(context)), built_(std::move(built)) {}
 
 void CapturedBackground::release() noexcept {
   mask_.reset();
@@ -64,6 +36,7 @@ void CapturedBackground::resize(Size client) {
 void CapturedBackground::build(Size client, bool hover) {
   release();
   hover_ = hover;
+  builtHover_ = hover;
   Size size{std::max(client.width, 1), std::max(client.height, 1)};
   background_ = GdiSurface::createMemory(size);
   if (!background_)
@@ -90,29 +63,38 @@ bool CapturedBackground::capture(Size size) {
   HWND parent = GetParent(clock_);
   RECT parentWindow{};
   GetWindowRect(parent, &parentWindow);
-  ScratchBitmap scratch(
-      {parentWindow.right - parentWindow.left, parentWindow.bottom - parentWindow.top});
-  if (scratch.dc() == nullptr)
+  auto scratch = MemoryBitmap::create(std::max<int>(parentWindow.right - parentWindow.left, 1),
+                                      std::max<int>(parentWindow.bottom - parentWindow.top, 1));
+  if (!scratch)
     return false;
-  CaptureContext context = context_ ? context_() : CaptureContext{};
+  if (contextSource_)
+    context_ = contextSource_();
+  const CaptureContext& context = context_;
   // Until the main clock is known, the theme is opened on this one.
   HWND themed = context.themeWindow != nullptr ? context.themeWindow : clock_;
   if (context.osGeneration > 1 && theme_.themed(themeWindow(themed), context.osGeneration) &&
-      theme_.drawBackground(themeWindow(themed), reinterpret_cast<ThemeDevice>(scratch.dc()),
+      theme_.drawBackground(themeWindow(themed), reinterpret_cast<ThemeDevice>(scratch->dc()),
                             {0, 0, size.width, size.height}, hover_, context.osGeneration)) {
-    BitBlt(background_->dc(), 0, 0, size.width, size.height, scratch.dc(), 0, 0, SRCCOPY);
+    BitBlt(background_->dc(), 0, 0, size.width, size.height, scratch->dc(), 0, 0, SRCCOPY);
     return theme_.partiallyTransparent();
   }
   // The parent paints its client area into the scratch bitmap from its client origin; the
   // clock's client area lies in that picture at its position in the parent's client
   // coordinates. Offsets taken from the window rectangles would be one pixel off wherever the
   // parent has a border (the sunken edge of the classic look).
-  SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(scratch.dc()), PRF_CLIENT);
+  SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(scratch->dc()), PRF_CLIENT);
   POINT origin{0, 0};
   MapWindowPoints(clock_, parent, &origin, 1);
-  BitBlt(background_->dc(), 0, 0, size.width, size.height, scratch.dc(), origin.x, origin.y,
+  BitBlt(background_->dc(), 0, 0, size.width, size.height, scratch->dc(), origin.x, origin.y,
          SRCCOPY);
   return false;
+}
+
+bool CapturedBackground::buildDue(Size client) const {
+  if (!background_ || client != client_ || hover_ != builtHover_)
+    return true;
+  POINT place = placeOnTaskbar();
+  return place.x != capturedAt_.x || place.y != capturedAt_.y;
 }
 
 void CapturedBackground::paint(DrawSurface& memory, Size client, const FaceColours& colours) {

@@ -14,7 +14,8 @@
 
 namespace zembrik {
 
-// What a capture needs to know of the process at the moment it runs.
+// What a capture needs to know of the process. The owner of the background keeps it current
+// (before each paint); the background never asks for it.
 struct CaptureContext {
   int osGeneration = 0;
   HWND themeWindow = nullptr;  // the window the theme is opened on (the main clock)
@@ -22,9 +23,13 @@ struct CaptureContext {
 
 class CapturedBackground final : public FaceBackground {
  public:
-  // `context` is asked at each capture; `built` runs after each build (the colour refresh).
+  CapturedBackground(HWND clock, ThemeBinding& theme) noexcept;
+  // Until the hook library sets the context itself: `context` is asked at each capture and
+  // `built` runs after each build.
   CapturedBackground(HWND clock, ThemeBinding& theme, std::function<CaptureContext()> context,
                      std::function<void()> built = {});
+
+  void setContext(const CaptureContext& context) noexcept { context_ = context; }
 
   // The painter's surfaces were made anew for `client`: the background is built for it.
   void resize(Size client) override;
@@ -40,17 +45,25 @@ class CapturedBackground final : public FaceBackground {
   bool hover() const noexcept { return hover_; }
   void setHover(bool hover) noexcept { hover_ = hover; }
 
+  // True when a paint of `client` will build the background: nothing is built for that size,
+  // the hover state changed, or the clock moved since the capture. What is refreshed with each
+  // build (the face colours) is refreshed by the owner before such a paint.
+  bool buildDue(Size client) const;
+
  private:
   bool capture(Size size);
   POINT placeOnTaskbar() const;
 
   HWND clock_;
   ThemeBinding& theme_;
-  std::function<CaptureContext()> context_;
+  CaptureContext context_;
+  std::function<CaptureContext()> contextSource_;
   std::function<void()> built_;
   bool hover_ = false;
+  bool builtHover_ = false;
   Size client_{-1, -1};
   POINT capturedAt_{};
+  // The mask is made after the background and goes first.
   std::unique_ptr<GdiSurface> background_;
   std::unique_ptr<GdiSurface> mask_;
 };

@@ -3,28 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "win32/dc_scopes_win32.h"
 #include "win32/window_id_win32.h"
 
 namespace zembrik {
 
 namespace {
-
-// A window's device context, released on scope exit.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr)
-      ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const noexcept { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 int verticalResolution(HWND window) noexcept {
   WindowDc dc(window);

@@ -1,6 +1,7 @@
 #include "win32/gdi_surface.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/font_win32.h"
 
@@ -47,29 +48,19 @@ UINT alignFlag(TextAlign align) noexcept {
 }  // namespace
 
 std::unique_ptr<GdiSurface> GdiSurface::createMemory(Size size) {
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr)
+  auto memory = MemoryBitmap::create(size.width, size.height);
+  if (!memory)
     return nullptr;
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap =
-      dc != nullptr ? CreateCompatibleBitmap(screen, size.width, size.height) : nullptr;
-  ReleaseDC(nullptr, screen);
-  if (bitmap == nullptr) {
-    if (dc != nullptr)
-      DeleteDC(dc);
-    return nullptr;
-  }
-  return std::unique_ptr<GdiSurface>(new GdiSurface(dc, bitmap, size));
+  return std::unique_ptr<GdiSurface>(new GdiSurface(std::move(memory), size));
 }
 
-GdiSurface::GdiSurface(HDC dc, HBITMAP bitmap, Size size) : GdiSurface(dc, size) {
-  bitmap_ = bitmap;
-  originalBitmap_ = SelectObject(dc_, bitmap_);
+GdiSurface::GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size)
+    : GdiSurface(memory->dc(), size) {
+  memory_ = std::move(memory);
 }
 
 GdiSurface::GdiSurface(HDC dc, Size size)
     : dc_(dc),
-      bitmap_(nullptr),
       size_(size),
       originalFont_(GetCurrentObject(dc, OBJ_FONT)),
       originalPen_(GetCurrentObject(dc, OBJ_PEN)),
@@ -77,23 +68,12 @@ GdiSurface::GdiSurface(HDC dc, Size size)
       originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
 
 GdiSurface::~GdiSurface() {
-  // Nothing of ours may stay selected when it is deleted, and the context goes back to its
-  // owner as it came; what was made last goes first.
+  // Nothing of ours may stay selected when the members delete it, and a borrowed context goes
+  // back to its owner as it came.
   SelectObject(dc_, originalPen_);
   SelectObject(dc_, originalFont_);
   SetTextColor(dc_, originalTextColour_);
   SetBkMode(dc_, originalBackgroundMode_);
-  if (brush_ != nullptr)
-    DeleteObject(brush_);
-  for (auto pen = pens_.rbegin(); pen != pens_.rend(); ++pen) {
-    if (pen->pen != nullptr)
-      DeleteObject(pen->pen);
-  }
-  if (bitmap_ != nullptr) {
-    SelectObject(dc_, originalBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
 }
 
 void GdiSurface::selectFont(FontHandle font) {
@@ -124,22 +104,21 @@ void GdiSurface::setTextColour(Colour colour) {
 
 HPEN GdiSurface::penFor(Colour colour) {
   for (const CachedPen& cached : pens_) {
-    if (cached.pen != nullptr && cached.colour == colour)
-      return cached.pen;
+    if (cached.pen && cached.colour == colour)
+      return cached.pen.get();
   }
-  HPEN pen = CreatePen(PS_SOLID, 1, rgb(colour));
-  if (pen == nullptr)
+  UniquePen pen(CreatePen(PS_SOLID, 1, rgb(colour)));
+  if (!pen)
     return nullptr;
   CachedPen& slot = pens_[nextPen_];
   nextPen_ = (nextPen_ + 1) % pens_.size();
-  if (slot.pen != nullptr) {
-    // The pen may be the one selected now: select the original before deleting it.
+  if (slot.pen) {
+    // The pen may be the one selected now: select the original before it is deleted.
     SelectObject(dc_, originalPen_);
     penChosen_ = false;
-    DeleteObject(slot.pen);
   }
-  slot = {colour, pen};
-  return pen;
+  slot = {colour, std::move(pen)};
+  return slot.pen.get();
 }
 
 void GdiSurface::setPen(Colour colour) {
@@ -164,17 +143,16 @@ void GdiSurface::drawPolyline(std::span<const Point> points) {
 }
 
 void GdiSurface::fillRect(const Rect& rect, Colour colour) {
-  if (brush_ == nullptr || brushColour_ != colour) {
-    HBRUSH brush = CreateSolidBrush(rgb(colour));
-    if (brush == nullptr)
+  if (!brush_ || brushColour_ != colour) {
+    UniqueBrush brush(CreateSolidBrush(rgb(colour)));
+    if (!brush)
       return;
-    if (brush_ != nullptr)
-      DeleteObject(brush_);
-    brush_ = brush;
+    // FillRect takes the brush as an argument; it is never selected, so it can go at once.
+    brush_ = std::move(brush);
     brushColour_ = colour;
   }
   RECT area{rect.left, rect.top, rect.right, rect.bottom};
-  FillRect(dc_, &area, brush_);
+  FillRect(dc_, &area, brush_.get());
 }
 
 void GdiSurface::copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,

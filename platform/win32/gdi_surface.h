@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "paint/draw_surface.h"
+#include "win32/memory_bitmap_win32.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -36,18 +38,19 @@ class GdiSurface final : public DrawSurface {
                 RasterOp op) override;
 
  private:
-  GdiSurface(HDC dc, HBITMAP bitmap, Size size);
+  GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size);
   HPEN penFor(Colour colour);
 
   struct CachedPen {
     Colour colour = 0;
-    HPEN pen = nullptr;
+    UniquePen pen;
   };
 
+  // Members go in reverse: the pens and the brush (deselected by the destructor's body) before
+  // the off-screen bitmap and its context.
+  std::unique_ptr<MemoryBitmap> memory_;  // null for a borrowed context
   HDC dc_;
-  HBITMAP bitmap_;  // null for a borrowed context
   Size size_;
-  HGDIOBJ originalBitmap_ = nullptr;
   HGDIOBJ originalFont_ = nullptr;
   HGDIOBJ originalPen_ = nullptr;
   COLORREF originalTextColour_ = 0;
@@ -60,7 +63,7 @@ class GdiSurface final : public DrawSurface {
   std::array<CachedPen, 8> pens_{};
   std::size_t nextPen_ = 0;
   // The meter bars use one colour at a time.
-  HBRUSH brush_ = nullptr;
+  UniqueBrush brush_;
   Colour brushColour_ = 0;
 };
 

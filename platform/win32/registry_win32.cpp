@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -10,19 +13,26 @@ namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is UTF-16");
 
-std::wstring wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+std::wstring wide(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
 
 std::u16string portable(const wchar_t* text, std::size_t length) {
   return std::u16string(text, text + length);
 }
 
-RegStatus status(LSTATUS code) { return static_cast<RegStatus>(static_cast<std::uint32_t>(code)); }
+RegStatus status(LSTATUS code) {
+  return static_cast<RegStatus>(static_cast<std::uint32_t>(code));
+}
 
 REGSAM samOf(KeyAccess access) {
   REGSAM sam = 0;
-  if (access & kKeyRead) sam |= KEY_READ;
-  if (access & kKeySetValue) sam |= KEY_SET_VALUE;
-  if (access & kKeyCreateSubKey) sam |= KEY_CREATE_SUB_KEY;
+  if (access & kKeyRead)
+    sam |= KEY_READ;
+  if (access & kKeySetValue)
+    sam |= KEY_SET_VALUE;
+  if (access & kKeyCreateSubKey)
+    sam |= KEY_CREATE_SUB_KEY;
   return sam;
 }
 
@@ -38,16 +48,16 @@ struct CountedUnicodeString {  // UNICODE_STRING
 
 class Win32Key final : public RegistryKey {
  public:
-  Win32Key(HKEY key, bool owned) : key_(key), owned_(owned) {}
-  ~Win32Key() override {
-    if (owned_) RegCloseKey(key_);
-  }
+  // A predefined root, which stays open.
+  explicit Win32Key(HKEY root) : key_(root) {}
+  explicit Win32Key(UniqueRegKey key) : owned_(std::move(key)), key_(owned_.get()) {}
 
   OpenedKey openSubkey(std::u16string_view path, KeyAccess access) override {
     HKEY sub = nullptr;
     LSTATUS code = RegOpenKeyExW(key_, wide(path).c_str(), 0, samOf(access), &sub);
-    if (code != ERROR_SUCCESS) return {status(code), nullptr};
-    return {RegStatus::Ok, std::make_unique<Win32Key>(sub, true)};
+    if (code != ERROR_SUCCESS)
+      return {status(code), nullptr};
+    return {RegStatus::Ok, std::make_unique<Win32Key>(UniqueRegKey(sub))};
   }
 
   OpenedKey createSubkey(std::u16string_view path, KeyAccess access,
@@ -57,8 +67,9 @@ class Win32Key final : public RegistryKey {
         lifetime == KeyLifetime::Volatile ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE;
     LSTATUS code = RegCreateKeyExW(key_, wide(path).c_str(), 0, nullptr, options, samOf(access),
                                    nullptr, &sub, nullptr);
-    if (code != ERROR_SUCCESS) return {status(code), nullptr};
-    return {RegStatus::Ok, std::make_unique<Win32Key>(sub, true)};
+    if (code != ERROR_SUCCESS)
+      return {status(code), nullptr};
+    return {RegStatus::Ok, std::make_unique<Win32Key>(UniqueRegKey(sub))};
   }
 
   RegStatus queryValue(std::u16string_view name, std::size_t maxBytes, RegValue& out) override {
@@ -67,8 +78,10 @@ class Win32Key final : public RegistryKey {
     DWORD size = static_cast<DWORD>(maxBytes);
     LSTATUS code = RegQueryValueExW(key_, wide(name).c_str(), nullptr, &type,
                                     buffer.empty() ? nullptr : buffer.data(), &size);
-    if (code == ERROR_SUCCESS && buffer.empty() && size > 0) code = ERROR_MORE_DATA;
-    if (code != ERROR_SUCCESS) return status(code);
+    if (code == ERROR_SUCCESS && buffer.empty() && size > 0)
+      code = ERROR_MORE_DATA;
+    if (code != ERROR_SUCCESS)
+      return status(code);
     buffer.resize(size);
     out.type = static_cast<RegType>(type);
     out.data = std::move(buffer);
@@ -77,8 +90,8 @@ class Win32Key final : public RegistryKey {
 
   RegStatus setValue(std::u16string_view name, RegType type,
                      std::span<const std::uint8_t> data) override {
-    return status(RegSetValueExW(key_, wide(name).c_str(), 0, static_cast<DWORD>(type),
-                                 data.data(), static_cast<DWORD>(data.size())));
+    return status(RegSetValueExW(key_, wide(name).c_str(), 0, static_cast<DWORD>(type), data.data(),
+                                 static_cast<DWORD>(data.size())));
   }
 
   RegStatus deleteValue(std::u16string_view name) override {
@@ -95,7 +108,8 @@ class Win32Key final : public RegistryKey {
     DWORD type = REG_NONE;
     LSTATUS code =
         RegEnumValueW(key_, index, name.data(), &length, nullptr, &type, nullptr, nullptr);
-    if (code != ERROR_SUCCESS) return status(code);
+    if (code != ERROR_SUCCESS)
+      return status(code);
     out.name = portable(name.data(), length);
     out.type = static_cast<RegType>(type);
     return RegStatus::Ok;
@@ -106,7 +120,8 @@ class Win32Key final : public RegistryKey {
     DWORD length = static_cast<DWORD>(nameCapacity);
     LSTATUS code =
         RegEnumKeyExW(key_, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-    if (code != ERROR_SUCCESS) return status(code);
+    if (code != ERROR_SUCCESS)
+      return status(code);
     out.name = portable(name.data(), length);
     out.type = RegType::None;
     return RegStatus::Ok;
@@ -117,7 +132,8 @@ class Win32Key final : public RegistryKey {
     DWORD valueCount = 0;
     LSTATUS code = RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, &keyCount, nullptr, nullptr,
                                     &valueCount, nullptr, nullptr, nullptr, nullptr);
-    if (code != ERROR_SUCCESS) return status(code);
+    if (code != ERROR_SUCCESS)
+      return status(code);
     subkeys = keyCount;
     values = valueCount;
     return RegStatus::Ok;
@@ -125,12 +141,14 @@ class Win32Key final : public RegistryKey {
 
   RegStatus rename(std::u16string_view newName) override {
     HMODULE ntdll = GetModuleHandleW(L"NTdll.dll");
-    if (!ntdll) return RegStatus::NotSupported;
-    auto renameKey =
-        reinterpret_cast<NtRenameKeyFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtRenameKey")));
+    if (!ntdll)
+      return RegStatus::NotSupported;
+    auto renameKey = reinterpret_cast<NtRenameKeyFn>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtRenameKey")));
     auto toDosError = reinterpret_cast<RtlNtStatusToDosErrorFn>(
         reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlNtStatusToDosError")));
-    if (!renameKey || !toDosError) return RegStatus::NotSupported;
+    if (!renameKey || !toDosError)
+      return RegStatus::NotSupported;
     std::wstring name = wide(newName);
     auto bytes = static_cast<USHORT>(name.size() * sizeof(wchar_t));
     CountedUnicodeString counted{bytes, bytes, name.data()};
@@ -139,18 +157,18 @@ class Win32Key final : public RegistryKey {
   }
 
  private:
+  UniqueRegKey owned_;  // empty for a predefined root
   HKEY key_;
-  bool owned_;
 };
 
 }  // namespace
 
 std::unique_ptr<RegistryKey> openCurrentUserRoot() {
-  return std::make_unique<Win32Key>(HKEY_CURRENT_USER, false);
+  return std::make_unique<Win32Key>(HKEY_CURRENT_USER);
 }
 
 std::unique_ptr<RegistryKey> openLocalMachineRoot() {
-  return std::make_unique<Win32Key>(HKEY_LOCAL_MACHINE, false);
+  return std::make_unique<Win32Key>(HKEY_LOCAL_MACHINE);
 }
 
 }  // namespace zembrik

@@ -28,16 +28,17 @@ RECT toRect(const Rect& rect) noexcept {
 }  // namespace
 
 bool Win32ThemeLibrary::load() {
-  if (module_ != nullptr)
+  if (module_)
     return true;
-  module_ = LoadLibraryA(name_.c_str());
-  if (module_ == nullptr)
+  module_.reset(LoadLibraryA(name_.c_str()));
+  if (!module_)
     return false;
-  open_ = lookUp<OpenFn>(module_, "OpenThemeData");
-  close_ = lookUp<CloseFn>(module_, "CloseThemeData");
-  draw_ = lookUp<DrawFn>(module_, "DrawThemeBackground");
-  drawParent_ = lookUp<DrawParentFn>(module_, "DrawThemeParentBackground");
-  transparent_ = lookUp<TransparentFn>(module_, "IsThemeBackgroundPartiallyTransparent");
+  HMODULE module = module_.get();
+  open_ = lookUp<OpenFn>(module, "OpenThemeData");
+  close_ = lookUp<CloseFn>(module, "CloseThemeData");
+  draw_ = lookUp<DrawFn>(module, "DrawThemeBackground");
+  drawParent_ = lookUp<DrawParentFn>(module, "DrawThemeParentBackground");
+  transparent_ = lookUp<TransparentFn>(module, "IsThemeBackgroundPartiallyTransparent");
   return true;
 }
 
@@ -63,9 +64,7 @@ void Win32ThemeLibrary::unload() {
   draw_ = nullptr;
   drawParent_ = nullptr;
   transparent_ = nullptr;
-  if (module_ != nullptr)
-    FreeLibrary(module_);
-  module_ = nullptr;
+  module_.reset();
 }
 
 ThemeHandle Win32ThemeLibrary::openThemeData(ThemeWindow window, const char16_t* classList) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "theme/theme_binding.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -14,8 +15,10 @@ class Win32ThemeLibrary final : public ThemeLibrary {
   // `name` is what LoadLibraryA is given.
   explicit Win32ThemeLibrary(std::string name = "uxtheme") : name_(std::move(name)) {}
   // Does not unload: at process exit the loader may have unloaded the library already, and
-  // FreeLibrary is not to be called from a DLL's exit code.
-  ~Win32ThemeLibrary() override = default;
+  // FreeLibrary is not to be called from a DLL's exit code. `unload` is the way to let go.
+  ~Win32ThemeLibrary() override { (void)module_.release(); }
+  Win32ThemeLibrary(const Win32ThemeLibrary&) = delete;
+  Win32ThemeLibrary& operator=(const Win32ThemeLibrary&) = delete;
 
   bool load() override;
   bool has(ThemeEntry entry) const override;
@@ -36,7 +39,7 @@ class Win32ThemeLibrary final : public ThemeLibrary {
   using TransparentFn = BOOL(WINAPI*)(HANDLE, int, int);
 
   std::string name_;
-  HMODULE module_ = nullptr;
+  UniqueModule module_;
   OpenFn open_ = nullptr;
   CloseFn close_ = nullptr;
   DrawFn draw_ = nullptr;

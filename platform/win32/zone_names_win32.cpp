@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "registry/registry_access.h"
 #include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -30,31 +32,20 @@ std::wstring wide(std::u16string_view text) {
   return std::wstring(text.begin(), text.end());
 }
 
-struct KeyCloser {
-  HKEY key = nullptr;
-  ~KeyCloser() {
-    if (key)
-      RegCloseKey(key);
-  }
-};
-
 class DataFileLibrary final : public ResourceLibrary {
  public:
-  explicit DataFileLibrary(HMODULE module) : module_(module) {}
-  ~DataFileLibrary() override { FreeLibrary(module_); }
-  DataFileLibrary(const DataFileLibrary&) = delete;
-  DataFileLibrary& operator=(const DataFileLibrary&) = delete;
+  explicit DataFileLibrary(UniqueModule module) : module_(std::move(module)) {}
 
   std::u16string loadString(std::uint32_t id, std::size_t maxChars) override {
     std::vector<wchar_t> buffer(maxChars + 1);
-    int length = LoadStringW(module_, id, buffer.data(), static_cast<int>(buffer.size()));
+    int length = LoadStringW(module_.get(), id, buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0)
       return {};
     return std::u16string(buffer.data(), buffer.data() + length);
   }
 
  private:
-  HMODULE module_;
+  UniqueModule module_;
 };
 
 }  // namespace
@@ -64,15 +55,16 @@ std::optional<std::u16string> Win32ZoneNames::loadMuiString(std::u16string_view 
   auto load = regLoadMuiString();
   if (load == nullptr)
     return std::nullopt;
-  KeyCloser zone;
   auto path = wide(kTimeZoneDatabasePath) + L"\\" + wide(zoneSubkey);
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &zone.key) != ERROR_SUCCESS) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
     return std::nullopt;
   }
+  UniqueRegKey zone(opened);
   const std::wstring directory = wide(systemDirectory());
   std::vector<wchar_t> buffer(kTextBufferBytes / sizeof(wchar_t));
   DWORD bytes = 0;
-  LSTATUS status = load(zone.key, wide(valueName).c_str(), buffer.data(),
+  LSTATUS status = load(zone.get(), wide(valueName).c_str(), buffer.data(),
                         static_cast<DWORD>(buffer.size() * sizeof(wchar_t)), &bytes, 0,
                         directory.empty() ? nullptr : directory.c_str());
   if (status != ERROR_SUCCESS)
@@ -92,10 +84,10 @@ std::u16string Win32ZoneNames::systemDirectory() {
 }
 
 std::unique_ptr<ResourceLibrary> Win32ZoneNames::loadResourceLibrary(std::u16string_view path) {
-  HMODULE module = LoadLibraryExW(wide(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (module == nullptr)
+  UniqueModule module(LoadLibraryExW(wide(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  if (!module)
     return nullptr;
-  return std::make_unique<DataFileLibrary>(module);
+  return std::make_unique<DataFileLibrary>(std::move(module));
 }
 
 const ZoneDatabaseAccess& win32ZoneDatabase() {

@@ -109,15 +109,9 @@ TEST_F(CapturedBackgroundTest, WithoutAThemeTheParentsPictureUnderTheClockIsCopi
     SCOPED_TRACE(generation);
     // Generation 1 never draws themed backgrounds, whatever the library says.
     library_.opens = generation == 1;
-    int builds = 0;
-    CapturedBackground background(
-        clock_, theme_,
-        [&] {
-          return CaptureContext{generation, nullptr};
-        },
-        [&] { ++builds; });
+    CapturedBackground background(clock_, theme_);
+    background.setContext({generation, nullptr});
     background.resize(kClock);
-    EXPECT_EQ(builds, 1);
     EXPECT_EQ(background.mask(), nullptr);
     auto memory = painted(background);
     int wrong = 0;
@@ -130,7 +124,8 @@ TEST_F(CapturedBackgroundTest, WithoutAThemeTheParentsPictureUnderTheClockIsCopi
 }
 
 TEST_F(CapturedBackgroundTest, AClockMovedOnItsTaskbarIsCapturedAgain) {
-  CapturedBackground background(clock_, theme_, [] { return CaptureContext{5, nullptr}; });
+  CapturedBackground background(clock_, theme_);
+  background.setContext({5, nullptr});
   library_.opens = false;
   background.resize(kClock);
   SetWindowPos(clock_, nullptr, kClockInParent.x + 3, kClockInParent.y, 0, 0,
@@ -139,8 +134,35 @@ TEST_F(CapturedBackgroundTest, AClockMovedOnItsTaskbarIsCapturedAgain) {
   EXPECT_EQ(GetPixel(memory->dc(), 0, 0), pictureAt(kClockInParent.x + 3, kClockInParent.y));
 }
 
+// The owner refreshes the face colours before any paint that builds the background, so the
+// background must say so for every reason it rebuilds.
+TEST_F(CapturedBackgroundTest, ABuildIsDueForANewSizeHoverStateOrPlaceAndAfterARelease) {
+  CapturedBackground background(clock_, theme_);
+  background.setContext({5, nullptr});
+  library_.opens = false;
+  EXPECT_TRUE(background.buildDue(kClock));
+  background.resize(kClock);
+  EXPECT_FALSE(background.buildDue(kClock));
+  EXPECT_TRUE(background.buildDue({kClock.width + 1, kClock.height}));
+
+  background.setHover(true);
+  EXPECT_TRUE(background.buildDue(kClock));
+  background.build(kClock, background.hover());
+  EXPECT_FALSE(background.buildDue(kClock));
+
+  SetWindowPos(clock_, nullptr, kClockInParent.x + 3, kClockInParent.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_TRUE(background.buildDue(kClock));
+  painted(background);  // captured again, at the new place
+  EXPECT_FALSE(background.buildDue(kClock));
+
+  background.release();
+  EXPECT_TRUE(background.buildDue(kClock));
+}
+
 TEST_F(CapturedBackgroundTest, AnOpaqueThemeDrawsTheWholeBackground) {
-  CapturedBackground background(clock_, theme_, [] { return CaptureContext{5, nullptr}; });
+  CapturedBackground background(clock_, theme_);
+  background.setContext({5, nullptr});
   background.build(kClock, /*hover=*/true);
   EXPECT_EQ(library_.part, 1);
   EXPECT_EQ(library_.state, 2);
@@ -153,7 +175,8 @@ TEST_F(CapturedBackgroundTest, AnOpaqueThemeDrawsTheWholeBackground) {
 
 TEST_F(CapturedBackgroundTest, APartlyTransparentThemeStartsTheFaceFromABlackMask) {
   library_.transparent = true;
-  CapturedBackground background(clock_, theme_, [] { return CaptureContext{7, nullptr}; });
+  CapturedBackground background(clock_, theme_);
+  background.setContext({7, nullptr});
   background.resize(kClock);
   EXPECT_EQ(library_.part, 5);
   EXPECT_EQ(library_.state, 1);
@@ -184,7 +207,8 @@ TEST_F(CapturedBackgroundTest, TheRealLibraryBindsByName) {
     SCOPED_TRACE(c.library);
     Win32ThemeLibrary library(c.library);
     ThemeBinding theme(library);
-    CapturedBackground background(clock_, theme, [] { return CaptureContext{5, nullptr}; });
+    CapturedBackground background(clock_, theme);
+    background.setContext({5, nullptr});
     background.resize(kClock);
     EXPECT_EQ(theme.entryCount(), c.entryCount);
     // Wine's own theme has no "CLOCK" class: no handle opens, as in the classic look.
