@@ -32,23 +32,14 @@ std::unique_ptr<FaceImage> FaceImage::create(Size size) {
   BITMAPINFO info{};
   info.bmiHeader = header(size, 32, /*topDown=*/true);
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr)
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap)
     return nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) {
-    DeleteObject(bitmap);
+  UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc)
     return nullptr;
-  }
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  return std::unique_ptr<FaceImage>(
-      new FaceImage(dc, bitmap, previous, static_cast<const std::uint8_t*>(bits), size));
-}
-
-FaceImage::~FaceImage() {
-  SelectObject(dc_, previous_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
+  return std::unique_ptr<FaceImage>(new FaceImage(std::move(dc), std::move(bitmap),
+                                                  static_cast<const std::uint8_t*>(bits), size));
 }
 
 Colour FaceImage::pixel(int x, int y) const {

@@ -6,9 +6,12 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "paint/geometry.h"
 #include "settings/cell_style.h"
+#include "win32/dc_scopes_win32.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -16,11 +19,10 @@ class FaceImage {
  public:
   // Null when GDI refuses the bitmap or the context.
   static std::unique_ptr<FaceImage> create(Size size);
-  ~FaceImage();
   FaceImage(const FaceImage&) = delete;
   FaceImage& operator=(const FaceImage&) = delete;
 
-  HDC dc() const noexcept { return dc_; }
+  HDC dc() const noexcept { return dc_.get(); }
   Size size() const noexcept { return size_; }
   // 0x00BBGGRR, as GDI writes colours; call after drawing (GDI batches its work).
   Colour pixel(int x, int y) const;
@@ -28,12 +30,17 @@ class FaceImage {
   bool writeBmp(const std::wstring& path) const;
 
  private:
-  FaceImage(HDC dc, HBITMAP bitmap, HGDIOBJ previous, const std::uint8_t* bits, Size size)
-      : dc_(dc), bitmap_(bitmap), previous_(previous), bits_(bits), size_(size) {}
+  FaceImage(UniqueMemoryDc dc, UniqueBitmap bitmap, const std::uint8_t* bits, Size size)
+      : dc_(std::move(dc)),
+        bitmap_(std::move(bitmap)),
+        selected_(dc_.get(), bitmap_.get()),
+        bits_(bits),
+        size_(size) {}
 
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
+  // Released in reverse: the bitmap is selected out, then deleted, then the context.
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  SelectedObject selected_;
   const std::uint8_t* bits_;  // top-down rows of blue, green, red and an unused byte
   Size size_;
 };
