@@ -29,7 +29,7 @@ constexpr wchar_t kHostName[] = L"Zembrik32";
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
-constexpr int kExitStopLoop = 1;  // what "stop" has always returned; scripts test for it
+constexpr int kExitStopLoop = 1;  // the stop loop's value; scripts may test for it
 constexpr DWORD kModulePathChars = 2024;
 constexpr DWORD kLongestPathChars = 32768;  // the longest path Windows knows, with "\\?\"
 

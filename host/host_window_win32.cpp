@@ -120,11 +120,11 @@ void releaseWaitingSender(LRESULT result) {
 LRESULT onStartFailed(HostState& state, LPARAM reason) {
   releaseWaitingSender(0);
   const int code = static_cast<int>(reason);
+  const std::wstring text = L"failed to start Zembrik: " + std::to_wstring(code);
   // While stopping, or when the failure was shown already or is being shown (its box's own
   // message loop delivers further reports), the host does not say it again.
   if (!state.startFailures.beginShowing(code))
     return 0;
-  const std::wstring text = L"failed to start Zembrik: " + std::to_wstring(code);
   showMessageBox(nullptr, text, L"Error", MB_ICONWARNING);
   state.startFailures.finishedShowing();
   PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);
