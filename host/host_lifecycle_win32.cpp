@@ -11,6 +11,7 @@ namespace zembrik {
 void reattach(HostState& state, bool forced) {
   endHook();
   state.trayClock = nullptr;
+  state.attachedClocks.clear();
   if (!forced && !state.settings.restartOnShellRestart) {
     PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);  // the host ends with the shell
     return;
@@ -34,6 +35,7 @@ void reattach(HostState& state, bool forced) {
 void onReattachTimer(HostState& state) {
   KillTimer(state.hostWindow, kReattachTimer);
   endHook();
+  state.attachedClocks.clear();
   startHook(state.hostWindow);  // a failure arrives as MSG_START_FAILED
   searchTaskbarWindows(state, true);
   reapplyTaskbarTransparency(state);
@@ -46,6 +48,8 @@ void onTaskbarRecheckTimer(HostState& state) {
 }
 
 void stopHost(HostState& state) {
+  // The detach fails its scan when the shell is gone; the host ends without saying so.
+  state.startFailures.noteStopping();
   endHook();
   PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);
 }

@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include "host_startup_win32.h"
+#include "win32/caught_exception_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
   try {
     return zembrik::runHost(instance, commandTail);
   } catch (...) {
+    zembrik::recordCaughtException(L"WinMain");
     return 1;
   }
 }

@@ -5,9 +5,11 @@
 #include "hook_exports.h"
 #include "host/host_command.h"
 #include "host/module_dir.h"
+#include "host/read_until_it_fits.h"
 #include "host/settings_version.h"
 #include "host_lifecycle_win32.h"
 #include "host_window_win32.h"
+#include "message_filter_win32.h"
 #include "registry/registry_access.h"
 #include "taskbar_search_win32.h"
 #include "taskbar_transparency_win32.h"
@@ -27,14 +29,17 @@ constexpr wchar_t kHostName[] = L"Zembrik32";
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
+constexpr int kExitStopLoop = 1;  // the stop loop's value; scripts may test for it
 constexpr DWORD kModulePathChars = 2024;
+constexpr DWORD kLongestPathChars = 32768;  // the longest path Windows knows, with "\\?\"
 
 HWND findRunningHost() {
   return FindWindowA(kHostClassName, kHostWindowName);
 }
 
 // Asks the running host to end (WM_ENDSESSION, as at logoff) until its window is gone. The
-// running host gives the clocks back first, which can take the shell a moment.
+// running host gives the clocks back first, which can take the shell a moment. Exits with 1
+// whether the host is gone or refused the message: scripts rely on that value.
 int stopRunningHost(HWND running) {
   DWORD wait = 1000;
   for (;;) {
@@ -47,7 +52,7 @@ int stopRunningHost(HWND running) {
     if (!running)
       break;
   }
-  return findRunningHost() ? kExitFailed : kExitOk;
+  return kExitStopLoop;
 }
 
 // Windows before Vista (major version 5) need a few extra steps; only the 32-bit build runs there.
@@ -83,10 +88,13 @@ bool isWow64Process() {
 #endif
 }
 
+// Empty when the path cannot be read whole.
 std::wstring ownModulePath() {
-  std::wstring path(kModulePathChars, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), kModulePathChars));
-  return path;
+  return readUntilItFits<wchar_t>(
+      [](wchar_t* buffer, std::size_t size) -> std::size_t {
+        return GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(size));
+      },
+      kModulePathChars, kLongestPathChars);
 }
 
 // Steps that need the settings key: its version, where the host lives, the host's settings and
@@ -101,7 +109,9 @@ bool prepareSettings(HostState& state) {
   state.modulePath = ownModulePath();
   state.moduleDir = wide(moduleDirOf(portable(state.modulePath)));
   writeText(*current.key, u"ZembrikName", portable(kHostName));
-  writeText(*current.key, u"ZembrikPath", portable(state.modulePath));
+  // An unknown path is not recorded: the start at logon would run nothing.
+  if (!state.modulePath.empty())
+    writeText(*current.key, u"ZembrikPath", portable(state.modulePath));
 
   state.calendar.initLocale();
   readSettings(state, current.key.get(), false);
@@ -139,6 +149,7 @@ int becomeHost(HINSTANCE instance) {
   registerHostWindowClass(instance);
   int exitCode = kExitFailed;
   if (createHostWindow(state)) {
+    allowMessagesFromOtherProcesses(state.hostWindow, state.user32, state.taskbarCreatedMessage);
     SetTimer(state.hostWindow, kTaskbarRecheckTimer, 1000, nullptr);
     SetTimer(state.hostWindow, kSecondTimer, 1000, nullptr);
     // A failed first attach was already reported by the library (MSG_START_FAILED).

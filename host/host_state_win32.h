@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "alarm_scheduler_win32.h"
@@ -12,6 +13,7 @@
 #include "host/button_actions.h"
 #include "host/minute_countdown.h"
 #include "host/restart_guard.h"
+#include "host/start_failure_reports.h"
 #include "host/taskbar_transparency.h"
 #include "optional_user32_win32.h"
 #include "registry/registry_key.h"
@@ -47,6 +49,11 @@ struct HostState {
   TaskbarTransparency transparency;
   RestartGuard restartGuard;
   MinuteCountdown minuteCountdown;
+
+  // Every clock window the library reported attached (MSG_CLOCK_ATTACHED) since the last
+  // detach; a shown clock among them is attached afresh.
+  std::set<HWND> attachedClocks;
+  StartFailureReports startFailures;
 
   // The clock that was clicked last and its taskbar (MSG_CLOCK_CLICKED), for the calendar.
   HWND clickedClock = nullptr;

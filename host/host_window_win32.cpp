@@ -9,6 +9,7 @@
 #include "registry/registry_access.h"
 #include "settings/settings_paths.h"
 #include "user_dialogs_win32.h"
+#include "win32/caught_exception_win32.h"
 #include "win32/registry_win32.h"
 
 namespace zembrik {
@@ -33,6 +34,7 @@ LRESULT onCreate(HostState& state) {
 }
 
 LRESULT onDestroy(HostState& state) {
+  state.startFailures.noteStopping();
   endHook();
   PostMessageA(state.hostWindow, WM_QUIT, 0, 0);
   return 0;
@@ -107,19 +109,41 @@ LRESULT onMouseWheel(HostState& state, WPARAM wParam) {
   return 1;
 }
 
+// A message sent from another thread (the shell's taskbar thread, for the library's reports)
+// keeps that thread waiting until it is answered. Answer it before anything that can take the
+// user's time, so that the taskbar goes on painting and answering input meanwhile.
+void releaseWaitingSender(LRESULT result) {
+  if (InSendMessage())
+    ReplyMessage(result);
+}
+
 LRESULT onStartFailed(HostState& state, LPARAM reason) {
-  const std::wstring text =
-      L"failed to start Zembrik: " + std::to_wstring(static_cast<int>(reason));
+  releaseWaitingSender(0);
+  const int code = static_cast<int>(reason);
+  const std::wstring text = L"failed to start Zembrik: " + std::to_wstring(code);
+  // While stopping, or when the failure was shown already or is being shown (its box's own
+  // message loop delivers further reports), the host does not say it again.
+  if (!state.startFailures.beginShowing(code))
+    return 0;
   showMessageBox(nullptr, text, L"Error", MB_ICONWARNING);
+  state.startFailures.finishedShowing();
   PostMessageA(state.hostWindow, WM_CLOSE, 0, 0);
   return 0;
 }
 
-LRESULT onClockShown(HostState& state, WPARAM clock, LPARAM mark) {
-  if (state.trayClock && reinterpret_cast<HWND>(clock) == state.trayClock &&
-      mark == kClockShownMark) {
+LRESULT onClockAttached(HostState& state, WPARAM clock) {
+  if (clock != 0)
+    state.attachedClocks.insert(reinterpret_cast<HWND>(clock));
+  return 0;
+}
+
+// A clock the library attached while it was hidden (a secondary one too) has its size only
+// from a fresh attachment.
+LRESULT onClockShown(HostState& state, WPARAM wParam, LPARAM mark) {
+  const auto clock = reinterpret_cast<HWND>(wParam);
+  const bool known = clock && (clock == state.trayClock || state.attachedClocks.count(clock) != 0);
+  if (known && mark == kClockShownMark)
     reattach(state, true);
-  }
   return 0;
 }
 
@@ -150,6 +174,7 @@ bool handleMessage(HostState& state, UINT message, WPARAM wParam, LPARAM lParam,
       onTimeChanged(state);
       return false;
     case WM_COMMAND:
+      releaseWaitingSender(0);
       result = onCommand(state, wParam);
       return true;
     case WM_ENDSESSION:
@@ -162,14 +187,17 @@ bool handleMessage(HostState& state, UINT message, WPARAM wParam, LPARAM lParam,
       onTimer(state, wParam);
       return false;
     case WM_LBUTTONUP:
+      releaseWaitingSender(0);
       runButtonAction(state, MouseButton::Left);
       result = 0;
       return true;
     case WM_MBUTTONUP:
+      releaseWaitingSender(0);
       runButtonAction(state, MouseButton::Middle);
       result = 0;
       return true;
     case WM_RBUTTONUP:
+      releaseWaitingSender(0);
       runButtonAction(state, MouseButton::Right);
       result = 0;
       return true;
@@ -180,6 +208,8 @@ bool handleMessage(HostState& state, UINT message, WPARAM wParam, LPARAM lParam,
       result = onStartFailed(state, lParam);
       return true;
     case MSG_CLOCK_ATTACHED:
+      result = onClockAttached(state, wParam);
+      return true;
     case MSG_GET_SIZE:
       result = 0;
       return true;
@@ -216,6 +246,7 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return result;
   } catch (...) {
     // Nothing may leave a window procedure; the message falls back to its default handling.
+    recordCaughtException(L"hostWindowProc");
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -26,7 +26,9 @@ void OptionalUser32::load() {
   setLayeredAttributes =
       lookUp<SetLayeredWindowAttributesFn>(module_, "SetLayeredWindowAttributes");
   getDpiForWindow = lookUp<GetDpiForWindowFn>(module_, "GetDpiForWindow");
-  if (!setLayeredAttributes && !getDpiForWindow) {
+  changeWindowMessageFilterEx =
+      lookUp<ChangeWindowMessageFilterExFn>(module_, "ChangeWindowMessageFilterEx");
+  if (!setLayeredAttributes && !getDpiForWindow && !changeWindowMessageFilterEx) {
     FreeLibrary(module_);
     module_ = nullptr;
   }

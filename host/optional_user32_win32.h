@@ -6,6 +6,8 @@ namespace zembrik {
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+// The last parameter is a CHANGEFILTERSTRUCT*, always null here.
+using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
 
 class OptionalUser32 {
  public:
@@ -14,12 +16,13 @@ class OptionalUser32 {
   OptionalUser32(const OptionalUser32&) = delete;
   OptionalUser32& operator=(const OptionalUser32&) = delete;
 
-  // Loads user32 unless done already and looks both functions up; the library is kept only
+  // Loads user32 unless done already and looks the functions up; the library is kept only
   // while one of them exists.
   void load();
 
   SetLayeredWindowAttributesFn setLayeredAttributes = nullptr;
   GetDpiForWindowFn getDpiForWindow = nullptr;
+  ChangeWindowMessageFilterExFn changeWindowMessageFilterEx = nullptr;  // Windows 7 and later
 
  private:
   HMODULE module_ = nullptr;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "host/minute_countdown.h"
+#include "host/read_until_it_fits.h"
 #include "host/restart_guard.h"
+#include "host/start_failure_reports.h"
 #include "host/taskbar_transparency.h"
 
 namespace zembrik {
@@ -38,6 +43,50 @@ TEST(RestartGuard, GivesUpAtTheThirdQuickRecreationByANewShell) {
   runGuard({{5000, true, false}, {6000, true, false}, {7000, true, true}}, "soon after boot");
   runGuard({{0xFFFFF000, true, false}, {0x00000800, true, false}, {0x00001000, true, true}},
            "tick count wraps");
+}
+
+TEST(StartFailureReports, EachReasonShowsOnceNeverNestedAndNothingWhileStopping) {
+  StartFailureReports reports;
+  EXPECT_TRUE(reports.beginShowing(2));
+  EXPECT_FALSE(reports.beginShowing(3)) << "reported from inside the box being shown";
+  EXPECT_FALSE(reports.beginShowing(2));
+  reports.finishedShowing();
+  EXPECT_FALSE(reports.beginShowing(2)) << "the same reason again";
+  EXPECT_TRUE(reports.beginShowing(3));
+  reports.finishedShowing();
+  reports.noteStopping();
+  EXPECT_FALSE(reports.beginShowing(1)) << "stopping";
+  EXPECT_FALSE(reports.beginShowing(5)) << "stopping";
+}
+
+// A reader that truncates as GetModuleFileNameW does: fills what fits, returns the buffer size.
+TEST(ReadUntilItFits, GrowsUntilTheTextFitsAndFailsHonestly) {
+  const struct {
+    std::size_t textLength;
+    bool readFails;
+    std::size_t expectedLength;  // 0: empty result
+    int expectedReads;
+  } cases[] = {
+      {10, false, 10, 1},   {99, false, 99, 1},   {100, false, 100, 2},  // exactly full
+      {150, false, 150, 2}, {399, false, 399, 3}, {999, false, 999, 5},
+      {1000, false, 0, 5},  {5000, false, 0, 5},  {10, true, 0, 1},
+  };
+  for (const auto& c : cases) {
+    const std::u16string text(c.textLength, u'x');
+    int reads = 0;
+    const auto result = readUntilItFits<char16_t>(
+        [&](char16_t* buffer, std::size_t size) -> std::size_t {
+          ++reads;
+          if (c.readFails)
+            return 0;
+          const std::size_t n = std::min(size, text.size());
+          std::copy_n(text.begin(), n, buffer);
+          return n;
+        },
+        100, 1000);
+    EXPECT_EQ(result.size(), c.expectedLength) << c.textLength;
+    EXPECT_EQ(reads, c.expectedReads) << c.textLength;
+  }
 }
 
 TEST(TaskbarTransparency, PercentToAlpha) {

@@ -49,6 +49,7 @@ class HostProgramTest : public ::testing::Test {
     SetEnvironmentVariableW(ZEMBRIK_RECORDER_LOG_VARIABLE, recorderLogPath().c_str());
     SetEnvironmentVariableW(ZEMBRIK_DIALOG_ANSWER_VARIABLE, nullptr);
     SetEnvironmentVariableW(ZEMBRIK_HOOK_START_VARIABLE, nullptr);
+    SetEnvironmentVariableW(ZEMBRIK_DIALOG_HOLD_VARIABLE, nullptr);
   }
   void TearDown() override {
     terminateRunningHosts();

@@ -36,7 +36,7 @@ TEST_F(HostProgramTest, StartsRecordsItselfAndEndsOnStop) {
   EXPECT_TRUE(samePath(*readSettingText(L"ZembrikPath"), SEAM_HOST_EXE));
 
   auto stopper = run(L"stop");
-  EXPECT_EQ(stopper->waitForExit(kStopMs), 0u) << "a successful stop reports success";
+  EXPECT_EQ(stopper->waitForExit(kStopMs), 1u) << "the stop loop's exit code";
   EXPECT_EQ(host->waitForExit(kQuickMs), 0u);
   EXPECT_EQ(findHostWindow(), nullptr);
   EXPECT_EQ(lastHookCall(), L"endHook");
@@ -60,7 +60,7 @@ TEST_F(HostProgramTest, StopInCapitalsOrWithAMinusStopsWithoutAsking) {
   StandinChild standin(L"");
   for (const wchar_t* word : {L"STOP", L"-stop"}) {
     auto host = startHost();
-    EXPECT_EQ(run(word)->waitForExit(kStopMs), 0u) << word;
+    EXPECT_EQ(run(word)->waitForExit(kStopMs), 1u) << word;
     EXPECT_EQ(host->waitForExit(kQuickMs), 0u) << word;
   }
   EXPECT_TRUE(dialogs().empty());
@@ -84,7 +84,7 @@ TEST_F(HostProgramTest, AnyOtherArgumentAsksBeforeStopping) {
   EXPECT_EQ(run(L"")->waitForExit(kQuickMs), 1u) << "answered No";
   EXPECT_EQ(host->waitForExit(0), STILL_ACTIVE);
   SetEnvironmentVariableW(ZEMBRIK_DIALOG_ANSWER_VARIABLE, L"yes");
-  EXPECT_EQ(run(L"stop now")->waitForExit(kStopMs), 0u) << "answered Yes";
+  EXPECT_EQ(run(L"stop now")->waitForExit(kStopMs), 1u) << "answered Yes, stopped";
   EXPECT_EQ(host->waitForExit(kQuickMs), 0u);
   const std::wstring question = L"Already running!|Stop Zembrik?|52";  // warning, Yes/No
   EXPECT_EQ(dialogs(), (std::vector<std::wstring>{question, question}));
@@ -168,19 +168,34 @@ TEST_F(HostProgramTest, GivesUpWhenNewShellProcessesKeepComing) {
   EXPECT_EQ(startHookCalls(), 3);
 }
 
-TEST_F(HostProgramTest, AShownClockIsAttachedAfreshAndOtherMarksAreIgnored) {
-  StandinChild standin(L"");
+TEST_F(HostProgramTest, AShownClockTheLibraryAttachedIsAttachedAfreshAndOthersAreIgnored) {
+  StandinChild standin(L"--secondary=0,0,600,30");
   auto host = startHost();
   HWND hostWindow = findHostWindow();
   HWND clock = trayClockOf(standin.taskbar());
-  PostMessageW(hostWindow, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock), 0);
-  PostMessageW(hostWindow, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(standin.taskbar()),
-               kClockShownMark);
+  HWND secondaryClock =
+      FindWindowExA(FindWindowA("Shell_SecondaryTrayWnd", ""), nullptr, "ClockButton", nullptr);
+  ASSERT_NE(secondaryClock, nullptr);
+  const auto shown = [&](HWND window, LPARAM mark) {
+    PostMessageW(hostWindow, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(window), mark);
+  };
+  shown(clock, 0);
+  shown(standin.taskbar(), kClockShownMark);
+  shown(secondaryClock, kClockShownMark);         // not reported attached
   PostMessageW(hostWindow, WM_ENDSESSION, 0, 0);  // not an ending session: nothing
   Sleep(500);
   EXPECT_EQ(startHookCalls(), 1);
-  PostMessageW(hostWindow, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock), kClockShownMark);
-  EXPECT_TRUE(waitFor([] { return startHookCalls() == 2; }, 2000));
+  shown(clock, kClockShownMark);
+  ASSERT_TRUE(waitFor([] { return startHookCalls() == 2; }, 2000)) << "the main clock";
+
+  // A secondary clock attached while hidden and shown later.
+  PostMessageW(hostWindow, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(secondaryClock), 0);
+  shown(secondaryClock, kClockShownMark);
+  EXPECT_TRUE(waitFor([] { return startHookCalls() == 3; }, 2000)) << "a secondary clock";
+  // The fresh attachment forgot the clocks of the previous one until they are reported again.
+  shown(secondaryClock, kClockShownMark);
+  Sleep(500);
+  EXPECT_EQ(startHookCalls(), 3);
   EXPECT_EQ(host->waitForExit(0), STILL_ACTIVE);
 }
 

@@ -7,6 +7,9 @@
 #define ZEMBRIK_DIALOG_LOG_VARIABLE L"ZEMBRIK_TEST_DIALOG_LOG"
 // "yes": Yes/No questions are answered Yes; anything else: No.
 #define ZEMBRIK_DIALOG_ANSWER_VARIABLE L"ZEMBRIK_TEST_DIALOG_ANSWER"
+// Milliseconds each recorded box stays "open" before it is answered, dispatching the thread's
+// messages meanwhile as a real box's modal loop does (WM_QUIT ends it early). Unset: at once.
+#define ZEMBRIK_DIALOG_HOLD_VARIABLE L"ZEMBRIK_TEST_DIALOG_HOLD_MS"
 
 // File to which the stand-in hook library appends "startHook" and "endHook", one per call.
 #define ZEMBRIK_HOOK_LOG_VARIABLE L"ZEMBRIK_TEST_HOOK_LOG"
