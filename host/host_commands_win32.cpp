@@ -60,7 +60,7 @@ void refreshLegacyTransparency(HostState& state) {
   if (state.taskbar)
     PostMessageA(state.taskbar, WM_SIZE, 0, 0);
   state.transparency.set(alpha, false);
-  SetTimer(state.hostWindow, kTaskbarRecheckTimer, 1000, nullptr);
+  state.recheckTimer = UniqueTimer(state.hostWindow, kTaskbarRecheckTimer, 1000);
 }
 
 void startConfiguredProgram(const ButtonAction& action) {

@@ -19,7 +19,7 @@ void reattach(HostState& state, bool forced) {
   const std::uint32_t elapsed = state.restartGuard.stamp(GetTickCount());
   if (forced) {
     endHook();
-    SetTimer(state.hostWindow, kReattachTimer, kReattachSoonMs, nullptr);
+    state.reattachTimer = UniqueTimer(state.hostWindow, kReattachTimer, kReattachSoonMs);
     return;
   }
   const DWORD previousShell = state.shellProcessId;
@@ -29,11 +29,11 @@ void reattach(HostState& state, bool forced) {
     return;
   }
   endHook();
-  SetTimer(state.hostWindow, kReattachTimer, kReattachAfterRestartMs, nullptr);
+  state.reattachTimer = UniqueTimer(state.hostWindow, kReattachTimer, kReattachAfterRestartMs);
 }
 
 void onReattachTimer(HostState& state) {
-  KillTimer(state.hostWindow, kReattachTimer);
+  state.reattachTimer.reset();
   endHook();
   state.attachedClocks.clear();
   startHook(state.hostWindow);  // a failure arrives as MSG_START_FAILED
@@ -42,7 +42,7 @@ void onReattachTimer(HostState& state) {
 }
 
 void onTaskbarRecheckTimer(HostState& state) {
-  KillTimer(state.hostWindow, kTaskbarRecheckTimer);
+  state.recheckTimer.reset();
   searchTaskbarWindows(state, false);
   reapplyTaskbarTransparency(state);
 }

@@ -146,25 +146,21 @@ int becomeHost(HINSTANCE instance) {
     return kExitFailed;
   state.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
-  registerHostWindowClass(instance);
   int exitCode = kExitFailed;
-  if (createHostWindow(state)) {
-    allowMessagesFromOtherProcesses(state.hostWindow, state.user32, state.taskbarCreatedMessage);
-    SetTimer(state.hostWindow, kTaskbarRecheckTimer, 1000, nullptr);
-    SetTimer(state.hostWindow, kSecondTimer, 1000, nullptr);
-    // A failed first attach was already reported by the library (MSG_START_FAILED).
-    if (startHook(state.hostWindow)) {
-      exitCode = runMessageLoop();
-      endHook();
+  {
+    const RegisteredClass hostClass = registerHostWindowClass(instance);
+    const UniqueHostWindow window = createHostWindow(state);
+    if (window) {
+      allowMessagesFromOtherProcesses(state.hostWindow, state.user32, state.taskbarCreatedMessage);
+      state.recheckTimer = UniqueTimer(state.hostWindow, kTaskbarRecheckTimer, 1000);
+      state.secondTimer = UniqueTimer(state.hostWindow, kSecondTimer, 1000);
+      // A failed first attach was already reported by the library (MSG_START_FAILED).
+      if (startHook(state.hostWindow)) {
+        exitCode = runMessageLoop();
+        endHook();
+      }
     }
-  }
-  if (state.hostWindow && IsWindow(state.hostWindow)) {
-    // The first attach failed: the window outlives the loop it never ran; detach it from the
-    // state that ends here before destroying it.
-    SetWindowLongPtrA(state.hostWindow, GWLP_USERDATA, 0);
-    DestroyWindow(state.hostWindow);
-  }
-  unregisterHostWindowClass(instance);
+  }  // a window the loop left goes here, then its class
   setTaskbarTransparency(state, 0, true);
   return exitCode;
 }

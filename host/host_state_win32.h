@@ -17,19 +17,21 @@
 #include "host/taskbar_transparency.h"
 #include "optional_user32_win32.h"
 #include "registry/registry_key.h"
+#include "win32/win32_handles.h"
+#include "win32/window_bindings_win32.h"
 
 namespace zembrik {
-
-struct MenuDeleter {
-  void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
-};
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 inline constexpr std::uint32_t kUnreadTimeBias = 0x80000000;
 
 struct HostState {
   HINSTANCE instance = nullptr;
   HWND hostWindow = nullptr;
+  // The host window's timers (ids in host_lifecycle_win32.h). A timer dies with the window at
+  // the latest; killing it again afterwards does nothing.
+  UniqueTimer reattachTimer;  // one shot
+  UniqueTimer recheckTimer;   // one shot
+  UniqueTimer secondTimer;
 
   // The shell's windows, from the last window search.
   HWND taskbar = nullptr;     // "Shell_TrayWnd"

@@ -60,7 +60,7 @@ void onTimeChanged(HostState& state) {
     return;
   state.activeTimeBias = bias;
   endHook();
-  SetTimer(state.hostWindow, kReattachTimer, kReattachSoonMs, nullptr);
+  state.reattachTimer = UniqueTimer(state.hostWindow, kReattachTimer, kReattachSoonMs);
 }
 
 LRESULT onCommand(HostState& state, WPARAM wParam) {
@@ -253,7 +253,7 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-bool registerHostWindowClass(HINSTANCE instance) {
+RegisteredClass registerHostWindowClass(HINSTANCE instance) {
   WNDCLASSA windowClass{};
   windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = hostWindowProc;
@@ -262,17 +262,20 @@ bool registerHostWindowClass(HINSTANCE instance) {
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = kHostClassName;
-  return RegisterClassA(&windowClass) != 0;
+  return RegisteredClass(windowClass);
 }
 
-void unregisterHostWindowClass(HINSTANCE instance) {
-  UnregisterClassA(kHostClassName, instance);
+void HostWindowCloser::operator()(HWND window) const noexcept {
+  if (!IsWindow(window))
+    return;
+  SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
 }
 
-HWND createHostWindow(HostState& state) {
-  return CreateWindowExA(0, kHostClassName, kHostWindowName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                         state.instance, &state);
+UniqueHostWindow createHostWindow(HostState& state) {
+  return UniqueHostWindow(CreateWindowExA(0, kHostClassName, kHostWindowName, WS_OVERLAPPEDWINDOW,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, nullptr, nullptr, state.instance, &state));
 }
 
 }  // namespace zembrik

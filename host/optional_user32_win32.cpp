@@ -12,26 +12,19 @@ Fn lookUp(HMODULE module, const char* name) {
 
 }  // namespace
 
-OptionalUser32::~OptionalUser32() {
-  if (module_)
-    FreeLibrary(module_);
-}
-
 void OptionalUser32::load() {
   if (module_)
     return;
-  module_ = LoadLibraryA("user32.dll");
+  module_.reset(LoadLibraryA("user32.dll"));
   if (!module_)
     return;
-  setLayeredAttributes =
-      lookUp<SetLayeredWindowAttributesFn>(module_, "SetLayeredWindowAttributes");
-  getDpiForWindow = lookUp<GetDpiForWindowFn>(module_, "GetDpiForWindow");
+  HMODULE module = module_.get();
+  setLayeredAttributes = lookUp<SetLayeredWindowAttributesFn>(module, "SetLayeredWindowAttributes");
+  getDpiForWindow = lookUp<GetDpiForWindowFn>(module, "GetDpiForWindow");
   changeWindowMessageFilterEx =
-      lookUp<ChangeWindowMessageFilterExFn>(module_, "ChangeWindowMessageFilterEx");
-  if (!setLayeredAttributes && !getDpiForWindow && !changeWindowMessageFilterEx) {
-    FreeLibrary(module_);
-    module_ = nullptr;
-  }
+      lookUp<ChangeWindowMessageFilterExFn>(module, "ChangeWindowMessageFilterEx");
+  if (!setLayeredAttributes && !getDpiForWindow && !changeWindowMessageFilterEx)
+    module_.reset();
 }
 
 }  // namespace zembrik

@@ -2,6 +2,8 @@
 // Functions of user32 that older systems lack, looked up by name once at start-up.
 #include <windows.h>
 
+#include "win32/win32_handles.h"
+
 namespace zembrik {
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
@@ -12,7 +14,6 @@ using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
 class OptionalUser32 {
  public:
   OptionalUser32() = default;
-  ~OptionalUser32();
   OptionalUser32(const OptionalUser32&) = delete;
   OptionalUser32& operator=(const OptionalUser32&) = delete;
 
@@ -25,7 +26,7 @@ class OptionalUser32 {
   ChangeWindowMessageFilterExFn changeWindowMessageFilterEx = nullptr;  // Windows 7 and later
 
  private:
-  HMODULE module_ = nullptr;
+  UniqueModule module_;
 };
 
 }  // namespace zembrik

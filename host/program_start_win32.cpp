@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "wide_text_win32.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -48,8 +49,9 @@ bool startProgram(const ProgramCommand& command, bool searchPath) {
                       nullptr, &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Nothing waits for the program: both handles go at once.
+  UniqueHandle thread(process.hThread);
+  UniqueHandle started(process.hProcess);
   return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Owners of the Win32 handles that are released by one call on the handle alone: windows, GDI
-// objects, memory device contexts, hooks, registry keys, modules and kernel objects. Each is
+// objects, memory device contexts, menus, hooks, registry keys, modules and kernel objects. Each is
 // move-only and releases its handle once; a plain handle type is a view that releases nothing.
 // Owners that need a second value to release (a window for a DC or a timer, an instance for a
 // class) are in dc_scopes_win32.h and window_bindings_win32.h.
@@ -36,6 +36,12 @@ struct MemoryDcDeleter {
   void operator()(HDC dc) const noexcept { DeleteDC(dc); }
 };
 using UniqueMemoryDc = UniqueWin32<HDC, MemoryDcDeleter>;
+
+// A menu that is not attached to a window (a window destroys its own menu bar).
+struct MenuDestroyer {
+  void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
+};
+using UniqueMenu = UniqueWin32<HMENU, MenuDestroyer>;
 
 struct HookUnhooker {
   void operator()(HHOOK hook) const noexcept { UnhookWindowsHookEx(hook); }

@@ -17,6 +17,10 @@ UniqueTimer::UniqueTimer(UniqueTimer&& other) noexcept
 
 UniqueTimer& UniqueTimer::operator=(UniqueTimer&& other) noexcept {
   if (this != &other) {
+    // Re-arming (a new owner of the same window and id) replaced the timer already: killing
+    // ours would kill the new one.
+    if (window_ == other.window_ && id_ == other.id_)
+      window_ = nullptr;
     reset();
     window_ = std::exchange(other.window_, nullptr);
     id_ = std::exchange(other.id_, 0);

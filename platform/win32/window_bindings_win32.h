@@ -14,6 +14,8 @@ class UniqueTimer {
   UniqueTimer(HWND window, UINT_PTR id, UINT milliseconds, TIMERPROC procedure = nullptr) noexcept;
   ~UniqueTimer() { reset(); }
   UniqueTimer(UniqueTimer&& other) noexcept;
+  // `timer = UniqueTimer(window, id, ms)` re-arms a timer of the same window and id: SetTimer
+  // replaced it, and the assignment does not kill the new one.
   UniqueTimer& operator=(UniqueTimer&& other) noexcept;
   UniqueTimer(const UniqueTimer&) = delete;
   UniqueTimer& operator=(const UniqueTimer&) = delete;

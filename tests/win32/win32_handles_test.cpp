@@ -115,6 +115,11 @@ TEST_F(WindowBindings, AMovedOwnerUndoesNothingAndItsSuccessorUndoesOnce) {
     // Killing it here succeeds only if the moved-from owner left it alone; put it back.
     EXPECT_TRUE(KillTimer(window_.get(), 31));
     moved = UniqueTimer(window_.get(), 31, 60000);
+    // Re-arming the same window and id keeps the timer that SetTimer just replaced.
+    moved = UniqueTimer(window_.get(), 31, 60000);
+    EXPECT_TRUE(moved.active());
+    EXPECT_TRUE(KillTimer(window_.get(), 31));
+    moved = UniqueTimer(window_.get(), 31, 60000);
   }
   EXPECT_FALSE(KillTimer(window_.get(), 31));  // the owner killed it
 
