@@ -44,8 +44,7 @@ std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int cloc
   return clock;
 }
 
-// Everything an instance needs before it takes over its window; touches no window but the
-// notification area's edge ("FlatTray"), which a failed attach gives back.
+// Everything an instance needs before it takes over its window; changes no window.
 void prepareClock(ClockInstance& clock) {
   HookState& state = hookState();
   clock.dpi = taskbarDpi(clock.taskbar);
@@ -63,7 +62,6 @@ void prepareClock(ClockInstance& clock) {
   }
   state.osGeneration = currentOsGeneration(state.osGeneration);
   reloadClockSettings(clock);
-  applyFlatTray(clock);
   // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
   Win32LocaleSource locale;
@@ -105,28 +103,38 @@ void forgetClock(HookState& state, std::unique_ptr<ClockInstance> clock, HWND cl
     releaseThemeLibrary();
 }
 
-// Registers a prepared instance and lets it take over its window. Until commit() an exception or
-// a refusal of Windows rolls everything back: no half-attached instance stays registered, and
-// the window keeps (or gets back) its native procedure.
+// A prepared instance on its way into the maps and its windows. Until commit() an exception or a
+// refusal of Windows rolls everything back: no half-attached instance stays registered, and the
+// window keeps (or gets back) its native procedure.
 class PendingAttach {
  public:
   PendingAttach(HookState& state, std::unique_ptr<ClockInstance> fresh)
-      : state_(state), window_(fresh->clock) {
-    clock_ = fresh.get();
-    state_.clockByWindow[window_] = std::move(fresh);
-    if (clock_->isMain())
-      state_.clockByNotifyWindow[clock_->notify] = clock_;
-  }
+      : state_(state),
+        window_(fresh->clock),
+        clock_(fresh.get()),
+        unregistered_(std::move(fresh)) {}
   ~PendingAttach() {
     if (committed_)
       return;
     releaseWindows(*clock_);
     restoreTrayEdge(*clock_);
-    forgetClock(state_, unregister(state_, window_), window_);
+    std::unique_ptr<ClockInstance> owned =
+        unregistered_ ? std::move(unregistered_) : unregister(state_, window_);
+    auto notify = state_.clockByNotifyWindow.find(clock_->notify);
+    if (notify != state_.clockByNotifyWindow.end() && notify->second == clock_)
+      state_.clockByNotifyWindow.erase(notify);
+    forgetClock(state_, std::move(owned), window_);
   }
   PendingAttach(const PendingAttach&) = delete;
   PendingAttach& operator=(const PendingAttach&) = delete;
 
+  // The instance becomes findable by its windows before it takes them over: the first message
+  // after the subclass needs it.
+  void registerInstance() {
+    if (clock_->isMain())
+      state_.clockByNotifyWindow[clock_->notify] = clock_;
+    state_.clockByWindow[window_] = std::move(unregistered_);
+  }
   ClockInstance& clock() { return *clock_; }
   void commit() { committed_ = true; }
 
@@ -134,12 +142,15 @@ class PendingAttach {
   HookState& state_;
   HWND window_;
   ClockInstance* clock_;
+  std::unique_ptr<ClockInstance> unregistered_;  // owns the instance until it is registered
   bool committed_ = false;
 };
 
-// Steps h to j of an attach: subclass the clock (and on generation 7 the notification area)
-// and start the tick. False when Windows refused the clock's subclass or the timer.
+// The flat-tray style, then steps h to j of an attach: subclass the clock (and on generation 7
+// the notification area) and start the tick. False when Windows refused the clock's subclass or
+// the timer.
 bool takeOverWindows(ClockInstance& clock) {
+  applyFlatTray(clock);
   clock.nativeClockProc = enterChain(clock.clock, clockWindowProc);
   if (!clock.nativeClockProc)
     return false;
@@ -219,6 +230,7 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
     auto fresh = newInstance(record, clockIndex);
     prepareClock(*fresh);
     PendingAttach pending(state, std::move(fresh));
+    pending.registerInstance();
     if (!takeOverWindows(pending.clock()))
       return false;
     pending.commit();
@@ -230,8 +242,14 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
       recordCaughtException(L"reannounceAddons");
     }
   }
-  if (clock->visibilityState == 0)
-    resizeClock(*clock, /*restore=*/false);
+  if (clock->visibilityState == 0) {
+    try {
+      resizeClock(*clock, /*restore=*/false);
+    } catch (...) {
+      // Attached all the same: the taskbar asks for the size at its next layout.
+      recordCaughtException(L"attachClock");
+    }
+  }
   return true;
 }
 
