@@ -6,6 +6,7 @@
 #include <string>
 
 #include "hook_fixture.h"
+#include "random_settings.h"
 #include "standin_protocol.h"
 
 namespace zembrik::testing {
@@ -66,14 +67,6 @@ TEST_F(HookLifecycle, MovingTheTaskbarToASideReloadsTheVerticalSet) {
   EXPECT_GT(packedHeight(vertical), packedWidth(vertical)) << "two rows stacked: a tall face";
 }
 
-// A number from the environment, for longer soaks than the suite's own run.
-std::uint32_t environmentNumber(const char* name, std::uint32_t fallback) {
-  const char* text = std::getenv(name);
-  return text != nullptr && *text != '\0'
-             ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
-             : fallback;
-}
-
 // Random values of every kind in every place the clock reads: the clock must keep the stand-in
 // alive through reloads and paints, and still detach cleanly. ZEMBRIK_SOAK_ROUNDS and
 // ZEMBRIK_SOAK_SEED make a longer or different run.
@@ -85,39 +78,8 @@ TEST_F(HookLifecycle, NoStoredSettingsCanCrashTheShell) {
   TestHostWindow host;
   attach(bar, host);
   std::mt19937 random(environmentNumber("ZEMBRIK_SOAK_SEED", 20261208));
-  const std::u16string pieces[] = {u"HH",     u"mm:ss", u"@{",   u"}",          u"'",   u"\\",
-                                   u"<",      u">",     u"dddd", u"MMMX",       u"ZZm", u"zzz",
-                                   u",",      u":",     u"A",    u"N",          u"S",   u"\x0001",
-                                   u"\xD800", u"w",     u"yyyy", u"9999999999", u"-5",  u"  "};
-  auto randomText = [&](int maxPieces) {
-    std::u16string text;
-    int n = static_cast<int>(random() % maxPieces);
-    for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
-    return text;
-  };
-  auto user = openCurrentUserRoot();
   for (std::uint32_t round = 0; round < rounds; ++round) {
-    auto set = user->createSubkey(u"Software\\OBR\\Zembrik\\horizontal", kKeyReadWrite,
-                                  KeyLifetime::Persistent);
-    ASSERT_TRUE(set);
-    writeNumber(*set.key, u"nColumns", random() % 5 == 0 ? 0xFFFFFFFFu : random() % 7);
-    writeNumber(*set.key, u"nRows", random() % 5 == 0 ? 0x7FFFFFFFu : random() % 7);
-    for (auto value : {u"top", u"bottom", u"left", u"right", u"separator"}) {
-      writeNumber(*set.key, value, static_cast<std::uint32_t>(random()));
-    }
-    for (int row = 0; row < 6; ++row) {
-      for (int column = 0; column < 6; ++column) {
-        auto rc = u"_" + std::u16string(1, static_cast<char16_t>(u'0' + row)) + u"_" +
-                  std::u16string(1, static_cast<char16_t>(u'0' + column));
-        writeText(*set.key, u"cell" + rc, randomText(12));
-        writeText(*set.key, u"font" + rc, randomText(6));
-        writeNumber(*set.key, u"color" + rc, static_cast<std::uint32_t>(random()));
-        writeNumber(*set.key, u"blink" + rc, static_cast<std::uint32_t>(random()));
-      }
-    }
-    auto root = user->openSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite);
-    writeText(*root.key, u"weekDays", randomText(10));
-    writeText(*root.key, u"textAM", randomText(4));
+    ASSERT_TRUE(writeRandomSettings(random));
     SendMessageW(bar.clock(), MSG_RELOAD, 0, 0);
     bar.relayout();
     UpdateWindow(bar.clock());

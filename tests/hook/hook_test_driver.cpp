@@ -35,8 +35,10 @@ bool pumpUntil(const std::function<bool()>& done, int milliseconds) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    if (done()) return true;
-    if (GetTickCount64() >= deadline) return false;
+    if (done())
+      return true;
+    if (GetTickCount64() >= deadline)
+      return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }
@@ -45,8 +47,8 @@ void pumpFor(int milliseconds) {
   pumpUntil([] { return false; }, milliseconds);
 }
 
-StandinTaskbar::StandinTaskbar(const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" STANDIN_EXE L"\" --timeout=120 " + arguments;
+StandinTaskbar::StandinTaskbar(const std::wstring& arguments)
+    : commandLine_(L"\"" STANDIN_EXE L"\" --timeout=120 " + arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
@@ -54,6 +56,7 @@ StandinTaskbar::StandinTaskbar(const std::wstring& arguments) {
   // is retried a few times and reported, so that it is not mistaken for a fault of the hook.
   bool started = false;
   for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    std::wstring commandLine = commandLine_;  // CreateProcessW may write into it
     started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              nullptr, &startup, &info);
     if (!started) {
@@ -61,48 +64,97 @@ StandinTaskbar::StandinTaskbar(const std::wstring& arguments) {
       Sleep(300);
     }
   }
-  if (!started) return;
+  if (!started)
+    return;
   CloseHandle(info.hThread);
-  process_ = info.hProcess;
-  pumpUntil([this] { return (taskbar_ = findStandin()) != nullptr; }, 10000);
+  attachTo(info.hProcess);
 }
 
-StandinTaskbar::~StandinTaskbar() { quit(); }
+StandinTaskbar::~StandinTaskbar() {
+  quit();
+}
+
+void StandinTaskbar::attachTo(HANDLE process) {
+  process_ = process;
+  processId_ = GetProcessId(process);
+  pumpUntil(
+      [this] {
+        HWND found = findStandin();
+        DWORD owner = 0;
+        if (found)
+          GetWindowThreadProcessId(found, &owner);
+        if (owner == processId_)
+          taskbar_ = found;
+        return taskbar_ != nullptr;
+      },
+      10000);
+}
 
 void StandinTaskbar::quit() {
-  if (taskbar_ && IsWindow(taskbar_)) PostMessageW(taskbar_, standin::kMsgQuit, 0, 0);
+  if (taskbar_ && IsWindow(taskbar_))
+    PostMessageW(taskbar_, standin::kMsgQuit, 0, 0);
   taskbar_ = nullptr;
   if (process_) {
-    if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0) TerminateProcess(process_, 9);
+    // A hung stand-in quits when its hang ends, a dead one has ended already.
+    if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
+      TerminateProcess(process_, 9);
     CloseHandle(process_);
     process_ = nullptr;
   }
 }
 
+HWND StandinTaskbar::taskbar() const {
+  // The stand-in re-creates its tree by itself when armed to: follow it within the process.
+  if (taskbar_ && !IsWindow(taskbar_) && exitCode() == STILL_ACTIVE) {
+    HWND found = findStandin();
+    DWORD owner = 0;
+    if (found)
+      GetWindowThreadProcessId(found, &owner);
+    if (owner == processId_)
+      taskbar_ = found;
+  }
+  return taskbar_;
+}
+
+bool StandinTaskbar::send(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) const {
+  HWND window = taskbar();
+  DWORD_PTR result = 0;
+  if (!window ||
+      !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result))
+    return false;
+  answer = static_cast<LRESULT>(result);
+  return true;
+}
+
 HWND StandinTaskbar::clock(int index) const {
-  if (!taskbar_) return nullptr;
-  auto handle = SendMessageW(taskbar_, standin::kMsgGetClockWindow, index, 0);
+  LRESULT handle = 0;
+  if (!send(standin::kMsgGetClockWindow, index, 0, handle))
+    return nullptr;
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(handle)));
 }
 
 RECT StandinTaskbar::clockRect(int index) const {
   RECT rect{};
-  if (HWND window = clock(index)) GetWindowRect(window, &rect);
+  if (HWND window = clock(index))
+    GetWindowRect(window, &rect);
   return rect;
 }
 
 void StandinTaskbar::relayout() const {
-  if (taskbar_) SendMessageW(taskbar_, standin::kMsgRelayout, 0, 0);
+  LRESULT ignored = 0;
+  send(standin::kMsgRelayout, 0, 0, ignored);
 }
 
 bool StandinTaskbar::restartWindows() {
-  HWND old = taskbar_;
-  if (!old) return false;
+  HWND old = taskbar();
+  if (!old)
+    return false;
   PostMessageW(old, standin::kMsgRestart, 0, 0);
   return pumpUntil(
       [&] {
         HWND now = findStandin();
-        if (now && now != old) taskbar_ = now;
+        if (now && now != old)
+          taskbar_ = now;
         return taskbar_ != old;
       },
       5000);
@@ -110,8 +162,100 @@ bool StandinTaskbar::restartWindows() {
 
 DWORD StandinTaskbar::exitCode() const {
   DWORD code = STILL_ACTIVE;
-  if (process_) GetExitCodeProcess(process_, &code);
+  if (process_)
+    GetExitCodeProcess(process_, &code);
   return code;
+}
+
+DWORD StandinTaskbar::processId() const {
+  return processId_;
+}
+
+void StandinTaskbar::kill() {
+  if (!process_)
+    return;
+  if (HWND window = taskbar())
+    PostMessageW(window, standin::kMsgDie, 0, 0);
+  // A hung stand-in cannot take the message: it is terminated from here instead.
+  if (WaitForSingleObject(process_, 2000) != WAIT_OBJECT_0) {
+    TerminateProcess(process_, 9);
+    WaitForSingleObject(process_, 5000);
+  }
+  taskbar_ = nullptr;
+}
+
+void StandinTaskbar::hang(int milliseconds) {
+  if (HWND window = taskbar())
+    PostMessageW(window, standin::kMsgHang, milliseconds, 0);
+}
+
+bool StandinTaskbar::restartProcess() {
+  HWND old = taskbar();
+  if (!old || !process_)
+    return false;
+  PostMessageW(old, standin::kMsgRestartProcess, 0, 0);
+  if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
+    return false;
+  const DWORD oldId = processId_;
+  HWND successor = nullptr;
+  DWORD successorId = 0;
+  pumpUntil(
+      [&] {
+        successor = findStandin();
+        if (successor)
+          GetWindowThreadProcessId(successor, &successorId);
+        return successor && successorId != oldId;
+      },
+      10000);
+  if (!successor || successorId == oldId)
+    return false;
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE,
+                               FALSE, successorId);
+  if (!process)
+    return false;
+  CloseHandle(process_);
+  process_ = process;
+  processId_ = successorId;
+  taskbar_ = successor;
+  return true;
+}
+
+bool StandinTaskbar::broadcastTaskbarCreated() {
+  HWND window = taskbar();
+  return window && PostMessageW(window, standin::kMsgBroadcastTaskbarCreated, 0, 0);
+}
+
+void StandinTaskbar::armRestartOnSubclass(bool armed) {
+  if (HWND window = taskbar())
+    PostMessageW(window, standin::kMsgRestartOnSubclass, armed, 0);
+}
+
+bool StandinTaskbar::foreignSubclass(int index, bool install) {
+  LRESULT answer = 0;
+  return send(standin::kMsgForeignSubclass, index, install ? 1 : 0, answer) && answer == 1;
+}
+
+int StandinTaskbar::foreignSubclassCalls(int index) const {
+  LRESULT answer = 0;
+  return send(standin::kMsgForeignSubclassCalls, index, 0, answer) ? static_cast<int>(answer) : 0;
+}
+
+int StandinTaskbar::clockProcedureState(int index) const {
+  LRESULT answer = 0;
+  return send(standin::kMsgClockProcedureState, index, 0, answer) ? static_cast<int>(answer) : -1;
+}
+
+void StandinTaskbar::selfLayout(int periodMs) {
+  LRESULT ignored = 0;
+  send(standin::kMsgSelfLayout, static_cast<WPARAM>(periodMs < 0 ? 0 : periodMs), 0, ignored);
+}
+
+StandinTaskbar::ResourceCounts StandinTaskbar::resourceCounts() const {
+  auto count = [this](unsigned which) {
+    LRESULT answer = 0;
+    return send(standin::kMsgResourceCounts, which, 0, answer) ? static_cast<DWORD>(answer) : 0;
+  };
+  return {count(standin::kCountGdi), count(standin::kCountUser), count(standin::kCountHandles)};
 }
 
 TestHostWindow::TestHostWindow() {
@@ -125,7 +269,8 @@ TestHostWindow::TestHostWindow() {
 }
 
 TestHostWindow::~TestHostWindow() {
-  if (window_) DestroyWindow(window_);
+  if (window_)
+    DestroyWindow(window_);
 }
 
 int TestHostWindow::count(UINT message) const {
@@ -151,14 +296,16 @@ LRESULT CALLBACK TestHostWindow::procedure(HWND window, UINT message, WPARAM wPa
 void createSettingsRoot() {
   auto root = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite,
                                                   KeyLifetime::Persistent);
-  if (root) writeNumber(*root.key, u"version", 0x01002D00);
+  if (root)
+    writeNumber(*root.key, u"version", 0x01002D00);
 }
 
 void writeFace(const char16_t* set, const std::vector<std::u16string>& cells,
                std::uint32_t colour) {
   auto key = openCurrentUserRoot()->createSubkey(std::u16string(u"Software\\OBR\\Zembrik\\") + set,
                                                  kKeyReadWrite, KeyLifetime::Persistent);
-  if (!key) return;
+  if (!key)
+    return;
   writeNumber(*key.key, u"nColumns", 1);
   writeNumber(*key.key, u"nRows", static_cast<std::uint32_t>(cells.size()));
   for (std::size_t row = 0; row < cells.size(); ++row) {
@@ -179,17 +326,21 @@ PaintCounter::PaintCounter(const StandinTaskbar& bar) {
   listener_ = CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
                               nullptr, windowClass.hInstance, this);
   probe_ = LoadLibraryW(PAINT_COUNTER_DLL);
-  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
-                           GetProcAddress(probe_, kPaintCounterHookName)))
+  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(
+                           reinterpret_cast<void*>(GetProcAddress(probe_, kPaintCounterHookName)))
                      : nullptr;
   DWORD thread = bar.taskbar() ? GetWindowThreadProcessId(bar.taskbar(), nullptr) : 0;
-  if (listener_ && proc && thread) hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, thread);
+  if (listener_ && proc && thread)
+    hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, thread);
 }
 
 PaintCounter::~PaintCounter() {
-  if (hook_) UnhookWindowsHookEx(hook_);
-  if (listener_) DestroyWindow(listener_);
-  if (probe_) FreeLibrary(probe_);
+  if (hook_)
+    UnhookWindowsHookEx(hook_);
+  if (listener_)
+    DestroyWindow(listener_);
+  if (probe_)
+    FreeLibrary(probe_);
 }
 
 LRESULT CALLBACK PaintCounter::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -221,7 +372,8 @@ ScreenPixels readScreen(const RECT& rect) {
   result.rect = rect;
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return result;
+  if (width <= 0 || height <= 0)
+    return result;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -253,7 +405,8 @@ ScreenPixels readScreen(const RECT& rect) {
 void clearSettings() {
   auto user = openCurrentUserRoot();
   auto obr = user->openSubkey(u"Software\\OBR", kKeyReadWrite);
-  if (obr) deleteKeyTree(*obr.key, u"Zembrik");
+  if (obr)
+    deleteKeyTree(*obr.key, u"Zembrik");
 }
 
 }  // namespace zembrik::testing

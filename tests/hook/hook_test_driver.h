@@ -16,7 +16,9 @@ bool pumpUntil(const std::function<bool()>& done, int milliseconds);
 void pumpFor(int milliseconds);
 
 // The stand-in taskbar, started with `arguments` and waited for until its "Shell_TrayWnd"
-// answers; quit (and waited for) when destroyed.
+// answers; quit (and waited for) when destroyed, killed when it does not quit. Every send to it
+// gives up after a while (SMTO_ABORTIFHUNG), so a hung stand-in hangs no test. The handles follow
+// a tree the stand-in re-created by itself (kMsgRestartOnSubclass).
 class StandinTaskbar {
  public:
   explicit StandinTaskbar(const std::wstring& arguments = L"");
@@ -25,7 +27,7 @@ class StandinTaskbar {
   StandinTaskbar& operator=(const StandinTaskbar&) = delete;
 
   bool running() const { return taskbar_ != nullptr; }
-  HWND taskbar() const { return taskbar_; }
+  HWND taskbar() const;
   HWND clock(int index = 0) const;
   RECT clockRect(int index = 0) const;
   void relayout() const;
@@ -34,11 +36,43 @@ class StandinTaskbar {
   bool restartWindows();
   // Exit code of the process once it ended, STILL_ACTIVE while it runs.
   DWORD exitCode() const;
+  DWORD processId() const;
   void quit();
 
+  // A shell crash: the process ends without destroying anything; waits until it is gone.
+  void kill();
+  // A hung shell for `milliseconds`; returns at once.
+  void hang(int milliseconds);
+  // A shell restart in a new process; waits for the new process's tree, to which the handles
+  // and the process handle refer from then on. False when it did not appear in time.
+  bool restartProcess();
+  // "TaskbarCreated" without a restart.
+  bool broadcastTaskbarCreated();
+  // Once armed, the stand-in re-creates its tree as soon as a secondary clock is subclassed
+  // while the main clock is not yet.
+  void armRestartOnSubclass(bool armed);
+  // Another program's subclass on clock `index`, installed or removed (politely).
+  bool foreignSubclass(int index, bool install);
+  int foreignSubclassCalls(int index) const;
+  // 0 native, 1 foreign on top, 2 other (the hook library's), -1 no such taskbar or no answer.
+  int clockProcedureState(int index = 0) const;
+  // The stand-in lays itself out every `periodMs` (a notification icon comes or goes); 0 stops.
+  void selfLayout(int periodMs);
+  struct ResourceCounts {
+    DWORD gdi, user, handles;
+  };
+  // The stand-in's own GDI objects, USER objects (its windows under Wine) and kernel handles.
+  ResourceCounts resourceCounts() const;
+
  private:
+  // Sends with a timeout; false when the stand-in did not answer.
+  bool send(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) const;
+  void attachTo(HANDLE process);
+
+  std::wstring commandLine_;
   HANDLE process_ = nullptr;
-  HWND taskbar_ = nullptr;
+  DWORD processId_ = 0;
+  mutable HWND taskbar_ = nullptr;
 };
 
 struct RecordedMessage {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -160,6 +162,119 @@ TEST(StandinTaskbar, RestartsBroadcastTaskbarCreated) {
   ASSERT_NE(successor, nullptr);
   EXPECT_NE(processOf(successor), standin.processId());
   EXPECT_EQ(FindWindowA("Shell_TrayWnd", ""), successor);
+}
+
+LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 500, &answer))
+    return -2;  // no answer in time
+  return static_cast<LRESULT>(answer);
+}
+
+HWND clockOf(HWND taskbar, int index) {
+  return static_cast<HWND>(
+      ULongToHandle(static_cast<ULONG>(sendTo(taskbar, kMsgGetClockWindow, index))));
+}
+
+// The faults a real shell shows, each provoked on request and seen from outside.
+TEST(StandinTaskbar, MisbehavesOnRequest) {
+  struct Case {
+    const char* name;
+    const wchar_t* arguments;
+    std::function<void(StandinChild&, BroadcastListener&)> check;
+  };
+  const Case cases[] = {
+      {"a hang blocks sends until it ends", L"",
+       [](StandinChild& standin, BroadcastListener&) {
+         PostMessageW(standin.taskbar(), kMsgHang, 1500, 0);
+         Sleep(200);
+         EXPECT_EQ(sendTo(standin.taskbar(), kMsgIdentify), -2) << "answered while hung";
+         EXPECT_TRUE(
+             waitFor([&] { return sendTo(standin.taskbar(), kMsgIdentify) == kIdentity; }, 5000));
+       }},
+      {"death leaves no window and no WM_DESTROY work", L"",
+       [](StandinChild& standin, BroadcastListener&) {
+         HWND taskbar = standin.taskbar();
+         PostMessageW(taskbar, kMsgDie, 0, 0);
+         ASSERT_EQ(WaitForSingleObject(standin.process(), 5000), WAIT_OBJECT_0);
+         DWORD code = 0;
+         GetExitCodeProcess(standin.process(), &code);
+         EXPECT_EQ(code, 99u);
+         EXPECT_FALSE(IsWindow(taskbar));
+       }},
+      {"a broadcast re-creates nothing", L"",
+       [](StandinChild& standin, BroadcastListener& listener) {
+         const int before = listener.count();
+         PostMessageW(standin.taskbar(), kMsgBroadcastTaskbarCreated, 0, 0);
+         EXPECT_TRUE(waitFor([&] { return listener.count() == before + 1; }, 5000));
+         EXPECT_EQ(findStandinTaskbar(), standin.taskbar());
+       }},
+      {"a foreign subclass forwards, counts and leaves politely", L"",
+       [](StandinChild& standin, BroadcastListener&) {
+         HWND taskbar = standin.taskbar();
+         HWND clock = clockOf(taskbar, 0);
+         const LRESULT nativeSize = sendTo(clock, kMsgGetSize);
+         EXPECT_EQ(sendTo(taskbar, kMsgClockProcedureState, 0), kProcedureNative);
+         ASSERT_EQ(sendTo(taskbar, kMsgForeignSubclass, 0, 1), 1);
+         EXPECT_EQ(sendTo(taskbar, kMsgForeignSubclass, 0, 1), 0) << "installed twice";
+         EXPECT_EQ(sendTo(taskbar, kMsgClockProcedureState, 0), kProcedureForeign);
+         EXPECT_EQ(sendTo(clock, kMsgGetSize), nativeSize) << "not forwarded";
+         EXPECT_GE(sendTo(taskbar, kMsgForeignSubclassCalls, 0), 1);
+         EXPECT_EQ(sendTo(taskbar, kMsgForeignSubclass, 0, 0), 1);
+         EXPECT_EQ(sendTo(taskbar, kMsgClockProcedureState, 0), kProcedureNative);
+         EXPECT_EQ(sendTo(taskbar, kMsgForeignSubclass, 0, 0), 0) << "removed twice";
+         EXPECT_EQ(sendTo(taskbar, kMsgClockProcedureState, 5), kProcedureNoTaskbar);
+       }},
+      {"armed, a secondary clock's subclass re-creates the tree once", L"--secondary=0,0,600,30",
+       [](StandinChild& standin, BroadcastListener& listener) {
+         HWND before = standin.taskbar();
+         const int broadcasts = listener.count();
+         PostMessageW(before, kMsgRestartOnSubclass, 1, 0);
+         ASSERT_EQ(sendTo(before, kMsgForeignSubclass, 1, 1), 1);
+         ASSERT_TRUE(waitFor([&] { return !IsWindow(before); }, 5000)) << "no restart";
+         EXPECT_TRUE(waitFor([&] { return listener.count() == broadcasts + 1; }, 5000));
+         HWND after = findStandinTaskbar();
+         ASSERT_NE(after, nullptr);
+         EXPECT_EQ(processOf(after), standin.processId());
+         EXPECT_EQ(sendTo(after, kMsgClockProcedureState, 1), kProcedureNative);
+         // Disarmed by the restart: the same fault again changes nothing.
+         ASSERT_EQ(sendTo(after, kMsgForeignSubclass, 1, 1), 1);
+         Sleep(1500);
+         pumpMessages();
+         EXPECT_EQ(findStandinTaskbar(), after);
+       }},
+      {"self-layout moves the clock as icons come and go", L"",
+       [](StandinChild& standin, BroadcastListener&) {
+         HWND clock = clockOf(standin.taskbar(), 0);
+         ASSERT_EQ(sendTo(standin.taskbar(), kMsgSelfLayout, 50), 1);
+         std::set<LONG> lefts;
+         waitFor([&] { return lefts.insert(windowRect(clock).left), lefts.size() >= 2; }, 3000);
+         EXPECT_EQ(lefts.size(), 2u) << "the clock never moved";
+         ASSERT_EQ(sendTo(standin.taskbar(), kMsgSelfLayout, 0), 1);
+         Sleep(200);
+         const LONG stopped = windowRect(clock).left;
+         Sleep(300);
+         EXPECT_EQ(windowRect(clock).left, stopped) << "still laying out";
+       }},
+      {"resource counts are the stand-in's own and steady", L"",
+       [](StandinChild& standin, BroadcastListener&) {
+         for (unsigned which : {kCountGdi, kCountUser, kCountHandles}) {
+           SCOPED_TRACE(which);
+           const LRESULT first = sendTo(standin.taskbar(), kMsgResourceCounts, which);
+           EXPECT_GT(first, 0) << "no honest count";
+           EXPECT_EQ(sendTo(standin.taskbar(), kMsgResourceCounts, which), first);
+         }
+         // Its taskbar, band, notification area, pager, clock and show-desktop button at least.
+         EXPECT_GE(sendTo(standin.taskbar(), kMsgResourceCounts, kCountUser), 6);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    BroadcastListener listener;
+    StandinChild standin(c.arguments);
+    ASSERT_NE(standin.taskbar(), nullptr);
+    c.check(standin, listener);
+  }
 }
 
 TEST(StandinTaskbar, OpensTheDateTimePanelAndShowsTheNativeTip) {

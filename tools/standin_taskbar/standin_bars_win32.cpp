@@ -104,6 +104,8 @@ LRESULT onControlMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= kMsgIdentify && message <= kMsgGetClockWindow)
     return onControlMessage(shell, message, wParam, lParam);
+  if (message >= kMsgHang && message <= kMsgResourceCounts)
+    return onFaultMessage(shell, message, wParam, lParam);
   if (isPaint(message))
     return paint(shell, window, message, wParam, nullptr);
   switch (message) {
@@ -112,6 +114,15 @@ LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LP
     case WM_SIZE:
       shell.layoutMain();
       return 0;  // also the posted WM_SIZE(0, 0) of a re-layout
+    case WM_TIMER:
+      if (wParam == kSelfLayoutTimer) {
+        // One notification icon comes or goes, and the shell lays itself out.
+        auto& faults = shell.faults();
+        faults.trayIcons = faults.trayIcons == 2 ? 3 : 2;
+        shell.relayoutAll();
+        InvalidateRect(window, nullptr, FALSE);
+      }
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kCommandDateTime)
         shell.openDateTimePanel();
@@ -139,12 +150,12 @@ LRESULT handleBand(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT onPagerCalcSize(NMPGCALCSIZE& calc) {
+LRESULT onPagerCalcSize(const Shell& shell, NMPGCALCSIZE& calc) {
   // The pager's content is the icon strip.
   if (calc.dwFlag & PGF_CALCWIDTH)
-    calc.iWidth = kPagerLength;
+    calc.iWidth = shell.pagerLength();
   if (calc.dwFlag & PGF_CALCHEIGHT)
-    calc.iHeight = kPagerLength;
+    calc.iHeight = shell.pagerLength();
   return 0;
 }
 
@@ -160,7 +171,7 @@ LRESULT handleNotifyArea(Shell& shell, HWND window, UINT message, WPARAM wParam,
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header && header->code == static_cast<UINT>(PGN_CALCSIZE))
-        return onPagerCalcSize(*reinterpret_cast<NMPGCALCSIZE*>(lParam));
+        return onPagerCalcSize(shell, *reinterpret_cast<NMPGCALCSIZE*>(lParam));
       return 0;
     }
     case kMsgGetSize:

@@ -64,9 +64,10 @@ Size nativeClockSize(bool vertical, int cross, Size text) {
   return oriented(vertical, along, std::max(cross, 0));
 }
 
-Size notifyAreaSize(bool vertical, int barCross, Size clock, bool showDesktop, Size frame) {
+Size notifyAreaSize(bool vertical, int barCross, Size clock, bool showDesktop, Size frame,
+                    int pagerLength) {
   int clockLength = std::max(vertical ? clock.cy : clock.cx, 0);
-  int along = kPagerLength + clockLength + (showDesktop ? kShowDesktopLength : 0);
+  int along = std::max(pagerLength, 0) + clockLength + (showDesktop ? kShowDesktopLength : 0);
   return vertical ? Size{barCross, along + frame.cy} : Size{along + frame.cx, barCross};
 }
 
@@ -78,12 +79,14 @@ TaskbarLayout layoutTaskbar(Size client, bool vertical, Size notifySize) {
   return {span(vertical, 0, split, across), span(vertical, split, length, across)};
 }
 
-NotifyLayout layoutNotifyArea(Size client, bool vertical, Size clock, bool showDesktop) {
+NotifyLayout layoutNotifyArea(Size client, bool vertical, Size clock, bool showDesktop,
+                              int pagerLength) {
   int across = vertical ? client.cx : client.cy;
-  int clockEnd = kPagerLength + std::max(vertical ? clock.cy : clock.cx, 0);
+  pagerLength = std::max(pagerLength, 0);
+  int clockEnd = pagerLength + std::max(vertical ? clock.cy : clock.cx, 0);
   NotifyLayout layout;
-  layout.pager = span(vertical, 0, kPagerLength, across);
-  layout.clock = span(vertical, kPagerLength, clockEnd, across);
+  layout.pager = span(vertical, 0, pagerLength, across);
+  layout.clock = span(vertical, pagerLength, clockEnd, across);
   if (showDesktop)
     layout.showDesktop = span(vertical, clockEnd, clockEnd + kShowDesktopLength, across);
   return layout;

@@ -25,10 +25,11 @@ struct Size {
 };
 
 // Fixed parts of the notification area, in pixels along the bar.
-inline constexpr int kPagerLength = 48;       // two fake notification icons
-inline constexpr int kShowDesktopLength = 8;  // the show-desktop button at the far end
-inline constexpr int kClockPaddingMain = 8;   // around the clock text, along the bar
-inline constexpr int kClockPaddingCross = 4;  // and across it (vertical bars only)
+inline constexpr int kTrayIconLength = 24;                // one fake notification icon
+inline constexpr int kPagerLength = 2 * kTrayIconLength;  // the two icons the pager starts with
+inline constexpr int kShowDesktopLength = 8;              // the show-desktop button at the far end
+inline constexpr int kClockPaddingMain = 8;               // around the clock text, along the bar
+inline constexpr int kClockPaddingCross = 4;              // and across it (vertical bars only)
 
 bool isVertical(Edge edge);
 
@@ -47,7 +48,8 @@ Size nativeClockSize(bool vertical, int cross, Size text);
 
 // The notification area's window size for a clock of the given size: pager, clock and button
 // along the bar, the bar's inner thickness across it, plus the window frame (static edge).
-Size notifyAreaSize(bool vertical, int barCross, Size clock, bool showDesktop, Size frame);
+Size notifyAreaSize(bool vertical, int barCross, Size clock, bool showDesktop, Size frame,
+                    int pagerLength = kPagerLength);
 
 struct TaskbarLayout {
   Rect band;        // "ReBarWindow32": whatever the notification area leaves
@@ -64,7 +66,8 @@ struct NotifyLayout {
 // In the notification area's client coordinates. Packed from the start: a notification area
 // that was given more room than its content (the generation-7 negotiation) keeps it at the end,
 // where the hook library moves the neighbours right of (below) the clock.
-NotifyLayout layoutNotifyArea(Size client, bool vertical, Size clock, bool showDesktop);
+NotifyLayout layoutNotifyArea(Size client, bool vertical, Size clock, bool showDesktop,
+                              int pagerLength = kPagerLength);
 
 struct SecondaryLayout {
   Rect band;

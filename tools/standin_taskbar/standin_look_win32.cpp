@@ -1,5 +1,7 @@
 #include "standin_look_win32.h"
 
+#include "standin_layout.h"
+
 #include <algorithm>
 
 namespace standin {
@@ -123,14 +125,15 @@ void paintTaskButtons(HDC dc, const RECT& client, const Look& look, bool vertica
 
 void paintTrayIcons(HDC dc, const RECT& client, const Look&, bool vertical) {
   static const COLORREF kColours[] = {RGB(80, 160, 230), RGB(230, 170, 60)};
-  constexpr int kCell = 24;
   constexpr int kIcon = 14;
-  for (int i = 0; i < 2; ++i) {
-    int along = i * kCell + (kCell - kIcon) / 2;
+  // As many icons as the pager has room for: its length changes while icons come and go.
+  const int icons = (vertical ? client.bottom : client.right) / kTrayIconLength;
+  for (int i = 0; i < icons; ++i) {
+    int along = i * kTrayIconLength + (kTrayIconLength - kIcon) / 2;
     int across = ((vertical ? client.right : client.bottom) - kIcon) / 2;
     RECT icon = vertical ? RECT{across, along, across + kIcon, along + kIcon}
                          : RECT{along, across, along + kIcon, across + kIcon};
-    UniqueBrush brush(CreateSolidBrush(kColours[i]));
+    UniqueBrush brush(CreateSolidBrush(kColours[i % 2]));
     FillRect(dc, &icon, brush.get());
   }
 }

@@ -43,11 +43,24 @@ bool startSuccessor() {
 int runMessageLoop(Shell& shell, int timeoutSeconds) {
   if (timeoutSeconds > 0)
     SetTimer(nullptr, 0, static_cast<UINT>(timeoutSeconds) * 1000u, nullptr);
+  // A restart in the middle of an attach, when armed. Looked at after GetMessageW (sent messages
+  // are delivered inside it) and after each dispatch: the hook library attaches one clock per
+  // hooked call.
+  auto restartIfDue = [&shell] {
+    if (!takeDueRestartOnSubclass(shell))
+      return true;
+    shell.destroyWindows();
+    return shell.createWindows();
+  };
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!restartIfDue())
+      return 1;
     if (message.hwnd) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
+      if (!restartIfDue())
+        return 1;
       continue;
     }
     if (message.message == WM_TIMER) {

@@ -84,6 +84,58 @@ inline constexpr unsigned kMsgMoveTaskbar = kWmApp + 6;
 // all a window handle carries), 0 when there is no such taskbar.
 inline constexpr unsigned kMsgGetClockWindow = kWmApp + 7;
 
+// Misbehaviour on request: the faults a real shell shows, so that tests can provoke them.
+
+// Post, wParam = milliseconds. The stand-in's only thread sleeps without pumping messages: a hung
+// shell (sends to it time out, SMTO_ABORTIFHUNG sees it hung after about five seconds).
+inline constexpr unsigned kMsgHang = kWmApp + 8;
+
+// Post. The process ends at once through TerminateProcess on itself, destroying nothing: a shell
+// crash, its windows vanish without a WM_DESTROY reaching anything.
+inline constexpr unsigned kMsgDie = kWmApp + 9;
+
+// Post. Broadcasts "TaskbarCreated" without re-creating anything.
+inline constexpr unsigned kMsgBroadcastTaskbarCreated = kWmApp + 10;
+
+// Post, wParam 1 arms, 0 disarms. Once armed, as soon as some clock window's procedure is no
+// longer the stand-in's own while the main clock's still is (the hook library attaches the
+// secondary clocks first, the main clock last), the stand-in destroys and re-creates its whole
+// tree in the same process and broadcasts "TaskbarCreated", once (it disarms itself): a shell
+// that re-creates its windows in the middle of an attach sequence. Checked after each message
+// the loop takes.
+inline constexpr unsigned kMsgRestartOnSubclass = kWmApp + 11;
+
+// Send, wParam = taskbar index, lParam 1 installs / 0 removes a second, foreign subclass on that
+// clock window, as another program would put one: it counts the messages it sees and forwards
+// each to the procedure it replaced. Removal restores the replaced procedure only while the
+// foreign one is still on top, as a well-behaved program does. Returns 1 on success, 0 for no
+// such taskbar, a second install or a removal of nothing.
+inline constexpr unsigned kMsgForeignSubclass = kWmApp + 12;
+
+// Send, wParam = taskbar index. Returns how many messages the foreign procedure saw (it keeps
+// counting after its removal was refused); 0 when there is none.
+inline constexpr unsigned kMsgForeignSubclassCalls = kWmApp + 13;
+
+// Send, wParam = taskbar index. Returns the kind of procedure the clock window has now.
+inline constexpr unsigned kMsgClockProcedureState = kWmApp + 14;
+inline constexpr long kProcedureNative = 0;   // the stand-in's own
+inline constexpr long kProcedureForeign = 1;  // the foreign subclass is on top
+inline constexpr long kProcedureOther = 2;    // anything else: the hook library's
+inline constexpr long kProcedureNoTaskbar = -1;
+
+// Send, wParam = period in milliseconds, 0 stops. The stand-in lays itself out on a timer, as
+// the real shell does while notification icons come and go: each period it adds or removes one
+// fake notification icon (the pager's length changes) and lays out every taskbar, so that the
+// clock is asked for its size and moved. Returns 1.
+inline constexpr unsigned kMsgSelfLayout = kWmApp + 15;
+
+// Send, wParam = kCountGdi, kCountUser or kCountHandles. Returns the stand-in's own count of GDI
+// objects, USER objects or kernel handles (see standin_faults_win32.cpp for how Wine counts).
+inline constexpr unsigned kMsgResourceCounts = kWmApp + 16;
+inline constexpr unsigned kCountGdi = 0;
+inline constexpr unsigned kCountUser = 1;
+inline constexpr unsigned kCountHandles = 2;
+
 enum class Edge : int { Bottom = 0, Top = 1, Left = 2, Right = 3 };
 
 // The shell's own protocol, as the stand-in implements it. A left click on a clock opens the

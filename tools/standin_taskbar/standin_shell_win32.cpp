@@ -47,14 +47,14 @@ bool showDesktopTakesRoom(const Bar& bar) {
   return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE);
 }
 
+}  // namespace
+
 void broadcastTaskbarCreated() {
   // Sent as a notification: nobody is waited for, and a WH_CALLWNDPROC hook on a receiving
   // thread sees it, which it would not for a posted message.
   static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
   SendNotifyMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
 }
-
-}  // namespace
 
 Shell* shellOf(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -123,6 +123,8 @@ bool Shell::createMain() {
     return false;
   bars_.push_back(std::move(bar));
   layoutMain();
+  if (faults_.selfLayoutPeriodMs > 0)
+    SetTimer(top, kSelfLayoutTimer, static_cast<UINT>(faults_.selfLayoutPeriodMs), nullptr);
   return true;
 }
 
@@ -192,7 +194,7 @@ Size Shell::notifyNativeSize() const {
   const Bar& bar = bars_[0];
   Size client = clientSize(bar.window.get());
   return notifyAreaSize(bar.vertical, bar.vertical ? client.cx : client.cy, clockNativeSize(bar),
-                        showDesktopTakesRoom(bar), notifyFrame());
+                        showDesktopTakesRoom(bar), notifyFrame(), pagerLength());
 }
 
 void Shell::layoutMain() {
@@ -207,8 +209,9 @@ void Shell::layoutMain() {
   } else {
     bar->clockAnswer =
         unpackSize(static_cast<std::uint32_t>(SendMessageW(bar->clock, kMsgGetSize, 0, 0)));
-    notifySize = notifyAreaSize(bar->vertical, bar->vertical ? client.cx : client.cy,
-                                bar->clockAnswer, showDesktopTakesRoom(*bar), notifyFrame());
+    notifySize =
+        notifyAreaSize(bar->vertical, bar->vertical ? client.cx : client.cy, bar->clockAnswer,
+                       showDesktopTakesRoom(*bar), notifyFrame(), pagerLength());
   }
   auto layout = layoutTaskbar(client, bar->vertical, notifySize);
   place(bar->band, layout.band);
@@ -224,7 +227,8 @@ void Shell::layoutNotifyArea() {
     return;
   Size client = clientSize(bar->notifyArea);
   Size clock = options_.generation7 ? clockNativeSize(*bar) : bar->clockAnswer;
-  auto layout = standin::layoutNotifyArea(client, bar->vertical, clock, showDesktopTakesRoom(*bar));
+  auto layout = standin::layoutNotifyArea(client, bar->vertical, clock, showDesktopTakesRoom(*bar),
+                                          pagerLength());
   place(bar->pager, layout.pager);
   place(bar->clock, layout.clock);  // the clock sees this as a proposal in WM_WINDOWPOSCHANGING
   if (showDesktopTakesRoom(*bar))
@@ -273,6 +277,18 @@ bool Shell::moveMain(Edge edge, int thickness) {
   layoutMain();
   RedrawWindow(bar->window.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return true;
+}
+
+void Shell::setSelfLayout(int periodMs) {
+  faults_.selfLayoutPeriodMs = std::max(periodMs, 0);
+  Bar* bar = barAt(0);
+  if (!bar)
+    return;
+  if (faults_.selfLayoutPeriodMs > 0)
+    SetTimer(bar->window.get(), kSelfLayoutTimer, static_cast<UINT>(faults_.selfLayoutPeriodMs),
+             nullptr);
+  else
+    KillTimer(bar->window.get(), kSelfLayoutTimer);
 }
 
 Bar* Shell::barOf(HWND window) {

@@ -28,6 +28,14 @@ struct Bar {
   bool trackingMouse = false;  // the clock asked for hover and leave notices
 };
 
+// Misbehaviour asked for at run time (standin_faults_win32.cpp); it outlives re-creations.
+struct FaultState {
+  bool restartOnSubclassArmed = false;
+  int selfLayoutPeriodMs = 0;  // 0: no layout of its own
+  int trayIcons = kPagerLength / kTrayIconLength;
+};
+inline constexpr UINT_PTR kSelfLayoutTimer = 2;  // on "Shell_TrayWnd"
+
 // Work the message loop does outside any window procedure.
 enum class LoopAction : WPARAM { Restart = 1, RestartProcess = 2, Quit = 3 };
 inline constexpr UINT kLoopActionMessage = WM_APP + 0x100;  // thread message, wParam LoopAction
@@ -66,6 +74,11 @@ class Shell {
   Rect monitorOf(HWND window) const;
   void requestLoopAction(LoopAction action);
 
+  FaultState& faults() { return faults_; }
+  int pagerLength() const { return faults_.trayIcons * kTrayIconLength; }
+  // Starts, changes or stops (0) the self-layout timer on the main taskbar.
+  void setSelfLayout(int periodMs);
+
   HINSTANCE instance() const { return instance_; }
   const Options& options() const { return options_; }
   const Look& look() const { return look_; }
@@ -83,6 +96,7 @@ class Shell {
   std::vector<Bar> bars_;  // [0] is the main taskbar
   UniqueWindow panel_;
   UniqueWindow tip_;
+  FaultState faults_;
 };
 
 // Window procedures find the shell here (set from the creation parameter on WM_NCCREATE).
@@ -98,6 +112,14 @@ LRESULT CALLBACK guardedProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
+
+// Sends the registered "TaskbarCreated" to every top-level window without waiting for anyone.
+void broadcastTaskbarCreated();
+
+// Misbehaviour on request: handles kMsgHang to kMsgResourceCounts sent to "Shell_TrayWnd".
+LRESULT onFaultMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+// True, once, when an armed restart-on-subclass is due (the loop then re-creates the tree).
+bool takeDueRestartOnSubclass(Shell& shell);
 
 bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 bool registerBarClasses(HINSTANCE instance);
