@@ -35,10 +35,9 @@ void deleteThisKey() {
 }
 
 std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int clockIndex) {
-  auto clock = std::make_unique<ClockInstance>();
+  auto clock = std::make_unique<ClockInstance>(record.clock, hookState().theme);
   clock->taskbar = record.taskbar;
   clock->notify = record.notify;
-  clock->clock = record.clock;
   clock->clockIndex = clockIndex;
   clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE) ? 0 : -1;
   return clock;
@@ -65,7 +64,7 @@ void prepareClock(ClockInstance& clock) {
   // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
   Win32LocaleSource locale;
-  loadLocaleNames(clockServices().names, locale);
+  loadLocaleNames(hookState().names, locale);
 }
 
 // Takes the instance out of the maps; the windows must be given back already.
@@ -86,7 +85,7 @@ std::unique_ptr<ClockInstance> unregister(HookState& state, HWND clockWindow) {
 // Gives the clock's windows back: the timer stops and every procedure of ours leaves the chains
 // it entered (or keeps forwarding where another program subclassed on top of it).
 void releaseWindows(ClockInstance& clock) {
-  KillTimer(clock.clock, TICK_TIMER_ID);
+  clock.tick.reset();
   if (clock.nativeNotifyProc)
     leaveChain(clock.notify, notifyAreaProc, clock.nativeNotifyProc);
   clock.nativeNotifyProc = nullptr;
@@ -94,11 +93,10 @@ void releaseWindows(ClockInstance& clock) {
   clock.nativeClockProc = nullptr;
 }
 
-// The last references to a clock that is gone: its background (after its painter) and, with the
-// last clock, the visual-styles library.
-void forgetClock(HookState& state, std::unique_ptr<ClockInstance> clock, HWND clockWindow) {
+// The instance goes (its painter, then its background) and, with the last clock, the
+// visual-styles library.
+void forgetClock(HookState& state, std::unique_ptr<ClockInstance> clock) {
   clock.reset();
-  forgetBackground(clockWindow);
   if (state.clockByWindow.empty())
     releaseThemeLibrary();
 }
@@ -123,7 +121,7 @@ class PendingAttach {
     auto notify = state_.clockByNotifyWindow.find(clock_->notify);
     if (notify != state_.clockByNotifyWindow.end() && notify->second == clock_)
       state_.clockByNotifyWindow.erase(notify);
-    forgetClock(state_, std::move(owned), window_);
+    forgetClock(state_, std::move(owned));
   }
   PendingAttach(const PendingAttach&) = delete;
   PendingAttach& operator=(const PendingAttach&) = delete;
@@ -157,7 +155,8 @@ bool takeOverWindows(ClockInstance& clock) {
     // Without it the notification area keeps its native size: the clock still works.
     clock.nativeNotifyProc = enterChain(clock.notify, notifyAreaProc);
   }
-  return SetTimer(clock.clock, TICK_TIMER_ID, 1000, nullptr) != 0;
+  clock.tick = UniqueTimer(clock.clock, TICK_TIMER_ID, 1000);
+  return clock.tick.active();
 }
 
 // The rest of a detach, once the windows are given back and the instance unregistered.
@@ -268,7 +267,7 @@ void detachClock(HWND clockWindow) {
     // The clock is given back and forgotten all the same.
     recordCaughtException(L"detachClock");
   }
-  forgetClock(state, std::move(owned), clockWindow);
+  forgetClock(state, std::move(owned));
 }
 
 }  // namespace zembrik

@@ -1,6 +1,7 @@
 #pragma once
 // Everything about one attached clock inside the shell: the portable configuration the settings
-// loader builds, plus the window handles and the negotiation state of this clock window.
+// loader builds, the window handles, the background and painter, and the negotiation state of
+// this clock window. Members that refer to others come after them, so they go first.
 #include <windows.h>
 
 #include <cstdint>
@@ -12,21 +13,31 @@
 #include "paint/face_painter.h"
 #include "settings/clock_config.h"
 #include "taskbar/packed_size.h"
+#include "theme/theme_binding.h"
+#include "win32/captured_background_win32.h"
+#include "win32/window_bindings_win32.h"
 
 namespace zembrik {
 
 struct ClockInstance {
+  ClockInstance(HWND clockWindow, ThemeBinding& theme) noexcept
+      : clock(clockWindow), background(clockWindow, theme) {}
+  ClockInstance(const ClockInstance&) = delete;
+  ClockInstance& operator=(const ClockInstance&) = delete;
+
+  HWND clock = nullptr;
   HWND taskbar = nullptr;
   HWND notify = nullptr;  // null on a secondary taskbar: that is how the two kinds differ
-  HWND clock = nullptr;
   HWND rebar = nullptr;
   WNDPROC nativeClockProc = nullptr;
   WNDPROC nativeNotifyProc = nullptr;  // generation 7, main taskbar only
+  UniqueTimer tick;                    // TICK_TIMER_ID on the clock window
 
   ClockConfig config;
   ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters
   AlarmDisplay alarms;                        // ringing alarms and the battery alarm
-  std::unique_ptr<FacePainter> painter;       // made on first paint; owns the off-screen surface
+  CapturedBackground background;              // what the face is painted on
+  std::unique_ptr<FacePainter> painter;  // made on first use; refers to the background and meters
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;
   std::uint16_t secondOfLastPaint = 0xFFFF;

@@ -14,25 +14,21 @@ namespace zembrik {
 
 namespace {
 
-GdiSurfaceFactory& surfaceFactory() {
-  static GdiSurfaceFactory factory;
-  return factory;
-}
-
 // The painter of each clock, created on first use; it keeps the clock's off-screen surface.
 FacePainter& painterOf(ClockInstance& clock) {
   if (!clock.painter) {
     clock.painter = std::make_unique<FacePainter>(
-        surfaceFactory(), FaceHooks{&backgroundOf(clock), &clock.faceMeters, nullptr});
+        hookState().surfaceFactory, FaceHooks{&clock.background, &clock.faceMeters, nullptr});
   }
   return *clock.painter;
 }
 
-// The colours every clock paints with; recomputed when colours or the theme change.
-FaceColours& processColours() {
-  static FaceColours colours =
-      refreshFaceColours(themeBinding(), hookState().osGeneration, Win32SystemColours{});
-  return colours;
+// The colours every clock paints with, computed on first use.
+const FaceColours& processColours() {
+  HookState& state = hookState();
+  if (!state.colours)
+    refreshColours();
+  return *state.colours;
 }
 
 struct PaintContext {
@@ -42,7 +38,7 @@ struct PaintContext {
 };
 
 PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
-  ClockServices& services = clockServices();
+  ClockServices& services = hookState().services;
   services.lockKeys.forget();
   return PaintContext{
       FormatEnvironment{services.names, services.zones, services.systemZone, services.lockKeys},
@@ -62,14 +58,20 @@ PackedSize measureFace(ClockInstance& clock) {
 
 bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
                const CalendarTime& local) {
+  HookState& state = hookState();
   RECT client{};
   GetClientRect(clock.clock, &client);
+  const Size clientSize{client.right, client.bottom};
+  // The background is told the process's state of the moment; the colours that go with a new
+  // background are made before the paint that builds it, not in the middle of it.
+  clock.background.setContext({state.osGeneration, state.primaryClockWindow});
+  if (clock.background.buildDue(clientSize))
+    refreshColours();
   PaintContext context = contextFor(utc, local);
   PaintInputs inputs{context.format,   context.moment,           context.cache,
                      processColours(), hookState().osGeneration, clock.alarms.alarmActive()};
-  GdiSurface window(target, Size{client.right, client.bottom});
-  PaintOutcome outcome =
-      painterOf(clock).paint(clock.config, inputs, &window, Size{client.right, client.bottom});
+  GdiSurface window(target, clientSize);
+  PaintOutcome outcome = painterOf(clock).paint(clock.config, inputs, &window, clientSize);
   clock.lockKeysShown = outcome.lockKeysShown;
   clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarms.alarmActive();
   return outcome.relayoutWanted;
@@ -78,11 +80,12 @@ bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
 void releaseSurfaces(ClockInstance& clock) {
   if (clock.painter)
     clock.painter->releaseSurfaces();
+  clock.background.release();
 }
 
 void refreshColours() {
-  processColours() =
-      refreshFaceColours(themeBinding(), hookState().osGeneration, Win32SystemColours{});
+  HookState& state = hookState();
+  state.colours = refreshFaceColours(state.theme, state.osGeneration, Win32SystemColours{});
 }
 
 }  // namespace zembrik

@@ -15,7 +15,8 @@ PackedSize measureFace(ClockInstance& clock);
 bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
                const CalendarTime& local);
 
-// Releases the clock's off-screen surfaces (on size or colour changes and at detach).
+// Releases the clock's off-screen surfaces and its background (on size or colour changes and at
+// detach); both are made again at the next paint.
 void releaseSurfaces(ClockInstance& clock);
 
 // Recomputes the colours every clock paints with (system colours or theme changed).

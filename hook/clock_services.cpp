@@ -2,28 +2,16 @@
 
 #include "clock_instance.h"
 #include "clock_theme.h"
-#include "timezone/configured_zone_table.h"
+#include "hook_state.h"
 #include "timezone/zone_loading.h"
-#include "win32/font_win32.h"
-#include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
-#include "win32/system_load_win32.h"
 #include "win32/window_id_win32.h"
 #include "win32/zone_names_win32.h"
 
 namespace zembrik {
 
 ClockServices& clockServices() {
-  static Win32SystemTimeZone systemZone;
-  static Win32LockKeyStates lockKeys;
-  static MeterProcessState meters;
-  static SystemLoadWin32 systemLoad;
-  static std::unique_ptr<RegistryKey> user = openCurrentUserRoot();
-  static RegistryAlarmNames alarmNames(*user);
-  static ClockServices services{
-      fontCache(), processNameTables(), processZoneTable(), systemZone, lockKeys,
-      meters,      systemLoad,          alarmNames};
-  return services;
+  return hookState().services;
 }
 
 void reloadClockSettings(ClockInstance& clock) {
@@ -38,7 +26,7 @@ void reloadClockSettings(ClockInstance& clock) {
   placement.windowHeight = rect.bottom - rect.top;
   // The theme is detected again with every load; the `this` key reports it.
   refreshThemeState();
-  placement.themeActive = themeBinding().themeActive();
+  placement.themeActive = hookState().theme.themeActive();
 
   auto user = openCurrentUserRoot();
   SettingsSources sources{
@@ -47,7 +35,7 @@ void reloadClockSettings(ClockInstance& clock) {
       services.names,
       services.zones,
       &services.meters,
-      [](RegistryKey& root) { reloadTimeZones(processZoneTable(), root, win32ZoneDatabase()); }};
+      [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); }};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

@@ -7,6 +7,7 @@
 #include "names/name_tables.h"
 #include "settings/font_cache.h"
 #include "settings/load_settings.h"
+#include "timezone/configured_zone_table.h"
 #include "win32/format_platform_win32.h"
 
 namespace zembrik {
@@ -24,6 +25,7 @@ struct ClockServices {
   AlarmNames& alarmNames;
 };
 
+// The services of the process's state (hook_state.h).
 ClockServices& clockServices();
 
 // Loads the clock's whole configuration for its current placement (orientation, index, window,

@@ -108,7 +108,7 @@ PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
     applyFlatTray(clock);
     // A themed taskbar may keep its old layout for an unchanged size: the answer is one pixel
     // wider until the next tick, which asks the taskbar to lay out again.
-    state.relayoutPending = themeBinding().themeActive();
+    state.relayoutPending = state.theme.themeActive();
     resizeClock(clock, /*restore=*/false);
     PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
   }

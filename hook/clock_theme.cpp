@@ -1,25 +1,16 @@
 #include "clock_theme.h"
 
-#include <map>
-
 #include "clock_instance.h"
 #include "clock_paint.h"
 #include "hook_state.h"
 #include "theme/theme_detection.h"
 #include "win32/registry_win32.h"
-#include "win32/theme_library_win32.h"
 
 namespace zembrik {
 
-ThemeBinding& themeBinding() {
-  static Win32ThemeLibrary library;
-  static ThemeBinding binding(library);
-  return binding;
-}
-
 void refreshThemeState() {
   auto user = openCurrentUserRoot();
-  themeBinding().refresh(detectThemeActive(*user));
+  hookState().theme.refresh(detectThemeActive(*user));
 }
 
 void refreshLook(ClockInstance& clock) {
@@ -44,7 +35,7 @@ void setTrayEdge(HWND notify, bool edge) {
 }  // namespace
 
 void applyFlatTray(ClockInstance& clock) {
-  if (!clock.isMain() || themeBinding().themeActive())
+  if (!clock.isMain() || hookState().theme.themeActive())
     return;
   // Only an edge this clock removed is given back: a notification area that never had one
   // keeps its look.
@@ -66,37 +57,11 @@ void restoreTrayEdge(ClockInstance& clock) {
 }
 
 void releaseThemeLibrary() {
-  themeBinding().release();
-}
-
-namespace {
-
-std::map<HWND, std::unique_ptr<CapturedBackground>>& backgrounds() {
-  static std::map<HWND, std::unique_ptr<CapturedBackground>> byClock;
-  return byClock;
-}
-
-CaptureContext captureContext() {
-  HookState& state = hookState();
-  return {state.osGeneration, state.primaryClockWindow};
-}
-
-}  // namespace
-
-CapturedBackground& backgroundOf(const ClockInstance& clock) {
-  auto& slot = backgrounds()[clock.clock];
-  if (!slot)
-    slot = std::make_unique<CapturedBackground>(clock.clock, themeBinding(), captureContext,
-                                                refreshColours);
-  return *slot;
-}
-
-void forgetBackground(HWND clock) {
-  backgrounds().erase(clock);
+  hookState().theme.release();
 }
 
 void rebuildSurfaces(ClockInstance& clock, bool hover) {
-  backgroundOf(clock).setHover(hover);
+  clock.background.setHover(hover);
   if (clock.painter)
     clock.painter->forceRelayout();
   InvalidateRect(clock.clock, nullptr, FALSE);

@@ -3,17 +3,9 @@
 // clock captures and paints on, and the flat-tray style of the classic look.
 #include <windows.h>
 
-#include <memory>
-
-#include "theme/theme_binding.h"
-#include "win32/captured_background_win32.h"
-
 namespace zembrik {
 
 struct ClockInstance;
-
-// The process's binding of the visual-styles library and its theme state.
-ThemeBinding& themeBinding();
 
 // Reads again whether the visual-styles theme is active (and closes the theme handle).
 void refreshThemeState();
@@ -30,11 +22,6 @@ void restoreTrayEdge(ClockInstance& clock);
 
 // The last clock of the process went away.
 void releaseThemeLibrary();
-
-// The background of each clock, made on first use; the painter keeps a reference to it, so it
-// is forgotten only once the clock's instance (and its painter) is gone.
-CapturedBackground& backgroundOf(const ClockInstance& clock);
-void forgetBackground(HWND clock);
 
 // Mouse enter and leave: the background is captured again in the new hover state.
 void rebuildSurfaces(ClockInstance& clock, bool hover);

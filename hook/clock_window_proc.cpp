@@ -78,7 +78,7 @@ LRESULT onTick(ClockInstance& clock, bool timeChanged, bool nudged) {
   bool repaintWanted =
       timeChanged || (nudged && lockKeys) || ((clock.repaintEveryTick || lockKeys) && newSecond);
   updateLockKeyHook(anyClockShowsLockKeys());
-  ClockServices& services = clockServices();
+  ClockServices& services = hookState().services;
   repaintWanted = sampleMeters(
       clock.config.meters,
       BatteryAlarmState{clock.alarms, static_cast<int>(clock.config.batteryAlarmThreshold),
@@ -121,7 +121,7 @@ LRESULT onReload(ClockInstance& clock) {
 }
 
 LRESULT onAlarm(ClockInstance& clock, bool on, WPARAM number) {
-  ClockServices& services = clockServices();
+  ClockServices& services = hookState().services;
   const auto alarm = static_cast<std::int32_t>(number);
   if (on) {
     clock.alarms.alarmOn(alarm, services.alarmNames, clock.repaintEveryTick);
@@ -251,11 +251,10 @@ bool anyClockShowsLockKeys() {
 void updateLockKeyHook(bool wanted) {
   HookState& state = hookState();
   if (wanted && !state.lockKeyHook) {
-    state.lockKeyHook =
-        SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0);
+    state.lockKeyHook.reset(
+        SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0));
   } else if (!wanted && state.lockKeyHook) {
-    UnhookWindowsHookEx(state.lockKeyHook);
-    state.lockKeyHook = nullptr;
+    state.lockKeyHook.reset();
   }
 }
 

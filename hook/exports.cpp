@@ -47,11 +47,7 @@ void hideShowDesktopButton(const TaskbarRecord& main) {
 }
 
 void removeMessageHook() {
-  HookState& state = hookState();
-  if (state.messageHook) {
-    UnhookWindowsHookEx(state.messageHook);
-    state.messageHook = nullptr;
-  }
+  hookState().messageHook.reset();
 }
 
 bool startHookImpl(HWND host) {
@@ -71,9 +67,8 @@ bool startHookImpl(HWND host) {
     return false;
   }
   hideShowDesktopButton(main);
-  if (state.messageHook)
-    UnhookWindowsHookEx(state.messageHook);  // a second start replaces it
-  state.messageHook = SetWindowsHookExA(WH_CALLWNDPROC, callWndHookProc, module, thread);
+  state.messageHook.reset();  // a second start replaces it, removed before the new one is set
+  state.messageHook.reset(SetWindowsHookExA(WH_CALLWNDPROC, callWndHookProc, module, thread));
   if (!state.messageHook) {
     reportFailure(host, kFailNoHook);
     return false;

@@ -76,8 +76,10 @@ void endAttachSequence(HookState& state) {
 }  // namespace
 
 UINT attachRequestMessage() {
-  static const UINT message = RegisterWindowMessageA("ZembrikAttachRequest");
-  return message;
+  HookState& state = hookState();
+  if (state.attachRequest == 0)
+    state.attachRequest = RegisterWindowMessageA("ZembrikAttachRequest");
+  return state.attachRequest;
 }
 
 LRESULT CALLBACK callWndHookProc(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,16 +1,36 @@
 #include "hook_state.h"
 
-extern HINSTANCE gHookModule;
+#include "win32/registry_win32.h"
 
 namespace zembrik {
 
+namespace {
+
+// The module that holds this code; the reference count is left alone.
+HINSTANCE moduleOfThisLibrary() {
+  HMODULE self = nullptr;
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&moduleOfThisLibrary), &self);
+  return self;
+}
+
+}  // namespace
+
+HookState::HookState()
+    : module(moduleOfThisLibrary()),
+      currentUser(openCurrentUserRoot()),
+      alarmNames(*currentUser),
+      services{fonts, names, zones, systemZone, lockKeys, meters, systemLoad, alarmNames} {}
+
 HookState& hookState() {
-  static HookState state;
-  return state;
+  // Made with new and never deleted, see the header.
+  static HookState* const state = new HookState;
+  return *state;
 }
 
 HINSTANCE hookModule() {
-  return gHookModule;
+  return hookState().module;
 }
 
 void pinLibraryInShell() {

@@ -1,14 +1,24 @@
 #pragma once
 // The process-wide state of one loaded copy of the hook library (the host's copy and the shell's
-// copy each have their own). Touched only on the thread that owns the clock windows, or in the
-// host on its window thread.
+// copy each have their own): one object that owns everything the library keeps between calls.
+// Touched only on the thread that owns the clock windows, or in the host on its window thread.
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "clock_instance.h"
+#include "clock_services.h"
+#include "paint/face_colours.h"
+#include "theme/theme_binding.h"
+#include "win32/font_win32.h"
+#include "win32/format_platform_win32.h"
+#include "win32/gdi_surface.h"
+#include "win32/system_load_win32.h"
+#include "win32/theme_library_win32.h"
+#include "win32/win32_handles.h"
 
 namespace zembrik {
 
@@ -21,33 +31,68 @@ struct TaskbarRecord {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 
+// Members are declared in the order they depend on each other: whatever refers to another
+// member comes after it (the clocks hold fonts of the font cache and refer to the theme binding,
+// so they come last).
 struct HookState {
-  std::vector<TaskbarRecord> taskbarList;
+  HookState();
+  HookState(const HookState&) = delete;
+  HookState& operator=(const HookState&) = delete;
+
+  HINSTANCE module = nullptr;  // this library, for the message hook and for pinning
+  bool pinnedInShell = false;
+  GetDpiForWindowFn getDpiForWindow = nullptr;
+  bool dpiFunctionLookedUp = false;
+  UINT attachRequest = 0;  // the registered message number, once asked for
+  int osGeneration = 0;
+
+  // The visual-styles library and the theme state; the binding refers to the library.
+  Win32ThemeLibrary themeLibrary;
+  ThemeBinding theme{themeLibrary};
+  // The colours every clock paints with; computed at the first paint or measure, recomputed when
+  // colours or the theme change.
+  std::optional<FaceColours> colours;
+  GdiSurfaceFactory surfaceFactory;
+
+  // The engine services every clock shares; `services` refers to the members before it.
+  GdiFontFactory fontFactory;
+  FontCache fonts{fontFactory};
+  NameTables names;
+  ConfiguredZoneTable zones;
+  Win32SystemTimeZone systemZone;
+  Win32LockKeyStates lockKeys;
+  MeterProcessState meters;
+  SystemLoadWin32 systemLoad;
+  std::unique_ptr<RegistryKey> currentUser;
+  RegistryAlarmNames alarmNames;
+  ClockServices services;
+
   HWND hostWindow = nullptr;
-  HHOOK messageHook = nullptr;
+  std::vector<TaskbarRecord> taskbarList;
+  UniqueHook messageHook;
   bool rescanArmed = false;
   bool scanDone = false;
   // Set while a clock is being attached: attaching sends messages on the shell's thread, whose
   // hooked calls must not start the next attach in the middle of this one.
   bool attaching = false;
+  bool relayoutPending = false;
   HWND hiddenShowDesktop = nullptr;
   HWND primaryClockWindow = nullptr;
-  HHOOK lockKeyHook = nullptr;
-  int osGeneration = 0;
+  UniqueHook lockKeyHook;
+
   std::map<HWND, std::unique_ptr<ClockInstance>> clockByWindow;
   std::map<HWND, ClockInstance*> clockByNotifyWindow;
   // Windows given back while a foreign procedure sat on top of ours: ours stays in their chain
   // and forwards to the procedure saved here (see subclass_chain.h).
   std::map<HWND, WNDPROC> forwardingByWindow;
-  GetDpiForWindowFn getDpiForWindow = nullptr;
-  bool dpiFunctionLookedUp = false;
-  bool relayoutPending = false;
-  bool pinnedInShell = false;
 };
 
+// The state of this copy of the library, made on first use. It is never destroyed: at process
+// exit the shell's windows, the visual-styles library and user32 may be gone already, and the
+// pinned library must not call into them from its exit code. The process ends with everything.
 HookState& hookState();
 
-// The library's module handle (set in DllMain).
+// The library's module handle.
 HINSTANCE hookModule();
 
 // Keeps this library loaded in the shell for the rest of the shell's life. Once a clock window's

@@ -1,7 +1,6 @@
 #include "win32/captured_background_win32.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "win32/memory_bitmap_win32.h"
 
@@ -17,11 +16,6 @@ ThemeWindow themeWindow(HWND window) noexcept {
 
 CapturedBackground::CapturedBackground(HWND clock, ThemeBinding& theme) noexcept
     : clock_(clock), theme_(theme) {}
-
-CapturedBackground::CapturedBackground(HWND clock, ThemeBinding& theme,
-                                       std::function<CaptureContext()> context,
-                                       std::function<void()> built)
-    : clock_(clock), theme_(theme), contextSource_(std::move(context)), built_(std::move(built)) {}
 
 void CapturedBackground::release() noexcept {
   mask_.reset();
@@ -48,8 +42,6 @@ void CapturedBackground::build(Size client, bool hover) {
     if (mask_)
       PatBlt(mask_->dc(), 0, 0, size.width, size.height, BLACKNESS);
   }
-  if (built_)
-    built_();
 }
 
 POINT CapturedBackground::placeOnTaskbar() const {
@@ -67,8 +59,6 @@ bool CapturedBackground::capture(Size size) {
                                       std::max<int>(parentWindow.bottom - parentWindow.top, 1));
   if (!scratch)
     return false;
-  if (contextSource_)
-    context_ = contextSource_();
   const CaptureContext& context = context_;
   // Until the main clock is known, the theme is opened on this one.
   HWND themed = context.themeWindow != nullptr ? context.themeWindow : clock_;

@@ -5,7 +5,6 @@
 // see-through.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "paint/face_hooks.h"
@@ -24,10 +23,6 @@ struct CaptureContext {
 class CapturedBackground final : public FaceBackground {
  public:
   CapturedBackground(HWND clock, ThemeBinding& theme) noexcept;
-  // Until the hook library sets the context itself: `context` is asked at each capture and
-  // `built` runs after each build.
-  CapturedBackground(HWND clock, ThemeBinding& theme, std::function<CaptureContext()> context,
-                     std::function<void()> built = {});
 
   void setContext(const CaptureContext& context) noexcept { context_ = context; }
 
@@ -57,8 +52,6 @@ class CapturedBackground final : public FaceBackground {
   HWND clock_;
   ThemeBinding& theme_;
   CaptureContext context_;
-  std::function<CaptureContext()> contextSource_;
-  std::function<void()> built_;
   bool hover_ = false;
   bool builtHover_ = false;
   Size client_{-1, -1};
