@@ -47,9 +47,13 @@ constexpr DWORD kHandleSlack = 16;
 // The soak's stand-in, a main and a secondary taskbar (an attach is a sequence of clocks),
 // started with a timeout long enough for the whole run.
 constexpr int kClocks = 2;
+constexpr int kSelfLayoutMs = 250;
 std::unique_ptr<StandinTaskbar> startStandin(std::uint32_t cycles) {
-  return std::make_unique<StandinTaskbar>(L"--secondary=0,0,400,30 --timeout=" +
-                                          std::to_wstring(120 + cycles * 2));
+  auto bar = std::make_unique<StandinTaskbar>(L"--secondary=0,0,400,30 --timeout=" +
+                                              std::to_wstring(120 + cycles * 2));
+  // Notification icons come and go all the while: the clock is asked for its size and moved.
+  bar->selfLayout(kSelfLayoutMs);
+  return bar;
 }
 
 class Soak {
@@ -129,6 +133,7 @@ class Soak {
         break;
       case Step::RestartProcess:
         ASSERT_TRUE(bar_->restartProcess()) << "no new stand-in process after a restart";
+        bar_->selfLayout(kSelfLayoutMs);  // a new process starts without it
         ++processes_;
         restartAsTheHostDoes();
         break;
