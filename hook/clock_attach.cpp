@@ -1,5 +1,8 @@
 #include "clock_attach.h"
 
+#include <memory>
+
+#include "addon_reannounce.h"
 #include "clock_paint.h"
 #include "clock_services.h"
 #include "clock_size.h"
@@ -9,7 +12,9 @@
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
 #include "settings/settings_paths.h"
+#include "subclass_chain.h"
 #include "taskbar/os_generation.h"
+#include "win32/caught_exception_win32.h"
 #include "win32/format_platform_win32.h"
 #include "win32/registry_win32.h"
 
@@ -18,43 +23,29 @@ namespace zembrik {
 namespace {
 
 void sendMouseLeave(HWND window) {
-  if (window) SendMessageA(window, WM_MOUSELEAVE, 0, 0);
-}
-
-WNDPROC subclass(HWND window, WNDPROC procedure) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-}
-
-// Add-on programs registered with a previous clock announce themselves again.
-void reannounceAddons() {
-  auto user = openCurrentUserRoot();
-  auto reg = user->createSubkey(u"Software\\OBR\\Zembrik\\reg", kKeyReadWrite,
-                                KeyLifetime::Persistent);
-  if (!reg) return;
-  std::uint32_t subkeys = 0, values = 0;
-  if (reg.key->countEntries(subkeys, values) != RegStatus::Ok) return;
-  for (std::uint32_t index = values; index-- > 0;) {
-    RegEnumEntry entry;
-    RegStatus status = reg.key->enumValue(index, kEnumNameChars, entry);
-    if (status == RegStatus::MoreData) continue;
-    if (status != RegStatus::Ok) break;
-    auto window = readNumber(*reg.key, entry.name);
-    reg.key->deleteValue(entry.name);
-    if (window && *window != 0) {
-      PostMessageA(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*window)), MSG_ADDON_REGISTER,
-                   0, 0);
-    }
-  }
+  if (window)
+    SendMessageA(window, WM_MOUSELEAVE, 0, 0);
 }
 
 void deleteThisKey() {
   auto user = openCurrentUserRoot();
   auto root = user->openSubkey(kSettingsRootPath, kKeyReadWrite);
-  if (root) deleteKeyTree(*root.key, u"this");
+  if (root)
+    deleteKeyTree(*root.key, u"this");
 }
 
-void initialiseClock(ClockInstance& clock) {
+std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int clockIndex) {
+  auto clock = std::make_unique<ClockInstance>();
+  clock->taskbar = record.taskbar;
+  clock->notify = record.notify;
+  clock->clock = record.clock;
+  clock->clockIndex = clockIndex;
+  clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE) ? 0 : -1;
+  return clock;
+}
+
+// Everything an instance needs before it takes over its window; changes no window.
+void prepareClock(ClockInstance& clock) {
   HookState& state = hookState();
   clock.dpi = taskbarDpi(clock.taskbar);
   if (clock.visibilityState != 0) {
@@ -71,17 +62,116 @@ void initialiseClock(ClockInstance& clock) {
   }
   state.osGeneration = currentOsGeneration(state.osGeneration);
   reloadClockSettings(clock);
-  applyFlatTray(clock);
   // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
-  clock.nativeClockProc = subclass(clock.clock, clockWindowProc);
-  if (state.osGeneration > 6 && clock.isMain()) {
-    clock.nativeNotifyProc = subclass(clock.notify, notifyAreaProc);
-  }
-  SetTimer(clock.clock, TICK_TIMER_ID, 1000, nullptr);
   Win32LocaleSource locale;
   loadLocaleNames(clockServices().names, locale);
-  reannounceAddons();
+}
+
+// Takes the instance out of the maps; the windows must be given back already.
+std::unique_ptr<ClockInstance> unregister(HookState& state, HWND clockWindow) {
+  auto found = state.clockByWindow.find(clockWindow);
+  if (found == state.clockByWindow.end())
+    return nullptr;
+  std::unique_ptr<ClockInstance> clock = std::move(found->second);
+  state.clockByWindow.erase(found);
+  if (clock->isMain())
+    state.clockByNotifyWindow.erase(clock->notify);
+  if (state.primaryClockWindow == clockWindow)
+    state.primaryClockWindow = nullptr;
+  updateLockKeyHook(anyClockShowsLockKeys());
+  return clock;
+}
+
+// Gives the clock's windows back: the timer stops and every procedure of ours leaves the chains
+// it entered (or keeps forwarding where another program subclassed on top of it).
+void releaseWindows(ClockInstance& clock) {
+  KillTimer(clock.clock, TICK_TIMER_ID);
+  if (clock.nativeNotifyProc)
+    leaveChain(clock.notify, notifyAreaProc, clock.nativeNotifyProc);
+  clock.nativeNotifyProc = nullptr;
+  leaveChain(clock.clock, clockWindowProc, clock.nativeClockProc);
+  clock.nativeClockProc = nullptr;
+}
+
+// The last references to a clock that is gone: its background (after its painter) and, with the
+// last clock, the visual-styles library.
+void forgetClock(HookState& state, std::unique_ptr<ClockInstance> clock, HWND clockWindow) {
+  clock.reset();
+  forgetBackground(clockWindow);
+  if (state.clockByWindow.empty())
+    releaseThemeLibrary();
+}
+
+// A prepared instance on its way into the maps and its windows. Until commit() an exception or a
+// refusal of Windows rolls everything back: no half-attached instance stays registered, and the
+// window keeps (or gets back) its native procedure.
+class PendingAttach {
+ public:
+  PendingAttach(HookState& state, std::unique_ptr<ClockInstance> fresh)
+      : state_(state),
+        window_(fresh->clock),
+        clock_(fresh.get()),
+        unregistered_(std::move(fresh)) {}
+  ~PendingAttach() {
+    if (committed_)
+      return;
+    releaseWindows(*clock_);
+    restoreTrayEdge(*clock_);
+    std::unique_ptr<ClockInstance> owned =
+        unregistered_ ? std::move(unregistered_) : unregister(state_, window_);
+    auto notify = state_.clockByNotifyWindow.find(clock_->notify);
+    if (notify != state_.clockByNotifyWindow.end() && notify->second == clock_)
+      state_.clockByNotifyWindow.erase(notify);
+    forgetClock(state_, std::move(owned), window_);
+  }
+  PendingAttach(const PendingAttach&) = delete;
+  PendingAttach& operator=(const PendingAttach&) = delete;
+
+  // The instance becomes findable by its windows before it takes them over: the first message
+  // after the subclass needs it.
+  void registerInstance() {
+    if (clock_->isMain())
+      state_.clockByNotifyWindow[clock_->notify] = clock_;
+    state_.clockByWindow[window_] = std::move(unregistered_);
+  }
+  ClockInstance& clock() { return *clock_; }
+  void commit() { committed_ = true; }
+
+ private:
+  HookState& state_;
+  HWND window_;
+  ClockInstance* clock_;
+  std::unique_ptr<ClockInstance> unregistered_;  // owns the instance until it is registered
+  bool committed_ = false;
+};
+
+// The flat-tray style, then steps h to j of an attach: subclass the clock (and on generation 7
+// the notification area) and start the tick. False when Windows refused the clock's subclass or
+// the timer.
+bool takeOverWindows(ClockInstance& clock) {
+  applyFlatTray(clock);
+  clock.nativeClockProc = enterChain(clock.clock, clockWindowProc);
+  if (!clock.nativeClockProc)
+    return false;
+  if (hookState().osGeneration > 6 && clock.isMain()) {
+    // Without it the notification area keeps its native size: the clock still works.
+    clock.nativeNotifyProc = enterChain(clock.notify, notifyAreaProc);
+  }
+  return SetTimer(clock.clock, TICK_TIMER_ID, 1000, nullptr) != 0;
+}
+
+// The rest of a detach, once the windows are given back and the instance unregistered.
+void restoreLayout(ClockInstance& clock) {
+  releaseSurfaces(clock);
+  if (HWND host = currentHostWindow()) {
+    PostMessageA(host, MSG_GET_SIZE, reinterpret_cast<WPARAM>(clock.taskbar),
+                 reinterpret_cast<LPARAM>(clock.clock));
+  }
+  restoreTrayEdge(clock);
+  resizeClock(clock, /*restore=*/true);
+  clock.config.cells.clear();
+  deleteThisKey();
 }
 
 }  // namespace
@@ -114,21 +204,22 @@ int taskbarDpi(HWND window) {
     if (HMODULE user32 = LoadLibraryA("User32.dll")) {
       state.getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
           reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
-      if (!state.getDpiForWindow) FreeLibrary(user32);
+      if (!state.getDpiForWindow)
+        FreeLibrary(user32);
     }
   }
   UINT dpi = state.getDpiForWindow ? state.getDpiForWindow(window) : 0;
   return dpi ? static_cast<int>(dpi) : 96;
 }
 
-void attachClock(const TaskbarRecord& record, int clockIndex) {
+bool attachClock(const TaskbarRecord& record, int clockIndex) {
   HookState& state = hookState();
   pinLibraryInShell();
-  if (record.notify) state.primaryClockWindow = record.clock;
+  if (record.notify)
+    state.primaryClockWindow = record.clock;
 
-  auto found = state.clockByWindow.find(record.clock);
   ClockInstance* clock = nullptr;
-  if (found != state.clockByWindow.end()) {
+  if (auto found = state.clockByWindow.find(record.clock); found != state.clockByWindow.end()) {
     clock = found->second.get();
     clock->clockIndex = clockIndex;
     reloadClockSettings(*clock);
@@ -136,49 +227,49 @@ void attachClock(const TaskbarRecord& record, int clockIndex) {
     sendMouseLeave(record.clock);
     sendMouseLeave(record.notify);
     sendMouseLeave(record.taskbar);
-    auto fresh = std::make_unique<ClockInstance>();
-    fresh->taskbar = record.taskbar;
-    fresh->notify = record.notify;
-    fresh->clock = record.clock;
-    fresh->clockIndex = clockIndex;
-    fresh->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE) ? 0 : -1;
-    clock = fresh.get();
-    state.clockByWindow[record.clock] = std::move(fresh);
-    if (record.notify) state.clockByNotifyWindow[record.notify] = clock;
-    initialiseClock(*clock);
+    auto fresh = newInstance(record, clockIndex);
+    prepareClock(*fresh);
+    PendingAttach pending(state, std::move(fresh));
+    pending.registerInstance();
+    if (!takeOverWindows(pending.clock()))
+      return false;
+    pending.commit();
+    clock = &pending.clock();
+    try {
+      reannounceAddons();
+    } catch (...) {
+      // The clock works without its add-ons; they register again with the next clock.
+      recordCaughtException(L"reannounceAddons");
+    }
   }
-  if (clock->visibilityState == 0) resizeClock(*clock, /*restore=*/false);
+  if (clock->visibilityState == 0) {
+    try {
+      resizeClock(*clock, /*restore=*/false);
+    } catch (...) {
+      // Attached all the same: the taskbar asks for the size at its next layout.
+      recordCaughtException(L"attachClock");
+    }
+  }
+  return true;
 }
 
 void detachClock(HWND clockWindow) {
   HookState& state = hookState();
   auto found = state.clockByWindow.find(clockWindow);
-  if (found == state.clockByWindow.end()) return;
+  if (found == state.clockByWindow.end())
+    return;
   ClockInstance& clock = *found->second;
-
-  updateLockKeyHook(false);
-  KillTimer(clock.clock, TICK_TIMER_ID);
-  if (clock.nativeNotifyProc) {
-    SetWindowLongPtrA(clock.notify, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(clock.nativeNotifyProc));
-  }
+  // The native clock gets one tick of its own right away, as soon as it is back in place.
   PostMessageA(clock.clock, WM_TIMER, 0, 0);
-  SetWindowLongPtrA(clock.clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(clock.nativeClockProc));
-  releaseSurfaces(clock);
-  if (HWND host = currentHostWindow()) {
-    PostMessageA(host, MSG_GET_SIZE, reinterpret_cast<WPARAM>(clock.taskbar),
-                 reinterpret_cast<LPARAM>(clock.clock));
+  releaseWindows(clock);
+  std::unique_ptr<ClockInstance> owned = unregister(state, clockWindow);
+  try {
+    restoreLayout(*owned);
+  } catch (...) {
+    // The clock is given back and forgotten all the same.
+    recordCaughtException(L"detachClock");
   }
-  restoreTrayEdge(clock);
-  resizeClock(clock, /*restore=*/true);
-  clock.config.cells.clear();
-  deleteThisKey();
-
-  if (clock.isMain()) state.clockByNotifyWindow.erase(clock.notify);
-  if (state.primaryClockWindow == clockWindow) state.primaryClockWindow = nullptr;
-  state.clockByWindow.erase(found);
-  forgetBackground(clockWindow);  // after the painter that used it
-  if (state.clockByWindow.empty()) releaseThemeLibrary();
+  forgetClock(state, std::move(owned), clockWindow);
 }
 
 }  // namespace zembrik

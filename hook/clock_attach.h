@@ -5,9 +5,12 @@
 namespace zembrik {
 
 // Attaches (or, for a clock already attached, re-indexes and reloads) the clock of `record`.
-void attachClock(const TaskbarRecord& record, int clockIndex);
+// False when Windows refused to hand the window over; the native clock then stays untouched.
+// An exception leaves nothing half attached either.
+bool attachClock(const TaskbarRecord& record, int clockIndex);
 
-// Restores the native clock and forgets the instance (on MSG_DETACH or WM_DESTROY).
+// Restores the native clock and forgets the instance (on MSG_DETACH or WM_DESTROY), whatever
+// fails on the way.
 void detachClock(HWND clockWindow);
 
 // The Windows generation from GetVersionExA.

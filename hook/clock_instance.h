@@ -26,7 +26,7 @@ struct ClockInstance {
   ClockConfig config;
   ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters
   AlarmDisplay alarms;                        // ringing alarms and the battery alarm
-  std::unique_ptr<FacePainter> painter;  // made on first paint; owns the off-screen surface
+  std::unique_ptr<FacePainter> painter;       // made on first paint; owns the off-screen surface
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;
   std::uint16_t secondOfLastPaint = 0xFFFF;
@@ -44,6 +44,7 @@ struct ClockInstance {
   bool flatTrayApplied = false;
   bool vertical = false;
   bool repaintEveryTick = false;
+  bool lockKeysShown = false;  // the last paint expanded a lock-key token
   bool sizeAnswered = false;
   bool inOwnMove = false;
   // 0 visible; 1 hidden after attach; -1 hidden at attach; -2 shown after being hidden at attach.

@@ -30,12 +30,10 @@ FacePainter& painterOf(ClockInstance& clock) {
 
 // The colours every clock paints with; recomputed when colours or the theme change.
 FaceColours& processColours() {
-  static FaceColours colours = refreshFaceColours(themeBinding(), hookState().osGeneration,
-                                                  Win32SystemColours{});
+  static FaceColours colours =
+      refreshFaceColours(themeBinding(), hookState().osGeneration, Win32SystemColours{});
   return colours;
 }
-
-bool gLockKeysDisplayed = false;
 
 struct PaintContext {
   FormatEnvironment format;
@@ -57,8 +55,8 @@ PackedSize measureFace(ClockInstance& clock) {
   CalendarTime utc, local;
   currentMoment(utc, local);
   PaintContext context = contextFor(utc, local);
-  PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
-                     hookState().osGeneration, clock.alarms.alarmActive()};
+  PaintInputs inputs{context.format,   context.moment,           context.cache,
+                     processColours(), hookState().osGeneration, clock.alarms.alarmActive()};
   return painterOf(clock).measureForTaskbar(clock.config, inputs);
 }
 
@@ -67,25 +65,24 @@ bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
   RECT client{};
   GetClientRect(clock.clock, &client);
   PaintContext context = contextFor(utc, local);
-  PaintInputs inputs{context.format, context.moment, context.cache, processColours(),
-                     hookState().osGeneration, clock.alarms.alarmActive()};
+  PaintInputs inputs{context.format,   context.moment,           context.cache,
+                     processColours(), hookState().osGeneration, clock.alarms.alarmActive()};
   GdiSurface window(target, Size{client.right, client.bottom});
   PaintOutcome outcome =
       painterOf(clock).paint(clock.config, inputs, &window, Size{client.right, client.bottom});
-  gLockKeysDisplayed = outcome.lockKeysShown;
+  clock.lockKeysShown = outcome.lockKeysShown;
   clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarms.alarmActive();
   return outcome.relayoutWanted;
 }
 
 void releaseSurfaces(ClockInstance& clock) {
-  if (clock.painter) clock.painter->releaseSurfaces();
+  if (clock.painter)
+    clock.painter->releaseSurfaces();
 }
 
 void refreshColours() {
   processColours() =
       refreshFaceColours(themeBinding(), hookState().osGeneration, Win32SystemColours{});
 }
-
-bool lockKeysDisplayed() { return gLockKeysDisplayed; }
 
 }  // namespace zembrik

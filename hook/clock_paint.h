@@ -21,7 +21,4 @@ void releaseSurfaces(ClockInstance& clock);
 // Recomputes the colours every clock paints with (system colours or theme changed).
 void refreshColours();
 
-// True when the last paint of any clock showed lock-key states.
-bool lockKeysDisplayed();
-
 }  // namespace zembrik

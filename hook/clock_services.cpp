@@ -20,8 +20,9 @@ ClockServices& clockServices() {
   static SystemLoadWin32 systemLoad;
   static std::unique_ptr<RegistryKey> user = openCurrentUserRoot();
   static RegistryAlarmNames alarmNames(*user);
-  static ClockServices services{fontCache(), processNameTables(), processZoneTable(), systemZone,
-                                lockKeys,    meters,              systemLoad,         alarmNames};
+  static ClockServices services{
+      fontCache(), processNameTables(), processZoneTable(), systemZone, lockKeys,
+      meters,      systemLoad,          alarmNames};
   return services;
 }
 
@@ -40,10 +41,13 @@ void reloadClockSettings(ClockInstance& clock) {
   placement.themeActive = themeBinding().themeActive();
 
   auto user = openCurrentUserRoot();
-  SettingsSources sources{*user, services.fonts, services.names, services.zones, &services.meters,
-                          [](RegistryKey& root) {
-                            reloadTimeZones(processZoneTable(), root, win32ZoneDatabase());
-                          }};
+  SettingsSources sources{
+      *user,
+      services.fonts,
+      services.names,
+      services.zones,
+      &services.meters,
+      [](RegistryKey& root) { reloadTimeZones(processZoneTable(), root, win32ZoneDatabase()); }};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

@@ -8,7 +8,9 @@
 #include "clock_theme.h"
 #include "hook_state.h"
 #include "protocol/window_messages.h"
+#include "subclass_chain.h"
 #include "taskbar/size_negotiation.h"
+#include "win32/caught_exception_win32.h"
 
 namespace zembrik {
 
@@ -32,6 +34,10 @@ class OwnMove {
 };
 
 void placeNeighbours(ClockInstance& clock) {
+  // Before its first measurement the clock's wanted size is unknown, not zero: shifting by
+  // "measured minus native" would move the neighbours by the whole native size.
+  if (clock.measuredSize == 0)
+    return;
   POINT origin{0, 0};
   MapWindowPoints(clock.clock, clock.notify, &origin, 1);
   const int dx = packedWidth(clock.measuredSize) - packedWidth(clock.nativeSize);
@@ -55,7 +61,8 @@ void placeNeighbours(ClockInstance& clock) {
         break;
       case NeighbourMove::PlaceClock: {
         OwnMove own(clock);
-        int width = clock.vertical ? packedWidth(clock.nativeSize) : packedWidth(clock.measuredSize);
+        int width =
+            clock.vertical ? packedWidth(clock.nativeSize) : packedWidth(clock.measuredSize);
         int height =
             clock.vertical ? packedHeight(clock.measuredSize) : packedHeight(clock.nativeSize);
         SetWindowPos(child, nullptr, rect.left, rect.top, width, height,
@@ -91,7 +98,8 @@ PackedSize measureClock(ClockInstance& clock) {
 
 PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
   HookState& state = hookState();
-  if (clock.visibilityState != 0) return 0;
+  if (clock.visibilityState != 0)
+    return 0;
   const bool vertical = isVerticalTaskbar(clock);
   if (forced || vertical != clock.vertical) {
     clock.vertical = vertical;
@@ -107,8 +115,8 @@ PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
   PackedSize answer = measureClock(clock);
   clock.sizeAnswered = true;
   if (clock.hideShowDesktop && state.osGeneration < 7) {
-    answer = adjustForHiddenShowDesktop(answer, clock.showDesktopSize, clock.nativeSize,
-                                        clock.vertical);
+    answer =
+        adjustForHiddenShowDesktop(answer, clock.showDesktopSize, clock.nativeSize, clock.vertical);
   }
   clock.answeredSize = answer;
   return state.relayoutPending ? answer + 1 : answer;
@@ -134,7 +142,8 @@ void resizeClock(ClockInstance& clock, bool restore) {
   MapWindowPoints(nullptr, clock.taskbar, reinterpret_cast<POINT*>(&window), 2);
   HWND sibling = GetWindow(clock.clock, GW_HWNDPREV);
   RECT siblingClient{};
-  if (sibling) GetClientRect(sibling, &siblingClient);
+  if (sibling)
+    GetClientRect(sibling, &siblingClient);
   int wantedWidth = clock.widthAtAttach;
   int wantedHeight = clock.heightAtAttach;
   if (!restore) {
@@ -184,12 +193,19 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
 }
 
 LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC native = nullptr;
+  bool nativeCalled = false;
+  LRESULT nativeResult = 0;
   try {
     HookState& state = hookState();
     auto found = state.clockByNotifyWindow.find(window);
-    if (found == state.clockByNotifyWindow.end()) return 0;
+    if (found == state.clockByNotifyWindow.end()) {
+      return forwardLeftWindow(window, message, wParam, lParam);
+    }
     ClockInstance& clock = *found->second;
-    LRESULT native = CallWindowProcA(clock.nativeNotifyProc, window, message, wParam, lParam);
+    native = clock.nativeNotifyProc;
+    nativeResult = CallWindowProcA(native, window, message, wParam, lParam);
+    nativeCalled = true;
     if (message == WM_NOTIFY && lParam &&
         reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
       placeNeighbours(clock);
@@ -197,14 +213,20 @@ LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM
       const bool verticalBefore = clock.vertical;
       const PackedSize nativeBefore = clock.nativeSize;
       const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
-      return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(native), answer,
-                                                         clock.vertical, nativeBefore,
+      return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult),
+                                                         answer, clock.vertical, nativeBefore,
                                                          verticalBefore));
     }
-    return native;
+    return nativeResult;
   } catch (...) {
-    return 0;
+    recordCaughtException(L"notifyAreaProc");
   }
+  // The notification area then behaves as without the clock's share.
+  if (nativeCalled)
+    return nativeResult;
+  if (!native)
+    return DefWindowProcA(window, message, wParam, lParam);
+  return CallWindowProcA(native, window, message, wParam, lParam);
 }
 
 }  // namespace zembrik

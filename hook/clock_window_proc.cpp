@@ -8,29 +8,57 @@
 #include "hook_state.h"
 #include "meters/meter_sampling.h"
 #include "protocol/window_messages.h"
+#include "subclass_chain.h"
 #include "win32/calendar_time_win32.h"
+#include "win32/caught_exception_win32.h"
 
 namespace zembrik {
 
 namespace {
 
-LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
-                   LPARAM lParam) {
+LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
 }
 
-void repaint(ClockInstance& clock) { InvalidateRect(clock.clock, nullptr, FALSE); }
+void repaint(ClockInstance& clock) {
+  InvalidateRect(clock.clock, nullptr, FALSE);
+}
+
+// BeginPaint now, EndPaint at the end of the scope, also when the paint throws: a window left
+// invalid would be sent WM_PAINT again at once, for ever.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintScope() {
+    if (dc_) {
+      EndPaint(window_, &paint_);
+    } else {
+      ValidateRect(window_, nullptr);
+    }
+  }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
 
 LRESULT onPaint(ClockInstance& clock) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(clock.clock, &paint);
-  CalendarTime utc, local;
-  currentMoment(utc, local);
-  clock.minuteOfLastPaint = utc.minute;
-  clock.secondOfLastPaint = utc.second;
-  bool relayout = dc && paintFace(clock, dc, utc, local);
-  EndPaint(clock.clock, &paint);
-  if (relayout) resizeClock(clock, /*restore=*/false);
+  bool relayout = false;
+  {
+    PaintScope paint(clock.clock);
+    CalendarTime utc, local;
+    currentMoment(utc, local);
+    clock.minuteOfLastPaint = utc.minute;
+    clock.secondOfLastPaint = utc.second;
+    relayout = paint.dc() && paintFace(clock, paint.dc(), utc, local);
+  }
+  if (relayout)
+    resizeClock(clock, /*restore=*/false);
   return 0;
 }
 
@@ -43,20 +71,21 @@ LRESULT onTick(ClockInstance& clock, bool timeChanged, bool nudged) {
   }
   SYSTEMTIME utc;
   GetSystemTime(&utc);
-  const bool lockKeys = lockKeysDisplayed();
+  const bool lockKeys = clock.lockKeysShown;
   // The native clock's own timers reach this procedure too, so a face that changes every second
   // is repainted once per second of the clock, not once per timer.
   const bool newSecond = utc.wSecond != clock.secondOfLastPaint;
   bool repaintWanted =
       timeChanged || (nudged && lockKeys) || ((clock.repaintEveryTick || lockKeys) && newSecond);
-  updateLockKeyHook(lockKeys);
+  updateLockKeyHook(anyClockShowsLockKeys());
   ClockServices& services = clockServices();
   repaintWanted = sampleMeters(
       clock.config.meters,
       BatteryAlarmState{clock.alarms, static_cast<int>(clock.config.batteryAlarmThreshold),
                         clock.repaintEveryTick},
       MeterSources{services.systemLoad, services.meters, services.alarmNames}, repaintWanted);
-  if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint) repaint(clock);
+  if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint)
+    repaint(clock);
   return 0;
 }
 
@@ -81,6 +110,12 @@ LRESULT onRearm(ClockInstance& clock) {
 }
 
 LRESULT onReload(ClockInstance& clock) {
+  if (clock.visibilityState != 0) {
+    // A hidden clock is not laid out, but it must show the new settings once it is shown.
+    reloadClockSettings(clock);
+    releaseSurfaces(clock);
+    return 0;
+  }
   answerSizeQuery(clock, /*forced=*/true);
   return 0;
 }
@@ -98,7 +133,8 @@ LRESULT onAlarm(ClockInstance& clock, bool on, WPARAM number) {
 }
 
 LRESULT forwardToHost(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (HWND host = currentHostWindow()) PostMessageA(host, message, wParam, lParam);
+  if (HWND host = currentHostWindow())
+    PostMessageA(host, message, wParam, lParam);
   return 0;
 }
 
@@ -123,7 +159,8 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_SHOWWINDOW:
       return onShowWindow(clock, window, wParam, lParam);
     case WM_SETTINGCHANGE:
-      if (hookState().osGeneration == 3) callNative(clock, window, message, wParam, lParam);
+      if (hookState().osGeneration == 3)
+        callNative(clock, window, message, wParam, lParam);
       return onRearm(clock);
     case MSG_REARM:
       return onRearm(clock);
@@ -164,22 +201,58 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
   }
 }
 
+// A lock key changed: every clock that shows lock-key states gets a nudge (a WM_TIMER with id
+// 0) and repaints at once instead of at its next tick.
 LRESULT CALLBACK lockKeyProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && lParam) {
-    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (key->vkCode == VK_CAPITAL || key->vkCode == VK_NUMLOCK || key->vkCode == VK_SCROLL) {
-      if (HWND clock = hookState().primaryClockWindow) PostMessageA(clock, WM_TIMER, 0, 0);
+  try {
+    if (code == HC_ACTION && lParam) {
+      const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+      if (key->vkCode == VK_CAPITAL || key->vkCode == VK_NUMLOCK || key->vkCode == VK_SCROLL) {
+        for (const auto& [window, clock] : hookState().clockByWindow) {
+          if (clock->lockKeysShown)
+            PostMessageA(window, WM_TIMER, 0, 0);
+        }
+      }
     }
+  } catch (...) {
+    recordCaughtException(L"lockKeyProc");
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// What the shell gets when handling a message threw: a painted window counts as painted (else
+// WM_PAINT comes back at once, for ever), a detach is done whatever failed in it, and anything
+// else goes to the native procedure as if the clock did not handle it.
+LRESULT fallBack(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC native) {
+  switch (message) {
+    case WM_PAINT:
+      ValidateRect(window, nullptr);
+      return 0;
+    case WM_DESTROY:
+    case MSG_DETACH:
+      return 0;
+    default:
+      if (!native)
+        return DefWindowProcA(window, message, wParam, lParam);
+      return CallWindowProcA(native, window, message, wParam, lParam);
+  }
+}
+
 }  // namespace
+
+bool anyClockShowsLockKeys() {
+  for (const auto& [window, clock] : hookState().clockByWindow) {
+    if (clock->lockKeysShown)
+      return true;
+  }
+  return false;
+}
 
 void updateLockKeyHook(bool wanted) {
   HookState& state = hookState();
   if (wanted && !state.lockKeyHook) {
-    state.lockKeyHook = SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0);
+    state.lockKeyHook =
+        SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0);
   } else if (!wanted && state.lockKeyHook) {
     UnhookWindowsHookEx(state.lockKeyHook);
     state.lockKeyHook = nullptr;
@@ -187,14 +260,20 @@ void updateLockKeyHook(bool wanted) {
 }
 
 LRESULT CALLBACK clockWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC native = nullptr;
   try {
     HookState& state = hookState();
     auto found = state.clockByWindow.find(window);
-    if (found == state.clockByWindow.end()) return 0;
+    // A window given back under a foreign subclass still calls us: pass its messages on.
+    if (found == state.clockByWindow.end()) {
+      return forwardLeftWindow(window, message, wParam, lParam);
+    }
+    native = found->second->nativeClockProc;
     return dispatch(*found->second, window, message, wParam, lParam);
   } catch (...) {
-    return 0;
+    recordCaughtException(L"clockWindowProc");
   }
+  return fallBack(window, message, wParam, lParam, native);
 }
 
 }  // namespace zembrik

@@ -10,4 +10,7 @@ LRESULT CALLBACK clockWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 // otherwise.
 void updateLockKeyHook(bool wanted);
 
+// True while the last paint of some attached clock showed lock-key states.
+bool anyClockShowsLockKeys();
+
 }  // namespace zembrik

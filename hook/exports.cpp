@@ -2,10 +2,12 @@
 
 #include "hook_procedure.h"
 #include "hook_state.h"
+#include "peer_send.h"
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
 #include "settings/settings_paths.h"
 #include "taskbar_scan.h"
+#include "win32/caught_exception_win32.h"
 #include "win32/registry_win32.h"
 
 using namespace zembrik;
@@ -13,15 +15,18 @@ using namespace zembrik;
 namespace {
 
 void reportFailure(HWND host, int reason) {
-  if (host) SendMessageA(host, MSG_START_FAILED, 0, reason);
+  if (host)
+    sendToPeer(host, MSG_START_FAILED, 0, reason, kNudgeTimeoutMs);
 }
 
 // Nudges the shell's thread: its window procedures run, and with them the hook.
 void nudgeTaskbars(const std::vector<TaskbarRecord>& list, bool mainOnly) {
   for (auto it = list.rbegin(); it != list.rend(); ++it) {
-    if (mainOnly && !it->notify) continue;
+    if (mainOnly && !it->notify)
+      continue;
     PostMessageA(it->taskbar, WM_SIZE, 0, 0);
-    if (it->notify) PostMessageA(it->notify, WM_SIZE, 0, 0);
+    if (it->notify)
+      PostMessageA(it->notify, WM_SIZE, 0, 0);
   }
 }
 
@@ -30,12 +35,22 @@ void hideShowDesktopButton(const TaskbarRecord& main) {
   state.hiddenShowDesktop = nullptr;
   auto user = openCurrentUserRoot();
   auto root = user->openSubkey(kSettingsRootPath, kKeyRead);
-  if (!root || !main.notify) return;
+  if (!root || !main.notify)
+    return;
   auto hide = readNumber(*root.key, u"hideShowDesktop");
-  if (!hide || *hide == 0) return;
+  if (!hide || *hide == 0)
+    return;
   if (HWND button = FindWindowExA(main.notify, nullptr, "TrayShowDesktopButtonWClass", nullptr)) {
     ShowWindow(button, SW_HIDE);
     state.hiddenShowDesktop = button;
+  }
+}
+
+void removeMessageHook() {
+  HookState& state = hookState();
+  if (state.messageHook) {
+    UnhookWindowsHookEx(state.messageHook);
+    state.messageHook = nullptr;
   }
 }
 
@@ -47,7 +62,8 @@ bool startHookImpl(HWND host) {
     return false;
   }
   state.hostWindow = host;
-  HMODULE module = GetModuleHandleA(ZEMBRIK_HOOK_FILE);
+  // The handle DllMain was given: right whatever the file was renamed to.
+  HMODULE module = hookModule();
   const TaskbarRecord& main = state.taskbarList.front();
   DWORD thread = GetWindowThreadProcessId(main.clock, nullptr);
   if (thread == 0) {
@@ -55,7 +71,8 @@ bool startHookImpl(HWND host) {
     return false;
   }
   hideShowDesktopButton(main);
-  if (state.messageHook) UnhookWindowsHookEx(state.messageHook);  // a second start replaces it
+  if (state.messageHook)
+    UnhookWindowsHookEx(state.messageHook);  // a second start replaces it
   state.messageHook = SetWindowsHookExA(WH_CALLWNDPROC, callWndHookProc, module, thread);
   if (!state.messageHook) {
     reportFailure(host, kFailNoHook);
@@ -76,21 +93,25 @@ void endHookImpl() {
   if (int reason = scanTaskbars(state.taskbarList, ScanMode::Plain); reason != 0) {
     reportFailure(state.hostWindow, reason);
   }
-  for (auto it = state.taskbarList.rbegin(); it != state.taskbarList.rend(); ++it) {
-    if (it->clock && IsWindow(it->clock)) SendMessageA(it->clock, MSG_DETACH, 0, 0);
+  // A shell that does not answer one detach in time is hung or gone: nothing more is sent to
+  // it, and the hook is removed all the same.
+  bool shellAnswers = true;
+  for (auto it = state.taskbarList.rbegin(); it != state.taskbarList.rend() && shellAnswers; ++it) {
+    if (it->clock && IsWindow(it->clock)) {
+      shellAnswers = sendToPeer(it->clock, MSG_DETACH, 0, 0, kDetachTimeoutMs);
+    }
   }
   if (state.hiddenShowDesktop && IsWindow(state.hiddenShowDesktop)) {
     ShowWindow(state.hiddenShowDesktop, SW_SHOW);
   }
   state.hiddenShowDesktop = nullptr;
-  if (state.messageHook) {
-    UnhookWindowsHookEx(state.messageHook);
-    state.messageHook = nullptr;
-  }
+  removeMessageHook();
   for (auto it = state.taskbarList.rbegin(); it != state.taskbarList.rend(); ++it) {
     PostMessageA(it->taskbar, WM_SIZE, 0, 0);
-    if (it->notify) PostMessageA(it->notify, WM_SIZE, 0, 0);
-    SendMessageA(it->clock, WM_NULL, 0, 0);
+    if (it->notify)
+      PostMessageA(it->notify, WM_SIZE, 0, 0);
+    if (shellAnswers)
+      shellAnswers = sendToPeer(it->clock, WM_NULL, 0, 0, kNudgeTimeoutMs);
   }
   state.taskbarList.clear();
 }
@@ -101,6 +122,7 @@ bool startHook(HWND host) {
   try {
     return startHookImpl(host);
   } catch (...) {
+    recordCaughtException(L"startHook");
     return false;
   }
 }
@@ -109,5 +131,7 @@ void endHook() {
   try {
     endHookImpl();
   } catch (...) {
+    recordCaughtException(L"endHook");
+    removeMessageHook();  // whatever failed, no hook of ours stays on the shell
   }
 }

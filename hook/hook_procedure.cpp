@@ -2,8 +2,10 @@
 
 #include "clock_attach.h"
 #include "hook_state.h"
+#include "peer_send.h"
 #include "protocol/window_messages.h"
 #include "taskbar_scan.h"
+#include "win32/caught_exception_win32.h"
 
 namespace zembrik {
 
@@ -26,15 +28,18 @@ void attachNextTaskbar() {
   HWND host = currentHostWindow();
   if (state.taskbarList.empty()) {
     int reason = scanTaskbars(state.taskbarList, ScanMode::Sorted);
-    if (reason != 0 && host) SendMessageA(host, MSG_START_FAILED, 0, reason);
+    if (reason != 0 && host)
+      sendToPeer(host, MSG_START_FAILED, 0, reason, kNudgeTimeoutMs);
   }
-  if (state.taskbarList.empty()) return;
+  if (state.taskbarList.empty())
+    return;
   TaskbarRecord record = state.taskbarList.back();
   state.taskbarList.pop_back();
   state.scanDone = state.taskbarList.empty();
   AttachInProgress busy(state);
-  attachClock(record, static_cast<int>(state.taskbarList.size()));
-  if (host) PostMessageA(host, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(record.clock), 0);
+  const bool attached = attachClock(record, static_cast<int>(state.taskbarList.size()));
+  if (attached && host)
+    PostMessageA(host, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(record.clock), 0);
 }
 
 // A new attach request after every clock was given back starts the attachment afresh.
@@ -44,6 +49,25 @@ void onAttachRequest() {
     state.scanDone = false;
     state.taskbarList.clear();
   }
+}
+
+// A clock window by its class: also one of a taskbar re-created while the attach was going on,
+// which is in no list of ours.
+bool isClockWindow(const HookState& state, HWND window) {
+  if (state.clockByWindow.contains(window))
+    return true;
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return lstrcmpA(name, "TrayClockWClass") == 0 || lstrcmpA(name, "ClockButton") == 0;
+}
+
+// endHook is detaching: the attach sequence ends here, so that neither the records still waiting
+// (whose windows may be gone by the next start) nor the shell's re-layout before the hook is
+// removed attach anything. The next attach request starts afresh with a new scan.
+void endAttachSequence(HookState& state) {
+  state.taskbarList.clear();
+  state.scanDone = true;
+  state.rescanArmed = false;
 }
 
 }  // namespace
@@ -57,12 +81,21 @@ LRESULT CALLBACK callWndHookProc(int code, WPARAM wParam, LPARAM lParam) {
   try {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     HookState& state = hookState();
-    if (code == HC_ACTION && call && call->hwnd && !state.attaching) {
-      if (call->message == attachRequestMessage()) onAttachRequest();
-      if (state.rescanArmed || !state.scanDone) attachNextTaskbar();
+    if (code == HC_ACTION && call && call->hwnd) {
+      // The hook sees MSG_DETACH before the clock does, even in the middle of an attach. Other
+      // windows of the shell's thread may use the same number for their own purposes.
+      if (call->message == MSG_DETACH && isClockWindow(state, call->hwnd)) {
+        endAttachSequence(state);
+      } else if (!state.attaching) {
+        if (call->message == attachRequestMessage())
+          onAttachRequest();
+        if (state.rescanArmed || !state.scanDone)
+          attachNextTaskbar();
+      }
     }
   } catch (...) {
     // Nothing may unwind into the shell; the next hooked message tries again.
+    recordCaughtException(L"callWndHookProc");
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -9,11 +9,14 @@ HookState& hookState() {
   return state;
 }
 
-HINSTANCE hookModule() { return gHookModule; }
+HINSTANCE hookModule() {
+  return gHookModule;
+}
 
 void pinLibraryInShell() {
   HookState& state = hookState();
-  if (state.pinnedInShell) return;
+  if (state.pinnedInShell)
+    return;
   HMODULE self = nullptr;
   // Without GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT this adds a reference that is never
   // released: the library stays until the shell process ends.

@@ -36,6 +36,9 @@ struct HookState {
   int osGeneration = 0;
   std::map<HWND, std::unique_ptr<ClockInstance>> clockByWindow;
   std::map<HWND, ClockInstance*> clockByNotifyWindow;
+  // Windows given back while a foreign procedure sat on top of ours: ours stays in their chain
+  // and forwards to the procedure saved here (see subclass_chain.h).
+  std::map<HWND, WNDPROC> forwardingByWindow;
   GetDpiForWindowFn getDpiForWindow = nullptr;
   bool dpiFunctionLookedUp = false;
   bool relayoutPending = false;
