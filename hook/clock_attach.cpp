@@ -146,9 +146,8 @@ class PendingAttach {
   bool committed_ = false;
 };
 
-// The flat-tray style, then steps h to j of an attach: subclass the clock (and on generation 7
-// the notification area) and start the tick. False when Windows refused the clock's subclass or
-// the timer.
+// Applies the flat-tray style, subclasses the clock (and on generation 7 the notification area)
+// and starts the tick. False when Windows refused the clock's subclass or the timer.
 bool takeOverWindows(ClockInstance& clock) {
   applyFlatTray(clock);
   clock.nativeClockProc = enterChain(clock.clock, clockWindowProc);

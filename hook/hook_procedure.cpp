@@ -42,10 +42,13 @@ void attachNextTaskbar() {
     PostMessageA(host, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(record.clock), 0);
 }
 
-// A new attach request after every clock was given back starts the attachment afresh.
+// A new attach request after the last sequence ended starts the attachment afresh. Clocks still
+// attached then (an endHook that gave up on a hung shell, a host that died without one) are
+// re-indexed, reloaded and reported to the new host like a rescan; a sequence still going is
+// left to finish.
 void onAttachRequest() {
   HookState& state = hookState();
-  if (state.clockByWindow.empty() && state.scanDone) {
+  if (state.scanDone) {
     state.scanDone = false;
     state.taskbarList.clear();
   }

@@ -10,6 +10,13 @@ bool isOnTop(HWND window, WNDPROC procedure) {
   return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(procedure);
 }
 
+// True when the window runs nothing but its class's procedure. Both read in the W form, in which
+// Windows (and Wine) give the same value for the same procedure.
+bool runsClassProcedure(HWND window) {
+  return GetWindowLongPtrW(window, GWLP_WNDPROC) ==
+         static_cast<LONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC));
+}
+
 }  // namespace
 
 WNDPROC enterChain(HWND window, WNDPROC procedure) {
@@ -17,7 +24,10 @@ WNDPROC enterChain(HWND window, WNDPROC procedure) {
   if (auto left = forwarding.find(window); left != forwarding.end()) {
     WNDPROC next = left->second;
     forwarding.erase(left);
-    return next;
+    if (!runsClassProcedure(window))
+      return next;
+    // The foreign procedure took itself out together with ours (or the handle now names another
+    // window): the entry is stale, and the window is subclassed afresh.
   }
   const LONG_PTR previous =
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
