@@ -11,7 +11,7 @@ namespace zembrik {
 // millions would otherwise allocate that many slots and stall the taskbar's thread on millions
 // of registry reads. The settings editor refuses to grow a grid beyond it, so only a count
 // written by hand ever meets the cut.
-inline constexpr int kMaxGridSide = 256;
+inline constexpr int kMaxGridSide = 64;
 
 // A grid count as stored: the DWORD is signed, negative counts as 0, and it is capped.
 int gridCount(std::uint32_t stored) noexcept;
