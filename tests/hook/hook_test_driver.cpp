@@ -6,6 +6,7 @@
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
 #include "standin_protocol.h"
+#include "win32/dc_scopes_win32.h"
 #include "win32/registry_win32.h"
 
 namespace zembrik::testing {
@@ -66,7 +67,7 @@ StandinTaskbar::StandinTaskbar(const std::wstring& arguments)
   }
   if (!started)
     return;
-  CloseHandle(info.hThread);
+  UniqueHandle thread(info.hThread);  // nothing waits for the thread
   attachTo(info.hProcess);
 }
 
@@ -75,7 +76,7 @@ StandinTaskbar::~StandinTaskbar() {
 }
 
 void StandinTaskbar::attachTo(HANDLE process) {
-  process_ = process;
+  process_.reset(process);
   processId_ = GetProcessId(process);
   pumpUntil(
       [this] {
@@ -96,10 +97,9 @@ void StandinTaskbar::quit() {
   taskbar_ = nullptr;
   if (process_) {
     // A hung stand-in quits when its hang ends, a dead one has ended already.
-    if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
-      TerminateProcess(process_, 9);
-    CloseHandle(process_);
-    process_ = nullptr;
+    if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0)
+      TerminateProcess(process_.get(), 9);
+    process_.reset();
   }
 }
 
@@ -163,7 +163,7 @@ bool StandinTaskbar::restartWindows() {
 DWORD StandinTaskbar::exitCode() const {
   DWORD code = STILL_ACTIVE;
   if (process_)
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.get(), &code);
   return code;
 }
 
@@ -177,9 +177,9 @@ void StandinTaskbar::kill() {
   if (HWND window = taskbar())
     PostMessageW(window, standin::kMsgDie, 0, 0);
   // A hung stand-in cannot take the message: it is terminated from here instead.
-  if (WaitForSingleObject(process_, 2000) != WAIT_OBJECT_0) {
-    TerminateProcess(process_, 9);
-    WaitForSingleObject(process_, 5000);
+  if (WaitForSingleObject(process_.get(), 2000) != WAIT_OBJECT_0) {
+    TerminateProcess(process_.get(), 9);
+    WaitForSingleObject(process_.get(), 5000);
   }
   taskbar_ = nullptr;
 }
@@ -194,7 +194,7 @@ bool StandinTaskbar::restartProcess() {
   if (!old || !process_)
     return false;
   PostMessageW(old, standin::kMsgRestartProcess, 0, 0);
-  if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0)
+  if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0)
     return false;
   const DWORD oldId = processId_;
   HWND successor = nullptr;
@@ -213,8 +213,7 @@ bool StandinTaskbar::restartProcess() {
                                FALSE, successorId);
   if (!process)
     return false;
-  CloseHandle(process_);
-  process_ = process;
+  process_.reset(process);
   processId_ = successorId;
   taskbar_ = successor;
   return true;
@@ -264,14 +263,11 @@ TestHostWindow::TestHostWindow() {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"ZembrikClass";
   RegisterClassW(&windowClass);  // fails harmlessly when a previous test registered it
-  window_ = CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), this);
+  window_.reset(CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), this));
 }
 
-TestHostWindow::~TestHostWindow() {
-  if (window_)
-    DestroyWindow(window_);
-}
+TestHostWindow::~TestHostWindow() = default;
 
 int TestHostWindow::count(UINT message) const {
   int n = 0;
@@ -323,25 +319,18 @@ PaintCounter::PaintCounter(const StandinTaskbar& bar) {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kPaintListenerClass;
   RegisterClassW(&windowClass);
-  listener_ = CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
-                              nullptr, windowClass.hInstance, this);
-  probe_ = LoadLibraryW(PAINT_COUNTER_DLL);
-  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(
-                           reinterpret_cast<void*>(GetProcAddress(probe_, kPaintCounterHookName)))
+  listener_.reset(CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
+                                  nullptr, windowClass.hInstance, this));
+  probe_.reset(LoadLibraryW(PAINT_COUNTER_DLL));
+  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                           GetProcAddress(probe_.get(), kPaintCounterHookName)))
                      : nullptr;
   DWORD thread = bar.taskbar() ? GetWindowThreadProcessId(bar.taskbar(), nullptr) : 0;
   if (listener_ && proc && thread)
-    hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, thread);
+    hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, proc, probe_.get(), thread));
 }
 
-PaintCounter::~PaintCounter() {
-  if (hook_)
-    UnhookWindowsHookEx(hook_);
-  if (listener_)
-    DestroyWindow(listener_);
-  if (probe_)
-    FreeLibrary(probe_);
-}
+PaintCounter::~PaintCounter() = default;
 
 LRESULT CALLBACK PaintCounter::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -374,8 +363,8 @@ ScreenPixels readScreen(const RECT& rect) {
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0)
     return result;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  WindowDc screen(nullptr);
+  UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -383,10 +372,10 @@ ScreenPixels readScreen(const RECT& rect) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectedObject selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
     GdiFlush();
     const auto* row = static_cast<const std::uint32_t*>(bits);
     result.pixels.reserve(static_cast<std::size_t>(width) * height);
@@ -394,11 +383,7 @@ ScreenPixels readScreen(const RECT& rect) {
       std::uint32_t bgr = row[i];  // 0x00RRGGBB in memory order B, G, R
       result.pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return result;
 }
 

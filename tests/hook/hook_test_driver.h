@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/win32_handles.h"
+
 namespace zembrik::testing {
 
 // Pumps this thread's messages until `done` holds or `milliseconds` pass. True when it held.
@@ -70,7 +72,7 @@ class StandinTaskbar {
   void attachTo(HANDLE process);
 
   std::wstring commandLine_;
-  HANDLE process_ = nullptr;
+  UniqueHandle process_;
   DWORD processId_ = 0;
   mutable HWND taskbar_ = nullptr;
 };
@@ -89,14 +91,14 @@ class TestHostWindow {
   TestHostWindow(const TestHostWindow&) = delete;
   TestHostWindow& operator=(const TestHostWindow&) = delete;
 
-  HWND window() const { return window_; }
+  HWND window() const { return window_.get(); }
   const std::vector<RecordedMessage>& received() const { return received_; }
   int count(UINT message) const;
   void clear() { received_.clear(); }
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  HWND window_ = nullptr;
+  UniqueWindow window_;
   std::vector<RecordedMessage> received_;
 };
 
@@ -123,9 +125,10 @@ class PaintCounter {
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  HWND listener_ = nullptr;
-  HMODULE probe_ = nullptr;
-  HHOOK hook_ = nullptr;
+  // Made in this order, released in reverse: the hook before the library that holds it.
+  UniqueWindow listener_;
+  UniqueModule probe_;
+  UniqueHook hook_;
   int paints_ = 0;
 };
 

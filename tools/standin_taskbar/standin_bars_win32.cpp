@@ -25,7 +25,7 @@ LRESULT paint(Shell& shell, HWND window, UINT message, WPARAM wParam, Decoration
       decorate(dc, client, shell.look(), vertical);
   };
   if (message == WM_PAINT) {
-    PaintScope scope(window);
+    zembrik::PaintScope scope(window);
     draw(scope.dc());
   } else {
     draw(reinterpret_cast<HDC>(wParam));
@@ -39,19 +39,22 @@ bool isPaint(UINT message) {
 
 // The taskbar's own right-click menu.
 void showTaskbarMenu(Shell& shell, HWND window, LPARAM lParam) {
-  HMENU menu = CreatePopupMenu();
-  if (!menu)
-    return;
-  AppendMenuW(menu, MF_STRING, kMenuDateTime, L"Adjust date/time");
-  AppendMenuW(menu, MF_STRING, kMenuRestart, L"Restart taskbar");
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kMenuExit, L"Exit stand-in taskbar");
-  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  ClientToScreen(window, &at);
-  SetForegroundWindow(window);
-  int command = static_cast<int>(TrackPopupMenu(
-      menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr));
-  DestroyMenu(menu);
+  int command = 0;
+  {
+    zembrik::UniqueMenu menu(CreatePopupMenu());
+    if (!menu)
+      return;
+    AppendMenuW(menu.get(), MF_STRING, kMenuDateTime, L"Adjust date/time");
+    AppendMenuW(menu.get(), MF_STRING, kMenuRestart, L"Restart taskbar");
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.get(), MF_STRING, kMenuExit, L"Exit stand-in taskbar");
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(window, &at);
+    SetForegroundWindow(window);
+    command =
+        static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                        at.x, at.y, 0, window, nullptr));
+  }
   if (command == kMenuDateTime)
     shell.openDateTimePanel();
   if (command == kMenuRestart)

@@ -41,7 +41,7 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PaintScope scope(window);
+      zembrik::PaintScope scope(window);
       paintClock(shell, window, scope.dc());
       return 0;
     }
@@ -81,13 +81,13 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT handleTip(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
-      PaintScope scope(window);
+      zembrik::PaintScope scope(window);
       RECT client{};
       GetClientRect(window, &client);
       FillRect(scope.dc(), &client, GetSysColorBrush(COLOR_INFOBK));
       wchar_t text[128] = {};
       GetWindowTextW(window, text, 128);
-      SelectedObject keepFont(scope.dc(), shell.look().font.get());
+      zembrik::SelectedObject keepFont(scope.dc(), shell.look().font.get());
       SetBkMode(scope.dc(), TRANSPARENT);
       SetTextColor(scope.dc(), GetSysColor(COLOR_INFOTEXT));
       DrawTextW(scope.dc(), text, -1, &client,

@@ -21,7 +21,7 @@ COLORREF shade(COLORREF colour, int percent) {
 }
 
 // Diagonal stripes, 8 x 8, as a packed DIB (the brush keeps its own copy).
-UniqueBrush makeStripeBrush(COLORREF base, COLORREF stripe) {
+zembrik::UniqueBrush makeStripeBrush(COLORREF base, COLORREF stripe) {
   struct {
     BITMAPINFOHEADER header;
     DWORD pixels[64];
@@ -36,17 +36,17 @@ UniqueBrush makeStripeBrush(COLORREF base, COLORREF stripe) {
     return static_cast<DWORD>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
   };
   for (int i = 0; i < 64; ++i) dib.pixels[i] = ((i % 8 + i / 8) % 8) < 3 ? bgr(stripe) : bgr(base);
-  return UniqueBrush(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
+  return zembrik::UniqueBrush(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
-UniqueFont makeClockFont() {
+zembrik::UniqueFont makeClockFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    return zembrik::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
   LOGFONTW fallback{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
-  return UniqueFont(CreateFontIndirectW(&fallback));
+  return zembrik::UniqueFont(CreateFontIndirectW(&fallback));
 }
 
 }  // namespace
@@ -67,10 +67,10 @@ Look makeLook(const Options& options) {
   look.lightBrush.reset(CreateSolidBrush(look.light));
   look.patternBrush = makeStripeBrush(look.base, shade(look.base, -25));
   look.font = makeClockFont();
-  WindowDc screen(nullptr);
-  SelectedObject keepFont(screen.dc(), look.font.get());
+  zembrik::WindowDc screen(nullptr);
+  zembrik::SelectedObject keepFont(screen.get(), look.font.get());
   TEXTMETRICW metrics{};
-  if (GetTextMetricsW(screen.dc(), &metrics))
+  if (GetTextMetricsW(screen.get(), &metrics))
     look.lineHeight = static_cast<int>(metrics.tmHeight);
   return look;
 }
@@ -101,7 +101,8 @@ void paintBarBackground(HDC dc, HWND window, const RECT& area, const Look& look,
       for (int line = from; line < to; ++line) {
         RECT strip = vertical ? RECT{line, area.top, line + 1, area.bottom}
                               : RECT{area.left, line, area.right, line + 1};
-        UniqueBrush brush(CreateSolidBrush(mix(look.light, look.dark, line + offset, steps)));
+        zembrik::UniqueBrush brush(
+            CreateSolidBrush(mix(look.light, look.dark, line + offset, steps)));
         FillRect(dc, &strip, brush.get());
       }
       break;
@@ -133,7 +134,7 @@ void paintTrayIcons(HDC dc, const RECT& client, const Look&, bool vertical) {
     int across = ((vertical ? client.right : client.bottom) - kIcon) / 2;
     RECT icon = vertical ? RECT{across, along, across + kIcon, along + kIcon}
                          : RECT{along, across, along + kIcon, across + kIcon};
-    UniqueBrush brush(CreateSolidBrush(kColours[i % 2]));
+    zembrik::UniqueBrush brush(CreateSolidBrush(kColours[i % 2]));
     FillRect(dc, &icon, brush.get());
   }
 }
@@ -146,7 +147,7 @@ void paintSeparator(HDC dc, const RECT& client, const Look& look, bool vertical)
 
 void paintTextLines(HDC dc, const RECT& client, const Look& look,
                     const std::vector<std::wstring>& lines) {
-  SelectedObject keepFont(dc, look.font.get());
+  zembrik::SelectedObject keepFont(dc, look.font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look.text);
   TEXTMETRICW metrics{};

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "standin_options.h"
-#include "win32_handles_win32.h"
+#include "win32/dc_scopes_win32.h"
+#include "win32/win32_handles.h"
 
 namespace standin {
 
@@ -17,10 +18,10 @@ struct Look {
   COLORREF light = 0;  // gradient start, task buttons
   COLORREF dark = 0;   // gradient end, pattern stripes
   COLORREF text = 0;
-  UniqueBrush baseBrush;
-  UniqueBrush lightBrush;
-  UniqueBrush patternBrush;
-  UniqueFont font;
+  zembrik::UniqueBrush baseBrush;
+  zembrik::UniqueBrush lightBrush;
+  zembrik::UniqueBrush patternBrush;
+  zembrik::UniqueFont font;
   int lineHeight = 16;  // of the font
 };
 

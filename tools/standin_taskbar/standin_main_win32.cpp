@@ -33,8 +33,8 @@ bool startSuccessor() {
   if (!CreateProcessW(path, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
     return false;
-  UniqueHandle thread(process.hThread);
-  UniqueHandle child(process.hProcess);
+  zembrik::UniqueHandle thread(process.hThread);
+  zembrik::UniqueHandle child(process.hProcess);
   return true;
 }
 

@@ -26,11 +26,11 @@ LRESULT handlePanel(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
       InvalidateRect(window, nullptr, TRUE);
       return 0;
     case WM_PAINT: {
-      PaintScope scope(window);
+      zembrik::PaintScope scope(window);
       RECT client{};
       GetClientRect(window, &client);
       FillRect(scope.dc(), &client, GetSysColorBrush(COLOR_WINDOW));
-      SelectedObject keepFont(scope.dc(), shell.look().font.get());
+      zembrik::SelectedObject keepFont(scope.dc(), shell.look().font.get());
       SetBkMode(scope.dc(), TRANSPARENT);
       SetTextColor(scope.dc(), GetSysColor(COLOR_WINDOWTEXT));
       auto lines = panelLines();

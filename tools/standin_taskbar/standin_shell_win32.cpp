@@ -85,8 +85,8 @@ bool Shell::createWindows() {
 
 void Shell::destroyWindows() {
   // Moved out first: the windows' procedures look at bars_ while they are destroyed.
-  UniqueWindow panel = std::move(panel_);
-  UniqueWindow tip = std::move(tip_);
+  zembrik::UniqueWindow panel = std::move(panel_);
+  zembrik::UniqueWindow tip = std::move(tip_);
   std::vector<Bar> bars = std::move(bars_);
   bars_.clear();
 }
@@ -176,12 +176,12 @@ std::vector<std::wstring> Shell::clockLines(const Bar& bar) const {
 
 Size Shell::clockNativeSize(const Bar& bar) const {
   auto lines = clockLines(bar);
-  WindowDc dc(bar.clock);
-  SelectedObject keepFont(dc.dc(), look_.font.get());
+  zembrik::WindowDc dc(bar.clock);
+  zembrik::SelectedObject keepFont(dc.get(), look_.font.get());
   int widest = 0;
   for (const auto& line : lines) {
     SIZE extent{};
-    GetTextExtentPoint32W(dc.dc(), line.c_str(), static_cast<int>(line.size()), &extent);
+    GetTextExtentPoint32W(dc.get(), line.c_str(), static_cast<int>(line.size()), &extent);
     widest = std::max(widest, static_cast<int>(extent.cx));
   }
   Size text{widest, look_.lineHeight * static_cast<int>(lines.size())};
@@ -345,9 +345,9 @@ void Shell::showClockTip(HWND clock, bool show) {
   SetWindowTextW(tip_.get(), text.c_str());
   SIZE extent{};
   {
-    WindowDc dc(tip_.get());
-    SelectedObject keepFont(dc.dc(), look_.font.get());
-    GetTextExtentPoint32W(dc.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
+    zembrik::WindowDc dc(tip_.get());
+    zembrik::SelectedObject keepFont(dc.get(), look_.font.get());
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   RECT anchor{};
   GetWindowRect(clock, &anchor);

@@ -10,13 +10,14 @@
 #include "standin_layout.h"
 #include "standin_look_win32.h"
 #include "standin_options.h"
-#include "win32_handles_win32.h"
+#include "win32/dc_scopes_win32.h"
+#include "win32/win32_handles.h"
 
 namespace standin {
 
 // One taskbar. Only the top-level window is owned; its children die with it.
 struct Bar {
-  UniqueWindow window;
+  zembrik::UniqueWindow window;
   HWND band = nullptr;
   HWND notifyArea = nullptr;  // main taskbar only
   HWND pager = nullptr;       // main taskbar only
@@ -94,8 +95,8 @@ class Shell {
   Options options_;
   Look look_;
   std::vector<Bar> bars_;  // [0] is the main taskbar
-  UniqueWindow panel_;
-  UniqueWindow tip_;
+  zembrik::UniqueWindow panel_;
+  zembrik::UniqueWindow tip_;
   FaultState faults_;
 };
 
