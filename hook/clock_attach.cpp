@@ -199,11 +199,13 @@ int taskbarDpi(HWND window) {
   HookState& state = hookState();
   if (!state.dpiFunctionLookedUp) {
     state.dpiFunctionLookedUp = true;
-    if (HMODULE user32 = LoadLibraryA("User32.dll")) {
+    UniqueModule user32(LoadLibraryA("User32.dll"));
+    if (user32) {
       state.getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-          reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
-      if (!state.getDpiForWindow)
-        FreeLibrary(user32);
+          reinterpret_cast<void*>(GetProcAddress(user32.get(), "GetDpiForWindow")));
+      // The function found lives in the library: its reference is kept for the process's life.
+      if (state.getDpiForWindow)
+        (void)user32.release();
     }
   }
   UINT dpi = state.getDpiForWindow ? state.getDpiForWindow(window) : 0;

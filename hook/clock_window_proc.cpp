@@ -11,6 +11,7 @@
 #include "subclass_chain.h"
 #include "win32/calendar_time_win32.h"
 #include "win32/caught_exception_win32.h"
+#include "win32/dc_scopes_win32.h"
 
 namespace zembrik {
 
@@ -23,29 +24,6 @@ LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wPara
 void repaint(ClockInstance& clock) {
   InvalidateRect(clock.clock, nullptr, FALSE);
 }
-
-// BeginPaint now, EndPaint at the end of the scope, also when the paint throws: a window left
-// invalid would be sent WM_PAINT again at once, for ever.
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintScope() {
-    if (dc_) {
-      EndPaint(window_, &paint_);
-    } else {
-      ValidateRect(window_, nullptr);
-    }
-  }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
 
 LRESULT onPaint(ClockInstance& clock) {
   bool relayout = false;

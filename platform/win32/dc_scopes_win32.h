@@ -37,12 +37,18 @@ class WindowDc {
   HDC dc_;
 };
 
-// BeginPaint/EndPaint around one WM_PAINT. dc() is null when BeginPaint failed; EndPaint is
-// called all the same, as the pair requires.
+// BeginPaint/EndPaint around one WM_PAINT, also when the painting throws. dc() is null when
+// BeginPaint failed; the window is then validated instead: a window left invalid would be sent
+// WM_PAINT again at once, for ever.
 class PaintScope {
  public:
   explicit PaintScope(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintScope() { EndPaint(window_, &paint_); }
+  ~PaintScope() {
+    if (dc_ != nullptr)
+      EndPaint(window_, &paint_);
+    else
+      ValidateRect(window_, nullptr);
+  }
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
 
