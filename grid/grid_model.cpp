@@ -21,7 +21,8 @@ void GridModel::setSize(int rows, int columns) {
   columns_ = columns;
   fixedRows_ = std::min(fixedRows_, rows_);
   fixedColumns_ = std::min(fixedColumns_, columns_);
-  if (sortColumn_ >= columns_) setSortIndicator(-1, SortDirection::None);
+  if (sortColumn_ >= columns_)
+    setSortIndicator(-1, SortDirection::None);
   dropInvalidSelection();
   scrollTo(scroll_);
 }
@@ -38,14 +39,14 @@ std::size_t GridModel::index(CellPos cell) const {
 }
 
 std::u16string_view GridModel::text(CellPos cell) const {
-  if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_) return {};
+  if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_)
+    return {};
   return texts_[index(cell)];
 }
 
 int GridModel::contentWidth(CellPos cell, TextMeasure& measure) const {
   int width = measure.textWidth(texts_[index(cell)]) + 2 * metrics_.padding;
-  if (cell.row < fixedRows_ && cell.column == sortColumn_ &&
-      sortDirection_ != SortDirection::None)
+  if (cell.row < fixedRows_ && cell.column == sortColumn_ && sortDirection_ != SortDirection::None)
     width += metrics_.sortArrowWidth;
   return width;
 }
@@ -55,7 +56,8 @@ TextChange GridModel::setText(CellPos cell, std::u16string_view text, TextMeasur
   if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_)
     return change;
   std::u16string& stored = texts_[index(cell)];
-  if (stored == text) return change;  // the common case of a refresh: no allocation, no repaint
+  if (stored == text)
+    return change;  // the common case of a refresh: no allocation, no repaint
   stored.assign(text);
   change.changed = true;
   std::size_t column = static_cast<std::size_t>(cell.column);
@@ -73,7 +75,8 @@ TextChange GridModel::setText(CellPos cell, std::u16string_view text, TextMeasur
     }
   }
   PixelRect rect = cellRect(cell);
-  if (!rect.empty()) change.dirty = rect;
+  if (!rect.empty())
+    change.dirty = rect;
   return change;
 }
 
@@ -84,7 +87,8 @@ void GridModel::setMetrics(const GridMetrics& metrics) {
 }
 
 void GridModel::setColumnWidth(int column, int width) {
-  if (column < 0 || column >= columns_) return;
+  if (column < 0 || column >= columns_)
+    return;
   widths_[static_cast<std::size_t>(column)] = std::max(width, 0);
   sizedToContents_[static_cast<std::size_t>(column)] = false;
   scrollTo(scroll_);
@@ -95,11 +99,17 @@ int GridModel::columnWidth(int column) const {
 }
 
 void GridModel::sizeColumnsToContents(TextMeasure& measure) {
+  std::fill(sizedToContents_.begin(), sizedToContents_.end(), true);
+  refitColumns(measure);
+}
+
+void GridModel::refitColumns(TextMeasure& measure) {
   for (int c = 0; c < columns_; ++c) {
+    if (!sizedToContents_[static_cast<std::size_t>(c)])
+      continue;
     int width = 2 * metrics_.padding;
     for (int r = 0; r < rows_; ++r) width = std::max(width, contentWidth({r, c}, measure));
     widths_[static_cast<std::size_t>(c)] = width;
-    sizedToContents_[static_cast<std::size_t>(c)] = true;
   }
   scrollTo(scroll_);
 }
@@ -137,7 +147,8 @@ int GridModel::maxLeftColumn() const {
   // The furthest scroll that still shows the last column: as many columns as fit, at least one.
   while (left > fixedColumns_) {
     int width = widths_[static_cast<std::size_t>(left - 1)];
-    if (used + width > available && left < columns_) break;
+    if (used + width > available && left < columns_)
+      break;
     used += width;
     --left;
   }
@@ -180,14 +191,16 @@ int GridModel::columnLeft(int column) const {
     for (int c = 0; c < column; ++c) x += widths_[static_cast<std::size_t>(c)];
     return x;
   }
-  if (column < scroll_.leftColumn) return -1;
+  if (column < scroll_.leftColumn)
+    return -1;
   int x = fixedWidth();
   for (int c = scroll_.leftColumn; c < column; ++c) x += widths_[static_cast<std::size_t>(c)];
   return x;
 }
 
 PixelRect GridModel::cellRect(CellPos cell) const {
-  if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_) return {};
+  if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_)
+    return {};
   int top;
   if (cell.row < fixedRows_)
     top = cell.row * metrics_.rowHeight;
@@ -196,22 +209,28 @@ PixelRect GridModel::cellRect(CellPos cell) const {
   else
     top = fixedHeight() + (cell.row - scroll_.topRow) * metrics_.rowHeight;
   int left = columnLeft(cell.column);
-  if (left < 0 || top >= viewHeight_ || left >= viewWidth_) return {};
+  if (left < 0 || top >= viewHeight_ || left >= viewWidth_)
+    return {};
   return {left, top, left + widths_[static_cast<std::size_t>(cell.column)],
           top + metrics_.rowHeight};
 }
 
 CellPos GridModel::hitTest(int x, int y) const {
-  if (x < 0 || y < 0 || x >= viewWidth_ || y >= viewHeight_) return {};
+  if (x < 0 || y < 0 || x >= viewWidth_ || y >= viewHeight_)
+    return {};
   int row = y < fixedHeight() ? y / metrics_.rowHeight
                               : scroll_.topRow + (y - fixedHeight()) / metrics_.rowHeight;
-  if (row >= rows_) return {};
+  if (row >= rows_)
+    return {};
   int left = 0;
   for (int c = 0; c < columns_; ++c) {
-    if (c == fixedColumns_) c = std::max(c, scroll_.leftColumn);
-    if (c >= columns_) break;
+    if (c == fixedColumns_)
+      c = std::max(c, scroll_.leftColumn);
+    if (c >= columns_)
+      break;
     int right = left + widths_[static_cast<std::size_t>(c)];
-    if (x < right) return {row, c};
+    if (x < right)
+      return {row, c};
     left = right;
   }
   return {};

@@ -27,8 +27,8 @@ struct CellRange {
     return empty() ? 0 : (lastRow - firstRow + 1) * (lastColumn - firstColumn + 1);
   }
   bool contains(CellPos cell) const {
-    return !empty() && cell.row >= firstRow && cell.row <= lastRow &&
-           cell.column >= firstColumn && cell.column <= lastColumn;
+    return !empty() && cell.row >= firstRow && cell.row <= lastRow && cell.column >= firstColumn &&
+           cell.column <= lastColumn;
   }
   friend bool operator==(const CellRange&, const CellRange&) = default;
 };
@@ -110,6 +110,8 @@ class GridModel {
   void setColumnWidth(int column, int width);
   int columnWidth(int column) const;
   void sizeColumnsToContents(TextMeasure& measure);
+  // Measures again the columns last sized to their contents (after a font or DPI change).
+  void refitColumns(TextMeasure& measure);
 
   // The view: its size, scrolling and the cell geometry inside it.
   void setViewSize(int width, int height);

@@ -34,12 +34,14 @@ void GridModel::dropInvalidSelection() {
   bool valid = isDataCell(focus_) && !selection_.empty() &&
                isDataCell({selection_.firstRow, selection_.firstColumn}) &&
                isDataCell({selection_.lastRow, selection_.lastColumn});
-  if (!valid) selectAt({}, {});
+  if (!valid)
+    selectAt({}, {});
 }
 
 void GridModel::setSelectionMode(SelectionMode mode) {
   mode_ = mode;
-  if (mode_ == SelectionMode::Rows && focus_.valid()) selectFocusCell(focus_);
+  if (mode_ == SelectionMode::Rows && focus_.valid())
+    selectFocusCell(focus_);
 }
 
 void GridModel::setSelection(const CellRange& range) {
@@ -104,26 +106,44 @@ GridAction GridModel::doubleClick(CellPos cell) {
 
 CellPos GridModel::moveFocus(GridKey key, KeyModifiers modifiers) const {
   // From no focus, any movement starts at the first data cell.
-  if (!focus_.valid()) return {fixedRows_, fixedColumns_};
+  if (!focus_.valid())
+    return {fixedRows_, fixedColumns_};
   CellPos next = focus_;
   // In Rows mode Home and End go to the first and last row, as in a list.
   bool wholeTable = modifiers.control || mode_ == SelectionMode::Rows;
   switch (key) {
-    case GridKey::Left: --next.column; break;
-    case GridKey::Right: ++next.column; break;
-    case GridKey::Up: --next.row; break;
-    case GridKey::Down: ++next.row; break;
-    case GridKey::PageUp: next.row -= fullyVisibleRows(); break;
-    case GridKey::PageDown: next.row += fullyVisibleRows(); break;
+    case GridKey::Left:
+      --next.column;
+      break;
+    case GridKey::Right:
+      ++next.column;
+      break;
+    case GridKey::Up:
+      --next.row;
+      break;
+    case GridKey::Down:
+      ++next.row;
+      break;
+    case GridKey::PageUp:
+      next.row -= fullyVisibleRows();
+      break;
+    case GridKey::PageDown:
+      next.row += fullyVisibleRows();
+      break;
     case GridKey::Home:
-      if (wholeTable) next.row = fixedRows_;
-      if (mode_ == SelectionMode::Cells) next.column = fixedColumns_;
+      if (wholeTable)
+        next.row = fixedRows_;
+      if (mode_ == SelectionMode::Cells)
+        next.column = fixedColumns_;
       break;
     case GridKey::End:
-      if (wholeTable) next.row = rows_ - 1;
-      if (mode_ == SelectionMode::Cells) next.column = columns_ - 1;
+      if (wholeTable)
+        next.row = rows_ - 1;
+      if (mode_ == SelectionMode::Cells)
+        next.column = columns_ - 1;
       break;
-    default: break;
+    default:
+      break;
   }
   return {std::clamp(next.row, fixedRows_, rows_ - 1),
           std::clamp(next.column, fixedColumns_, columns_ - 1)};
@@ -131,7 +151,8 @@ CellPos GridModel::moveFocus(GridKey key, KeyModifiers modifiers) const {
 
 GridAction GridModel::key(GridKey key, KeyModifiers modifiers) {
   GridAction action;
-  if (!hasDataCells()) return action;
+  if (!hasDataCells())
+    return action;
   CellRange oldSelection = selection_;
   CellPos oldFocus = focus_;
   if (key == GridKey::Enter) {
@@ -143,7 +164,8 @@ GridAction GridModel::key(GridKey key, KeyModifiers modifiers) {
   }
   if (key == GridKey::Space) {
     // Shift+Space takes the focus cell's row, Ctrl+Space its column (Cells mode only).
-    if (!focus_.valid() || mode_ != SelectionMode::Cells) return action;
+    if (!focus_.valid() || mode_ != SelectionMode::Cells)
+      return action;
     if (modifiers.shift)
       selectAt(focus_, rowRange(focus_.row));
     else if (modifiers.control)

@@ -52,7 +52,8 @@ class Clicks : public ::testing::TestWithParam<ClickCase> {};
 TEST_P(Clicks, SelectAndNotify) {
   const ClickCase& c = GetParam();
   GridModel grid = makeGrid(c.mode, c.fixedRows, c.fixedColumns, c.rows);
-  if (c.before.valid()) grid.click(c.before);
+  if (c.before.valid())
+    grid.click(c.before);
   GridAction action = grid.click(c.click);
   EXPECT_EQ(grid.selection(), c.range);
   EXPECT_EQ(grid.focus(), c.focus);
@@ -66,36 +67,98 @@ using M = SelectionMode;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Clicks,
     ::testing::Values(
-        ClickCase{"CellsDataCell", M::Cells, 1, 1, 5, kNoCell, {2, 2}, {2, 2, 2, 2}, {2, 2}, true,
+        ClickCase{
+            "CellsDataCell", M::Cells, 1, 1, 5, kNoCell, {2, 2}, {2, 2, 2, 2}, {2, 2}, true, -1},
+        ClickCase{"CellsSameCellAgain",
+                  M::Cells,
+                  1,
+                  1,
+                  5,
+                  {2, 2},
+                  {2, 2},
+                  {2, 2, 2, 2},
+                  {2, 2},
+                  false,
                   -1},
-        ClickCase{"CellsSameCellAgain", M::Cells, 1, 1, 5, {2, 2}, {2, 2}, {2, 2, 2, 2}, {2, 2},
-                  false, -1},
-        ClickCase{"CellsColumnHeader", M::Cells, 1, 1, 5, kNoCell, {0, 2}, {1, 2, 4, 2}, {1, 2},
-                  true, 2},
-        ClickCase{"CellsColumnHeaderKeepsFocusRow", M::Cells, 1, 1, 5, {3, 1}, {0, 3},
-                  {1, 3, 4, 3}, {3, 3}, true, 3},
-        ClickCase{"CellsRowHeader", M::Cells, 1, 1, 5, kNoCell, {3, 0}, {3, 1, 3, 3}, {3, 1},
-                  true, -1},
-        ClickCase{"CellsRowHeaderKeepsFocusColumn", M::Cells, 1, 1, 5, {2, 2}, {4, 0},
-                  {4, 1, 4, 3}, {4, 2}, true, -1},
-        ClickCase{"CellsCorner", M::Cells, 1, 1, 5, {2, 2}, {0, 0}, {2, 2, 2, 2}, {2, 2}, false,
-                  0},
-        ClickCase{"CellsNoFixed", M::Cells, 0, 0, 5, kNoCell, {0, 0}, {0, 0, 0, 0}, {0, 0}, true,
+        ClickCase{
+            "CellsColumnHeader", M::Cells, 1, 1, 5, kNoCell, {0, 2}, {1, 2, 4, 2}, {1, 2}, true, 2},
+        ClickCase{"CellsColumnHeaderKeepsFocusRow",
+                  M::Cells,
+                  1,
+                  1,
+                  5,
+                  {3, 1},
+                  {0, 3},
+                  {1, 3, 4, 3},
+                  {3, 3},
+                  true,
+                  3},
+        ClickCase{
+            "CellsRowHeader", M::Cells, 1, 1, 5, kNoCell, {3, 0}, {3, 1, 3, 3}, {3, 1}, true, -1},
+        ClickCase{"CellsRowHeaderKeepsFocusColumn",
+                  M::Cells,
+                  1,
+                  1,
+                  5,
+                  {2, 2},
+                  {4, 0},
+                  {4, 1, 4, 3},
+                  {4, 2},
+                  true,
                   -1},
-        ClickCase{"CellsHeaderWithoutDataRows", M::Cells, 1, 1, 1, kNoCell, {0, 2}, kNone,
-                  kNoCell, false, 2},
-        ClickCase{"RowsDataCell", M::Rows, 1, 1, 5, kNoCell, {2, 2}, {2, 1, 2, 3}, {2, 2}, true,
+        ClickCase{"CellsCorner", M::Cells, 1, 1, 5, {2, 2}, {0, 0}, {2, 2, 2, 2}, {2, 2}, false, 0},
+        ClickCase{
+            "CellsNoFixed", M::Cells, 0, 0, 5, kNoCell, {0, 0}, {0, 0, 0, 0}, {0, 0}, true, -1},
+        ClickCase{"CellsHeaderWithoutDataRows",
+                  M::Cells,
+                  1,
+                  1,
+                  1,
+                  kNoCell,
+                  {0, 2},
+                  kNone,
+                  kNoCell,
+                  false,
+                  2},
+        ClickCase{
+            "RowsDataCell", M::Rows, 1, 1, 5, kNoCell, {2, 2}, {2, 1, 2, 3}, {2, 2}, true, -1},
+        ClickCase{"RowsOtherCellOfSameRow",
+                  M::Rows,
+                  1,
+                  1,
+                  5,
+                  {2, 2},
+                  {2, 3},
+                  {2, 1, 2, 3},
+                  {2, 3},
+                  true,
                   -1},
-        ClickCase{"RowsOtherCellOfSameRow", M::Rows, 1, 1, 5, {2, 2}, {2, 3}, {2, 1, 2, 3},
-                  {2, 3}, true, -1},
-        ClickCase{"RowsRowHeader", M::Rows, 1, 1, 5, kNoCell, {2, 0}, {2, 1, 2, 3}, {2, 1}, true,
-                  -1},
-        ClickCase{"RowsColumnHeaderOnlyNotifies", M::Rows, 1, 0, 5, {3, 1}, {0, 2},
-                  {3, 0, 3, 3}, {3, 1}, false, 2},
-        ClickCase{"RowsNoFixedColumn", M::Rows, 1, 0, 5, kNoCell, {4, 0}, {4, 0, 4, 3}, {4, 0},
-                  true, -1},
-        ClickCase{"OutsideEveryCell", M::Cells, 1, 1, 5, {2, 2}, kNoCell, {2, 2, 2, 2}, {2, 2},
-                  false, -1}),
+        ClickCase{
+            "RowsRowHeader", M::Rows, 1, 1, 5, kNoCell, {2, 0}, {2, 1, 2, 3}, {2, 1}, true, -1},
+        ClickCase{"RowsColumnHeaderOnlyNotifies",
+                  M::Rows,
+                  1,
+                  0,
+                  5,
+                  {3, 1},
+                  {0, 2},
+                  {3, 0, 3, 3},
+                  {3, 1},
+                  false,
+                  2},
+        ClickCase{
+            "RowsNoFixedColumn", M::Rows, 1, 0, 5, kNoCell, {4, 0}, {4, 0, 4, 3}, {4, 0}, true, -1},
+        ClickCase{"OutsideEveryCell",
+                  M::Cells,
+                  1,
+                  1,
+                  5,
+                  {2, 2},
+                  kNoCell,
+                  {2, 2, 2, 2},
+                  {2, 2},
+                  false,
+                  -1}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Clicks, DoubleClickActivatesDataRowsOnly) {
@@ -143,15 +206,16 @@ TEST_P(Keys, MoveTheFocusOutsideTheFixedCells) {
   EXPECT_EQ(grid.selection(), c.range);
   EXPECT_EQ(grid.focus(), c.focus);
   EXPECT_EQ(notifications, c.notifications);
-  if (grid.focus().valid()) EXPECT_FALSE(grid.isFixed(grid.focus()));
+  if (grid.focus().valid()) {
+    EXPECT_FALSE(grid.isFixed(grid.focus()));
+  }
 }
 
 using K = GridKey;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Keys,
     ::testing::Values(
-        KeyCase{"FirstArrowTakesFirstDataCell", M::Cells, 1, 1, {{K::Up}}, {1, 1, 1, 1}, {1, 1},
-                1},
+        KeyCase{"FirstArrowTakesFirstDataCell", M::Cells, 1, 1, {{K::Up}}, {1, 1, 1, 1}, {1, 1}, 1},
         KeyCase{"UpAndLeftStopBeforeHeaders",
                 M::Cells,
                 1,
@@ -184,12 +248,18 @@ INSTANTIATE_TEST_SUITE_P(
                 {2, 1, 2, 1},
                 {2, 1},
                 3},
-        KeyCase{"SpaceWithoutFocusDoesNothing", M::Cells, 1, 1, {{K::Space, true}}, kNone,
-                kNoCell, 0},
-        KeyCase{"EndStaysInRowInCells", M::Cells, 1, 1, {{K::Down}, {K::End}}, {1, 4, 1, 4},
-                {1, 4}, 2},
-        KeyCase{"CtrlEndToLastCell", M::Cells, 1, 1, {{K::Down}, {K::End, false, true}},
-                {7, 4, 7, 4}, {7, 4}, 2},
+        KeyCase{
+            "SpaceWithoutFocusDoesNothing", M::Cells, 1, 1, {{K::Space, true}}, kNone, kNoCell, 0},
+        KeyCase{
+            "EndStaysInRowInCells", M::Cells, 1, 1, {{K::Down}, {K::End}}, {1, 4, 1, 4}, {1, 4}, 2},
+        KeyCase{"CtrlEndToLastCell",
+                M::Cells,
+                1,
+                1,
+                {{K::Down}, {K::End, false, true}},
+                {7, 4, 7, 4},
+                {7, 4},
+                2},
         KeyCase{"CtrlHomeBack",
                 M::Cells,
                 1,
@@ -198,8 +268,14 @@ INSTANTIATE_TEST_SUITE_P(
                 {1, 1, 1, 1},
                 {1, 1},
                 3},
-        KeyCase{"PageDownByWholeVisibleRows", M::Cells, 1, 1, {{K::Down}, {K::PageDown}},
-                {4, 1, 4, 1}, {4, 1}, 2},
+        KeyCase{"PageDownByWholeVisibleRows",
+                M::Cells,
+                1,
+                1,
+                {{K::Down}, {K::PageDown}},
+                {4, 1, 4, 1},
+                {4, 1},
+                2},
         KeyCase{"PageDownStopsAtLastRow",
                 M::Cells,
                 1,
@@ -208,12 +284,23 @@ INSTANTIATE_TEST_SUITE_P(
                 {7, 1, 7, 1},
                 {7, 1},
                 3},
-        KeyCase{"RowsEndToLastRow", M::Rows, 1, 1, {{K::Down}, {K::End}}, {7, 1, 7, 4}, {7, 1},
-                2},
-        KeyCase{"RowsSpaceDoesNothing", M::Rows, 1, 0, {{K::Down}, {K::Space, true}},
-                {1, 0, 1, 4}, {1, 0}, 1},
-        KeyCase{"NoFixedCellsStopAtZero", M::Cells, 0, 0, {{K::Down}, {K::Up}, {K::Left}},
-                {0, 0, 0, 0}, {0, 0}, 1}),
+        KeyCase{"RowsEndToLastRow", M::Rows, 1, 1, {{K::Down}, {K::End}}, {7, 1, 7, 4}, {7, 1}, 2},
+        KeyCase{"RowsSpaceDoesNothing",
+                M::Rows,
+                1,
+                0,
+                {{K::Down}, {K::Space, true}},
+                {1, 0, 1, 4},
+                {1, 0},
+                1},
+        KeyCase{"NoFixedCellsStopAtZero",
+                M::Cells,
+                0,
+                0,
+                {{K::Down}, {K::Up}, {K::Left}},
+                {0, 0, 0, 0},
+                {0, 0},
+                1}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Keys, EnterActivatesTheFocusCellOnly) {
@@ -249,13 +336,13 @@ TEST(Geometry, HitTestAndCellRectFollowTheScrollOffset) {
     int x, y;
     CellPos cell;
   };
-  for (Hit hit : {Hit{5, 5, {0, 0}}, Hit{60, 5, {0, 3}}, Hit{5, 25, {10, 0}},
-                  Hit{60, 45, {11, 3}}, Hit{199, 99, {13, 5}}, Hit{100, 19, {0, 4}},
-                  Hit{100, 20, {10, 4}}, Hit{-1, 5, kNoCell}, Hit{200, 5, kNoCell}})
+  for (Hit hit : {Hit{5, 5, {0, 0}}, Hit{60, 5, {0, 3}}, Hit{5, 25, {10, 0}}, Hit{60, 45, {11, 3}},
+                  Hit{199, 99, {13, 5}}, Hit{100, 19, {0, 4}}, Hit{100, 20, {10, 4}},
+                  Hit{-1, 5, kNoCell}, Hit{200, 5, kNoCell}})
     EXPECT_EQ(grid.hitTest(hit.x, hit.y), hit.cell) << hit.x << "," << hit.y;
   EXPECT_EQ(grid.cellRect({10, 3}), (PixelRect{50, 20, 100, 40}));
   EXPECT_EQ(grid.cellRect({0, 4}), (PixelRect{100, 0, 150, 20}));
-  EXPECT_TRUE(grid.cellRect({9, 3}).empty());  // scrolled out above
+  EXPECT_TRUE(grid.cellRect({9, 3}).empty());   // scrolled out above
   EXPECT_TRUE(grid.cellRect({10, 2}).empty());  // scrolled out to the left
   // Every visible cell's centre hits that cell.
   for (int row : {0, 10, 11, 12, 13})
@@ -340,7 +427,7 @@ TEST(Texts, ColumnsSizedToContentsIncludePaddingAndTheSortArrow) {
   EXPECT_EQ(grid.columnWidth(0), 7 * 8 + 6 + 12);  // the header with its arrow is widest
   EXPECT_EQ(grid.columnWidth(1), 7 * 16 + 6);
   EXPECT_EQ(grid.columnWidth(2), 6);  // empty column: padding only
-  grid.setColumnWidth(1, 30);  // a width set by hand no longer grows
+  grid.setColumnWidth(1, 30);         // a width set by hand no longer grows
   EXPECT_EQ(grid.setText({2, 1}, u"much longer than thirty", &measure).dirty,
             grid.cellRect({2, 1}));
   EXPECT_EQ(grid.columnWidth(1), 30);
