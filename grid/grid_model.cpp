@@ -2,6 +2,7 @@
 #include "grid_model.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zembrik::grid {
 
@@ -45,7 +46,8 @@ std::u16string_view GridModel::text(CellPos cell) const {
 }
 
 int GridModel::contentWidth(CellPos cell, TextMeasure& measure) const {
-  int width = measure.textWidth(texts_[index(cell)]) + 2 * metrics_.padding;
+  // The text, its padding on both sides and the one-pixel line at the cell's right edge.
+  int width = measure.textWidth(texts_[index(cell)]) + 2 * metrics_.padding + 1;
   if (cell.row < fixedRows_ && cell.column == sortColumn_ && sortDirection_ != SortDirection::None)
     width += metrics_.sortArrowWidth;
   return width;
@@ -107,7 +109,7 @@ void GridModel::refitColumns(TextMeasure& measure) {
   for (int c = 0; c < columns_; ++c) {
     if (!sizedToContents_[static_cast<std::size_t>(c)])
       continue;
-    int width = 2 * metrics_.padding;
+    int width = 2 * metrics_.padding + 1;
     for (int r = 0; r < rows_; ++r) width = std::max(width, contentWidth({r, c}, measure));
     widths_[static_cast<std::size_t>(c)] = width;
   }

@@ -406,12 +406,12 @@ TEST(Texts, AColumnSizedToItsContentsGrowsAndRepaintsWhatMoves) {
   FakeMeasure measure;
   grid.setText({1, 1}, u"abc", &measure);
   grid.sizeColumnsToContents(measure);
-  ASSERT_EQ(grid.columnWidth(1), 27);
+  ASSERT_EQ(grid.columnWidth(1), 28);
   TextChange narrower = grid.setText({2, 1}, u"ab", &measure);
   EXPECT_EQ(narrower.dirty, grid.cellRect({2, 1}));
   TextChange wider = grid.setText({3, 1}, u"abcdef", &measure);
   EXPECT_TRUE(wider.layoutChanged);
-  EXPECT_EQ(grid.columnWidth(1), 48);
+  EXPECT_EQ(grid.columnWidth(1), 49);
   EXPECT_EQ(wider.dirty, (PixelRect{grid.columnWidth(0), 0, 400, 200}));
 }
 
@@ -424,9 +424,9 @@ TEST(Texts, ColumnsSizedToContentsIncludePaddingAndTheSortArrow) {
   grid.setSortIndicator(0, SortDirection::Ascending);
   FakeMeasure measure;
   grid.sizeColumnsToContents(measure);
-  EXPECT_EQ(grid.columnWidth(0), 7 * 8 + 6 + 12);  // the header with its arrow is widest
-  EXPECT_EQ(grid.columnWidth(1), 7 * 16 + 6);
-  EXPECT_EQ(grid.columnWidth(2), 6);  // empty column: padding only
+  EXPECT_EQ(grid.columnWidth(0), 7 * 8 + 7 + 12);  // the header with its arrow is widest
+  EXPECT_EQ(grid.columnWidth(1), 7 * 16 + 7);
+  EXPECT_EQ(grid.columnWidth(2), 7);  // empty column: padding and line only
   grid.setColumnWidth(1, 30);         // a width set by hand no longer grows
   EXPECT_EQ(grid.setText({2, 1}, u"much longer than thirty", &measure).dirty,
             grid.cellRect({2, 1}));
