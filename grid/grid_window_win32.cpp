@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "gdi_owners_win32.h"
+#include "grid_accessible_win32.h"
 #include "grid_messages.h"
 #include "grid_model.h"
 #include "grid_paint_win32.h"
+#include "grid_window_state_win32.h"
 #include "win32/caught_exception_win32.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
@@ -19,16 +21,6 @@
 
 namespace zembrik::grid {
 namespace {
-
-struct GridWindow {
-  HWND window = nullptr;
-  GridModel model;
-  HFONT font = nullptr;    // set by WM_SETFONT; its owner's
-  UniqueFont defaultFont;  // used until then
-  bool hasFocus = false;
-  bool updatingScrollBars = false;
-  int wheelRemainder = 0;
-};
 
 HFONT fontOf(const GridWindow& grid) {
   return grid.font ? grid.font : grid.defaultFont.get();
@@ -129,13 +121,6 @@ UniqueFont makeDefaultFont() {
   return UniqueFont{CreateFontIndirectW(&metrics.lfMessageFont)};
 }
 
-// The accessible child id of a cell: 1 + its index in row order; CHILDID_SELF for none.
-LONG childId(const GridModel& model, CellPos cell) {
-  if (!cell.valid())
-    return CHILDID_SELF;
-  return 1 + cell.row * model.columnCount() + cell.column;
-}
-
 // False when the parent destroyed the grid while handling the notification.
 bool notify(GridWindow& grid, UINT code, CellPos cell) {
   HWND window = grid.window;
@@ -160,7 +145,7 @@ void applyAction(GridWindow& grid, const GridAction& action) {
   if (action.selectionChanged || action.scrolled)
     InvalidateRect(window, nullptr, FALSE);
   if (action.selectionChanged) {
-    LONG child = childId(grid.model, grid.model.focus());
+    LONG child = cellChildId(grid.model, grid.model.focus());
     NotifyWinEvent(EVENT_OBJECT_SELECTION, window, OBJID_CLIENT, child);
     if (grid.hasFocus)
       NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, child);
@@ -362,7 +347,7 @@ void onFocus(GridWindow& grid, bool has) {
   invalidateCell(grid, grid.model.focus());
   if (has)
     NotifyWinEvent(EVENT_OBJECT_FOCUS, grid.window, OBJID_CLIENT,
-                   childId(grid.model, grid.model.focus()));
+                   cellChildId(grid.model, grid.model.focus()));
 }
 
 UINT onGetDlgCode(const MSG* message) {
@@ -429,6 +414,10 @@ LRESULT handle(GridWindow& grid, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED_AFTERPARENT:
       measureMetrics(grid);
       return 0;
+    case WM_GETOBJECT:
+      if (LRESULT answer = answerGetObject(window, wParam, lParam))
+        return answer;
+      break;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
       InvalidateRect(window, nullptr, FALSE);

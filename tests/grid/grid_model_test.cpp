@@ -2,6 +2,8 @@
 // without fixed rows and columns; geometry under a scroll offset; repaint areas; column sizing.
 #include "grid_model.h"
 
+#include "grid_cell_name.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -461,6 +463,26 @@ TEST(Structure, PageSelectionIsNormalisedToDataCells) {
   EXPECT_EQ(grid.selection(), (CellRange{3, 1, 3, 3}));
   grid.setSelection(kNone);
   EXPECT_FALSE(grid.focus().valid());
+}
+
+TEST(CellNames, HeadersThenText) {
+  GridModel clock = makeGrid(M::Cells, 1, 1, 3, 3);
+  clock.setText({0, 2}, u"col 1", nullptr);
+  clock.setText({1, 0}, u"row 0", nullptr);
+  clock.setText({1, 2}, u"HH:mm", nullptr);
+  EXPECT_EQ(cellAccessibleName(clock, {1, 2}), u"col 1, row 0: HH:mm");
+  EXPECT_EQ(cellAccessibleName(clock, {0, 2}), u"col 1");  // a header reads as itself
+  EXPECT_EQ(cellAccessibleName(clock, {2, 1}), u"");       // no header texts, no text
+
+  // The Alarms page: the row header holds ">" or blanks; blanks are not read.
+  GridModel alarms = makeGrid(M::Rows, 1, 1, 3, 3);
+  alarms.setText({0, 2}, u"Alarm", nullptr);
+  alarms.setText({1, 0}, u"   ", nullptr);
+  alarms.setText({1, 2}, u"Wake up", nullptr);
+  EXPECT_EQ(cellAccessibleName(alarms, {1, 2}), u"Alarm: Wake up");
+  GridModel zones = makeGrid(M::Rows, 0, 0, 2, 2);
+  zones.setText({1, 1}, u"CET", nullptr);
+  EXPECT_EQ(cellAccessibleName(zones, {1, 1}), u"CET");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the system colours, repaint areas, and the focus kept in view on a long table.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -335,6 +337,22 @@ TEST_F(GridTest, PixelsInTheSystemColoursAndTextInsideItsCell) {
   EXPECT_GT(picture.share(neighbour, COLOR_BTNFACE), 0.5);
 }
 
+TEST_F(GridTest, ANewFontIsMeasuredAgain) {
+  fill(5, 4);
+  RECT before{}, after{};
+  ASSERT_TRUE(gridGetCellRect(grid, 1, 1, before));
+  HFONT large = CreateFontW(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            L"Liberation Sans");
+  SendMessageW(grid, WM_SETFONT, reinterpret_cast<WPARAM>(large), TRUE);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(grid, WM_GETFONT, 0, 0)), large);
+  ASSERT_TRUE(gridGetCellRect(grid, 1, 1, after));
+  EXPECT_GT(after.bottom - after.top, 40);
+  EXPECT_GT(after.right - after.left, before.right - before.left);  // sized to contents again
+  DestroyWindow(host);                                              // before the font it uses
+  host = nullptr;
+  DeleteObject(large);
+}
+
 TEST_F(GridTest, ATableWithoutDataRowsPaintsItsHeadersOnly) {
   fill(1, 4, 1, 0);
   Picture picture{grid};
@@ -346,6 +364,57 @@ TEST_F(GridTest, ATableWithoutDataRowsPaintsItsHeadersOnly) {
   postKey(VK_DOWN);
   postClick(0, 1);
   expectSeen({{GRIDN_HEADERCLICK, 0, 1, 0, kNoRange}});
+}
+
+VARIANT childVariant(long id) {
+  VARIANT child;
+  VariantInit(&child);
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+// What a screen reader asks: the focused cell, its name and states, through the system's
+// accessibility entry point in this process.
+TEST_F(GridTest, AScreenReaderFindsTheFocusedCellByName) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  fill(5, 4);
+  postClick(2, 3);  // takes the focus and selects the cell
+  IAccessible* accessible = nullptr;
+  ASSERT_EQ(
+      AccessibleObjectFromWindow(grid, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                 reinterpret_cast<void**>(&accessible)),
+      S_OK);
+  ASSERT_TRUE(accessible);
+  long count = 0;
+  EXPECT_EQ(accessible->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 20);
+  VARIANT focus;
+  VariantInit(&focus);
+  ASSERT_EQ(accessible->get_accFocus(&focus), S_OK);
+  ASSERT_EQ(focus.vt, VT_I4);
+  EXPECT_EQ(focus.lVal, 1 + 2 * 4 + 3);
+  BSTR name = nullptr;
+  ASSERT_EQ(accessible->get_accName(focus, &name), S_OK);
+  EXPECT_STREQ(name, L"col 3, row 2: 2,3");
+  SysFreeString(name);
+  VARIANT state, role;
+  ASSERT_EQ(accessible->get_accState(focus, &state), S_OK);
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_SELECTED);
+  ASSERT_EQ(accessible->get_accState(childVariant(1 + 2 * 4 + 2), &state), S_OK);
+  EXPECT_FALSE(state.lVal & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED));
+  ASSERT_EQ(accessible->get_accRole(childVariant(CHILDID_SELF), &role), S_OK);
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_TABLE);
+  ASSERT_EQ(accessible->get_accRole(childVariant(2), &role), S_OK);
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_COLUMNHEADER);
+  EXPECT_EQ(accessible->get_accName(childVariant(21), &name), E_INVALIDARG);
+  // The object outlives the window without touching it.
+  DestroyWindow(host);
+  host = nullptr;
+  EXPECT_EQ(accessible->get_accChildCount(&count), RPC_E_DISCONNECTED);
+  accessible->Release();
+  CoUninitialize();
 }
 
 }  // namespace
