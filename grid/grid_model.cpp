@@ -9,8 +9,9 @@ namespace zembrik::grid {
 GridModel::GridModel() = default;
 
 void GridModel::setSize(int rows, int columns) {
-  rows = std::max(rows, 0);
-  columns = std::max(columns, 0);
+  // Rows and columns travel in 16 bits; the cell count stays far from int's limit (child ids).
+  columns = std::clamp(columns, 0, kMaxRowsOrColumns);
+  rows = std::clamp(rows, 0, std::min(kMaxRowsOrColumns, kMaxCells / std::max(columns, 1)));
   std::vector<std::u16string> texts(static_cast<std::size_t>(rows) * columns);
   for (int r = 0; r < std::min(rows, rows_); ++r)
     for (int c = 0; c < std::min(columns, columns_); ++c)

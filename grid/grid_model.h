@@ -89,9 +89,13 @@ struct ScrollPosition {
 
 class GridModel {
  public:
+  static constexpr int kMaxRowsOrColumns = 0xFFFF;
+  static constexpr int kMaxCells = 1 << 20;
+
   GridModel();
 
-  // Structure. Texts, widths and the selection are kept where they still fit.
+  // Structure. Texts, widths and the selection are kept where they still fit. Sizes beyond the
+  // limits above are cut to them.
   void setSize(int rows, int columns);
   int rowCount() const { return rows_; }
   int columnCount() const { return columns_; }

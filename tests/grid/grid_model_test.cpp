@@ -450,6 +450,18 @@ TEST(Structure, ResizingKeepsTextsAndDropsASelectionThatNoLongerFits) {
   EXPECT_FALSE(grid.focus().valid());
 }
 
+TEST(Structure, SizesAreCutToWhatMessagesAndChildIdsCarry) {
+  GridModel grid;
+  grid.setSize(100000, 7);
+  EXPECT_EQ(grid.rowCount(), 0xFFFF);
+  grid.setSize(0xFFFF, 0xFFFF);
+  EXPECT_EQ(grid.columnCount(), 0xFFFF);
+  EXPECT_LE(static_cast<long long>(grid.rowCount()) * grid.columnCount(), GridModel::kMaxCells);
+  grid.setSize(-3, -1);
+  EXPECT_EQ(grid.rowCount(), 0);
+  EXPECT_EQ(grid.columnCount(), 0);
+}
+
 TEST(Structure, PageSelectionIsNormalisedToDataCells) {
   GridModel grid = makeGrid(M::Cells, 1, 1, 5, 4);
   grid.setFixed(3, 2);  // at most one each

@@ -190,6 +190,15 @@ TEST_F(GridTest, ClicksHitTheRightRowWhenScrolled) {
   SCROLLINFO info{sizeof(SCROLLINFO), SIF_POS};
   GetScrollInfo(grid, SB_VERT, &info);
   EXPECT_GT(info.nPos, 0);
+  // One notch of the wheel down scrolls by the system's lines per notch.
+  UINT lines = 3;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  int before = info.nPos;
+  PostMessageW(grid, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  pump();
+  GetScrollInfo(grid, SB_VERT, &info);
+  EXPECT_EQ(info.nPos, before + static_cast<int>(lines));
+  EXPECT_EQ(seen.size(), 1u);  // scrolling notifies nothing
 }
 
 // What the Clock page needs without a mouse; the log shows the notifications as they come.
