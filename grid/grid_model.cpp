@@ -59,8 +59,11 @@ TextChange GridModel::setText(CellPos cell, std::u16string_view text, TextMeasur
   if (cell.row < 0 || cell.row >= rows_ || cell.column < 0 || cell.column >= columns_)
     return change;
   std::u16string& stored = texts_[index(cell)];
-  if (stored == text)
-    return change;  // the common case of a refresh: no allocation, no repaint
+  // The common case of a refresh: no allocation, no repaint. memcmp, since comparing char16_t
+  // strings goes character by character.
+  if (stored.size() == text.size() &&
+      std::memcmp(stored.data(), text.data(), text.size() * sizeof(char16_t)) == 0)
+    return change;
   stored.assign(text);
   change.changed = true;
   std::size_t column = static_cast<std::size_t>(cell.column);

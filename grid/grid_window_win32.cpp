@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 
 #include "gdi_owners_win32.h"
@@ -116,8 +117,12 @@ void measureMetrics(GridWindow& grid) {
 UniqueFont makeDefaultFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    return UniqueFont{static_cast<HFONT>(nullptr)};
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+    // The XP family knows the structure without its last member, and refuses the longer one.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+      return UniqueFont{static_cast<HFONT>(nullptr)};
+  }
   return UniqueFont{CreateFontIndirectW(&metrics.lfMessageFont)};
 }
 
