@@ -35,9 +35,14 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Set while a test plays a dialog: keys go through the dialog manager first.
+HWND dialogHost = nullptr;
+
 void pump() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (dialogHost && IsDialogMessageW(dialogHost, &message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -227,6 +232,25 @@ TEST_F(GridTest, KeyboardOnlyRowAndColumnSelection) {
                   n.range.lastColumn);
     expectSeen({step.expected});
   }
+}
+
+// In a dialog the grid keeps the arrows, Space and Enter, and Tab moves on to the next control.
+TEST_F(GridTest, InADialogTabLeavesAndArrowsStay) {
+  fill(5, 4);
+  HWND button = CreateWindowExW(0, L"BUTTON", L"edit", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 310,
+                                80, 24, host, reinterpret_cast<HMENU>(1078), nullptr, nullptr);
+  ASSERT_TRUE(button);
+  dialogHost = host;
+  SetFocus(grid);
+  postKey(VK_DOWN);
+  postKey(VK_RETURN);
+  EXPECT_EQ(GetFocus(), grid);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].code, static_cast<UINT>(GRIDN_SELCHANGED));
+  EXPECT_EQ(seen[1].code, static_cast<UINT>(GRIDN_ACTIVATE));
+  postKey(VK_TAB);
+  EXPECT_EQ(GetFocus(), button);
+  dialogHost = nullptr;
 }
 
 TEST_F(GridTest, EndKeysScrollTheLastRowIntoView) {
