@@ -142,6 +142,11 @@ void AlarmSchedule::check(AlarmTimeSource& time, AlarmSignals& signals) {
   CalendarTime now;
   for (std::size_t i = alarms_.size(); i-- > 0;) {
     auto& alarm = alarms_[i];
+    const auto& r = alarm.record;
+    // The common case, neither due nor ending: two comparisons.
+    if (static_cast<std::uint32_t>(uptime) < static_cast<std::uint32_t>(r.nextFire) &&
+        (r.ringEnd == 0 || uptime < r.ringEnd))
+      continue;
     bool disabled = false;
     const Report report = checkDue(alarm, uptime, time, haveNow, now, disabled);
     if (report != Report::None)
