@@ -15,10 +15,9 @@
 namespace zembrik::testing {
 namespace {
 
-constexpr wchar_t kAlarmsPath[] = L"Software\\OBR\\Zembrik\\alarms";
-
 struct ClockMessage {
   DWORD tick;
+  SYSTEMTIME local;
   UINT message;
   std::int32_t number;
 };
@@ -36,48 +35,48 @@ class AlarmMessageLog {
                                 nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(listener_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     probe_ = LoadLibraryW(ALARM_PROBE_DLL);
-    auto proc = probe_ ? reinterpret_cast<HOOKPROC>(
-                             reinterpret_cast<void*>(GetProcAddress(probe_, kAlarmProbeHookName)))
-                       : nullptr;
-    const DWORD thread = taskbar ? GetWindowThreadProcessId(taskbar, nullptr) : 0;
-    if (listener_ && proc && thread)
-      hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, thread);
+    auto proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(probe_, kAlarmProbeHookName)));
+    if (listener_ && proc)
+      hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, standin::testing::threadOf(taskbar));
   }
   ~AlarmMessageLog() {
-    if (hook_)
-      UnhookWindowsHookEx(hook_);
-    if (listener_)
-      DestroyWindow(listener_);
-    if (probe_)
-      FreeLibrary(probe_);
+    UnhookWindowsHookEx(hook_);
+    DestroyWindow(listener_);
+    FreeLibrary(probe_);
   }
   AlarmMessageLog(const AlarmMessageLog&) = delete;
   AlarmMessageLog& operator=(const AlarmMessageLog&) = delete;
 
   bool installed() const { return hook_ != nullptr; }
   const std::vector<ClockMessage>& messages() const { return messages_; }
-  const ClockMessage* find(UINT message, std::int32_t number) const {
-    for (const auto& m : messages_) {
-      if (m.message == message && m.number == number)
-        return &m;
-    }
-    return nullptr;
-  }
-  // Waits until the clock took `message` for `number`; the time it did, or null.
+  // Waits until the clock took `message` for `number`; the record of it, or null.
   const ClockMessage* waitFor(UINT message, std::int32_t number, DWORD timeoutMs) {
-    standin::testing::waitFor([&] { return find(message, number) != nullptr; }, timeoutMs);
-    return find(message, number);
+    const ClockMessage* found = nullptr;
+    standin::testing::waitFor(
+        [&] {
+          for (const auto& m : messages_) {
+            if (m.message == message && m.number == number)
+              found = &m;
+          }
+          return found != nullptr;
+        },
+        timeoutMs);
+    return found;
   }
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<AlarmMessageLog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == kClockTookAlarmMessage) {
-      self->messages_.push_back({GetTickCount(), static_cast<UINT>(wParam),
-                                 static_cast<std::int32_t>(static_cast<std::uint32_t>(lParam))});
-      return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    if (!self || message != kClockTookAlarmMessage)
+      return DefWindowProcW(window, message, wParam, lParam);
+    ClockMessage m{GetTickCount(),
+                   {},
+                   static_cast<UINT>(wParam),
+                   static_cast<std::int32_t>(static_cast<std::uint32_t>(lParam))};
+    GetLocalTime(&m.local);
+    self->messages_.push_back(m);
+    return 0;
   }
 
   HWND listener_ = nullptr;
@@ -85,13 +84,6 @@ class AlarmMessageLog {
   HHOOK hook_ = nullptr;
   std::vector<ClockMessage> messages_;
 };
-
-HKEY createAlarmsKey() {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kAlarmsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                  nullptr);
-  return key;
-}
 
 void writeText(HKEY key, const std::wstring& name, const std::wstring& text) {
   RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -113,18 +105,6 @@ std::wstring localTimeIn(int seconds) {
   return text;
 }
 
-bool mainClockAttached(HWND clock) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\OBR\\Zembrik\\this", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return false;
-  DWORD type = 0, value = 0, size = sizeof(value);
-  const bool ok = RegQueryValueExW(key, L"hwndLo", nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                   &size) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return ok && value == static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(clock));
-}
-
 DWORD valueCount(HKEY key) {
   DWORD values = 0;
   RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
@@ -135,30 +115,32 @@ DWORD valueCount(HKEY key) {
 using HostAlarmsTest = HostProgramTest;
 
 // The records carry their seconds, so nothing waits for a minute; all seven days make midnight
-// harmless. The stored junk beside them must load without harm and stay as it was.
+// harmless. The junk stored beside them must load without harm and stay as it was.
 TEST_F(HostAlarmsTest, AlarmsStartAndStopOnTheClockAndAReloadTurnsOffADeletedOne) {
   keepSettings();
-  HKEY alarms = createAlarmsKey();
-  ASSERT_NE(alarms, nullptr);
+  StandinChild standin(L"");
+  AlarmMessageLog log(standin.taskbar());
+  ASSERT_TRUE(log.installed());
+  ChildProcess host(REAL_HOOK_SEAM_HOST_EXE, L"");
+  ASSERT_TRUE(waitFor([] { return settingsSubkeyExists(L"this"); }, 10000)) << "not attached";
+  HKEY alarms = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\OBR\\Zembrik\\alarms", 0, KEY_ALL_ACCESS,
+                          &alarms),
+            ERROR_SUCCESS)
+      << "the host creates the key";
+  EXPECT_EQ(valueCount(alarms), 0u) << "and writes nothing into it";
+
   const DWORD number = 73000;
   RegSetValueExW(alarms, L"alarm_1", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
   writeText(alarms, L"alarm_2", L"99999999999999999999 d W:SMTWTFS E:3");
   writeText(alarms, L"alarm_3", L"x");
   writeText(alarms, L"alarm_4", L"000001 D20000101 E:3");
   writeText(alarms, L"alarm_" + std::wstring(1100, L'7'), L"000000 d W:SMTWTFS");
-  const DWORD junk = valueCount(alarms);
-
-  StandinChild standin(L"");
-  HWND clock = trayClockOf(standin.taskbar());
-  AlarmMessageLog log(standin.taskbar());
-  ASSERT_TRUE(log.installed());
-  ChildProcess host(REAL_HOOK_SEAM_HOST_EXE, L"");
-  ASSERT_TRUE(waitFor([&] { return mainClockAttached(clock); }, 10000));
-
   const std::wstring at = localTimeIn(3);
   writeText(alarms, L"name_5", L"tea");
   writeText(alarms, L"alarm_5", at + L" d W:SMTWTFS c:ffffff E:3 >");
   writeText(alarms, L"alarm_6", at + L" d W:SMTWTFS c:ffffff e:3 >");
+  const DWORD stored = valueCount(alarms);
   const DWORD reloaded = GetTickCount();
   PostMessageW(findHostWindow(), MSG_RELOAD_ALARMS, 0, 0);
 
@@ -180,23 +162,16 @@ TEST_F(HostAlarmsTest, AlarmsStartAndStopOnTheClockAndAReloadTurnsOffADeletedOne
   ASSERT_NE(off6, nullptr) << "the deleted ringing alarm was not turned off";
   EXPECT_LE(off6->tick - deleted, 1000u);
 
+  std::printf("alarms at %ls, reload posted at +0 ms\n", at.c_str());
   for (const auto& m : log.messages()) {
-    std::printf("alarm message: +%5lu ms %s %d\n", static_cast<unsigned long>(m.tick - reloaded),
+    std::printf("alarm message: +%5lu ms (local %02u:%02u:%02u.%03u) %s %d\n",
+                static_cast<unsigned long>(m.tick - reloaded), m.local.wHour, m.local.wMinute,
+                m.local.wSecond, m.local.wMilliseconds,
                 m.message == MSG_ALARM_ON ? "MSG_ALARM_ON " : "MSG_ALARM_OFF", m.number);
   }
   EXPECT_EQ(log.messages().size(), 4u) << "nothing for the junk records";
   EXPECT_EQ(host.waitForExit(0), STILL_ACTIVE);
-  EXPECT_EQ(valueCount(alarms), junk + 2) << "the host writes no alarm value";
-  RegCloseKey(alarms);
-}
-
-TEST_F(HostAlarmsTest, AMissingAlarmsKeyIsCreatedEmpty) {
-  keepSettings();
-  StandinChild standin(L"");
-  auto host = startHost();
-  ASSERT_TRUE(settingsSubkeyExists(L"alarms"));
-  HKEY alarms = createAlarmsKey();
-  EXPECT_EQ(valueCount(alarms), 0u);
+  EXPECT_EQ(valueCount(alarms), stored - 1) << "the host writes no alarm value";
   RegCloseKey(alarms);
 }
 
