@@ -63,9 +63,12 @@ void AlarmSchedule::schedule(std::vector<AlarmRecord> records, AlarmTimeSource& 
   }
 
   alarms_.clear();
-  uptime_.reset(time.tickCount());
+  // The uptime seconds turn over with the local time's seconds: an alarm is due at the start of
+  // its second, not up to a second later.
   const CalendarTime now = time.localNow();
-  const std::int32_t uptime = uptime_.at(time.tickCount());
+  const std::uint32_t tick = time.tickCount();
+  uptime_.reset(tick, now.milliseconds < 1000 ? now.milliseconds : 0);
+  const std::int32_t uptime = uptime_.at(tick);
   for (auto& record : records) {
     ScheduledAlarm alarm{std::move(record)};
     auto& r = alarm.record;

@@ -8,9 +8,10 @@ namespace zembrik {
 
 class UptimeSeconds {
  public:
-  // Starts counting from `tick`.
-  void reset(std::uint32_t tick) noexcept {
-    baseTick_ = tick;
+  // Starts counting from `tick`, or from `sinceMs` milliseconds before it, so that the seconds
+  // can turn over with the seconds of the local time.
+  void reset(std::uint32_t tick, std::uint32_t sinceMs = 0) noexcept {
+    baseTick_ = static_cast<std::int64_t>(tick) - sinceMs;
     lastTick_ = tick;
     wraps_ = 0;
   }
@@ -19,14 +20,14 @@ class UptimeSeconds {
     if (tick < lastTick_)
       ++wraps_;
     lastTick_ = tick;
-    const std::uint64_t elapsedMs = (wraps_ << 32) + tick - baseTick_;
+    const std::int64_t elapsedMs = wraps_ * (std::int64_t{1} << 32) + tick - baseTick_;
     return static_cast<std::int32_t>(elapsedMs / 1000);
   }
 
  private:
-  std::uint32_t baseTick_ = 0;
+  std::int64_t baseTick_ = 0;
   std::uint32_t lastTick_ = 0;
-  std::uint64_t wraps_ = 0;
+  std::int64_t wraps_ = 0;
 };
 
 }  // namespace zembrik

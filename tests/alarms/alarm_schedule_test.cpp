@@ -75,6 +75,14 @@ TEST_F(AlarmScheduleTest, OnceOnlyAlarmsRingOnceAndLeave) {
   EXPECT_TRUE(schedule.alarms().empty());
 }
 
+TEST_F(AlarmScheduleTest, DueAtTheStartOfItsLocalSecond) {
+  time.advanceMs(700);
+  load({record(u"073000 D20261209", 1)});
+  time.advanceMs(2500);  // 07:30:00.200
+  schedule.check(time, signals);
+  EXPECT_EQ(signals.log, (Log{"0: on 1"}));
+}
+
 TEST_F(AlarmScheduleTest, LowerCaseDurationRingsWithoutEnd) {
   load({record(u"073000 d W:SMTWTFS e:3", 9)});
   run(86400 + 10);
@@ -116,6 +124,9 @@ TEST(UptimeSeconds, KeepRisingAcrossTheTickCountsWrap) {
   const std::pair<std::uint32_t, std::int32_t> ticks[] = {
       {0xFFFFFFFFu, 0}, {0, 1}, {999, 1}, {1000, 2}, {0xFFFFFFFFu - 999, 4294967}, {5, 4294968}};
   for (const auto& [tick, second] : ticks) EXPECT_EQ(uptime.at(tick), second) << tick;
+  uptime.reset(100, 700);  // 0.7 s into the local second, shortly after the system started
+  EXPECT_EQ(uptime.at(399), 0);
+  EXPECT_EQ(uptime.at(400), 1);
 }
 
 TEST(AlarmLoading, ReadsOnlyEnabledTextRecordsNamedAlarmAndWritesNothing) {

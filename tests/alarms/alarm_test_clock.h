@@ -32,9 +32,10 @@ class FakeAlarmTime final : public AlarmTimeSource {
       : ms_(millisecondsOf(localTime(start))), tick_(tick) {}
   CalendarTime localNow() override { return calendarTimeOf(ms_); }
   std::uint32_t tickCount() override { return tick_; }
-  void advance(std::int64_t seconds) {
-    ms_ += seconds * 1000;
-    tick_ += static_cast<std::uint32_t>(seconds * 1000);
+  void advance(std::int64_t seconds) { advanceMs(seconds * 1000); }
+  void advanceMs(std::int64_t ms) {
+    ms_ += ms;
+    tick_ += static_cast<std::uint32_t>(ms);
   }
 
  private:
