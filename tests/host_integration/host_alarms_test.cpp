@@ -146,7 +146,8 @@ TEST_F(HostAlarmsTest, AlarmsStartAndStopOnTheClockAndAReloadTurnsOffADeletedOne
 
   const auto* on5 = log.waitFor(MSG_ALARM_ON, 5, 5000);
   ASSERT_NE(on5, nullptr) << "alarm 5 never started";
-  // Three whole seconds from the reload's second, checked by a one-second timer of any phase.
+  // The alarm's second begins within 3 s of the reload; the one-second timer, of any phase,
+  // checks within a second after that.
   EXPECT_LE(on5->tick - reloaded, 4250u);
   EXPECT_NE(log.waitFor(MSG_ALARM_ON, 6, 1000), nullptr);
   const auto* off5 = log.waitFor(MSG_ALARM_OFF, 5, 5000);
