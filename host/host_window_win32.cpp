@@ -148,9 +148,10 @@ LRESULT onClockShown(HostState& state, WPARAM wParam, LPARAM mark) {
 }
 
 LRESULT onReloadAlarms(HostState& state) {
-  auto root = openCurrentUserRoot()->openSubkey(kSettingsRootPath, kKeyRead).key;
+  // Creating a missing `alarms` key needs the right to create subkeys.
+  auto root = openCurrentUserRoot()->openSubkey(kSettingsRootPath, kKeyRead | kKeyCreateSubKey).key;
   if (root)
-    state.alarms.readAlarms(*root);
+    state.alarms.readAlarms(*root, state.trayClock);
   return 0;
 }
 
