@@ -329,5 +329,89 @@ TEST_F(HostCalendarTest, TransparencyAndTopmostFromTheSettings) {
   }
 }
 
+// The host's user and kernel CPU time so far, in milliseconds.
+double hostCpuMs() {
+  HANDLE process =
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processOf(findHostWindow()));
+  if (!process)
+    return -1;
+  FILETIME created, exited, kernel, user;
+  const BOOL read = GetProcessTimes(process, &created, &exited, &kernel, &user);
+  CloseHandle(process);
+  if (!read)
+    return -1;
+  auto ms = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
+           10'000.0;
+  };
+  return ms(kernel) + ms(user);
+}
+
+// A measurement, not a check (two idle minutes): run with --gtest_also_run_disabled_tests.
+TEST_F(HostCalendarTest, DISABLED_IdleCpuWithTheCalendarOpenAndClosed) {
+  startStandin(L"");
+  auto host = startHost();
+  const DWORD idleMs = 60'000;
+  for (bool open : {false, true}) {
+    if (open)
+      ASSERT_NE(click(true), nullptr);
+    Sleep(1000);
+    const double before = hostCpuMs();
+    Sleep(idleMs);
+    std::wprintf(L"host CPU over %lu idle seconds, calendar %ls: %.1f ms\n", idleMs / 1000,
+                 open ? L"open" : L"closed", hostCpuMs() - before);
+  }
+}
+
+// Writes the screen around the calendar, open above the stand-in's clock, as a 24-bit BMP to
+// the file named by ZEMBRIK_CALENDAR_SHOT (scripts/calendar_screenshot turns it into a PNG).
+TEST_F(HostCalendarTest, DISABLED_Screenshot) {
+  wchar_t path[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"ZEMBRIK_CALENDAR_SHOT", path, MAX_PATH)) {
+    GTEST_SKIP() << "ZEMBRIK_CALENDAR_SHOT names no file";
+  }
+  writeSettingNumber(L"CalendarWeeks", 5);
+  startStandin(L"");
+  auto host = startHost();
+  HWND calendar = click(true);
+  ASSERT_NE(calendar, nullptr);
+  Sleep(1500);  // let the window and the taskbar paint
+  RECT at{};
+  GetWindowRect(calendar, &at);
+  const RECT bar = standin::testing::windowRect(standin_->taskbar());
+  const RECT shot{at.left - 40, at.top - 10, bar.right, bar.bottom};
+  const int width = shot.right - shot.left;
+  const int height = shot.bottom - shot.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(bitmap, nullptr);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, shot.left, shot.top, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+  file.bfSize = file.bfOffBits + stride * static_cast<DWORD>(height);
+  FILE* out = _wfopen(path, L"wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(&file, sizeof(file), 1, out);
+  std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out);
+  std::fwrite(bits, stride * static_cast<DWORD>(height), 1, out);
+  std::fclose(out);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 }  // namespace zembrik::testing
