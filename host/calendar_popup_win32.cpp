@@ -1,5 +1,7 @@
 #include "calendar_popup_win32.h"
 
+#include <algorithm>
+
 #include "calendar/calendar_caption.h"
 #include "calendar/calendar_layout.h"
 #include "calendar/calendar_painter.h"
@@ -19,7 +21,7 @@ namespace {
 
 // A picture larger than this is not made (a font of hundreds of points): the area stays blank
 // rather than asking GDI for hundreds of megabytes.
-constexpr int kMaxAreaSide = 4096;
+constexpr int kMaxAreaSide = 2048;
 // Moving to a taskbar on a monitor of another DPI makes the font anew and places again; two
 // monitors that keep disagreeing cannot make this loop.
 constexpr int kMaxDpiRetries = 3;
@@ -220,20 +222,26 @@ void CalendarPopup::redraw() {
   }
   const CalendarLayout layout = layOutCalendar(cell, settings_.weeks);
 
+  // A month too large for a picture of sensible size (a font of hundreds of points) leaves the
+  // area blank; the window still grows no further than that size.
+  const bool fits = layout.wanted.width <= kMaxAreaSide && layout.wanted.height <= kMaxAreaSide;
+  const Size target{std::min(layout.wanted.width, kMaxAreaSide),
+                    std::min(layout.wanted.height, kMaxAreaSide)};
   // The window grows or shrinks by the difference, its top-left corner staying where it is.
   Rect area = drawingArea();
-  if (layout.wanted != Size{area.width(), area.height()}) {
+  if (target != Size{area.width(), area.height()}) {
     const Rect frame = windowRect(window_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.width() + layout.wanted.width - area.width(),
-                 frame.height() + layout.wanted.height - area.height(),
+    SetWindowPos(window_, nullptr, 0, 0, frame.width() + target.width - area.width(),
+                 frame.height() + target.height - area.height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     area = drawingArea();
   }
   const Size areaSize{area.width(), area.height()};
-  if (!surface_ || surface_->size() != areaSize) {
+  if (!fits) {
     surface_.reset();
-    if (areaSize.width > 0 && areaSize.height > 0 && areaSize.width <= kMaxAreaSide &&
-        areaSize.height <= kMaxAreaSide)
+  } else if (!surface_ || surface_->size() != areaSize) {
+    surface_.reset();
+    if (areaSize.width > 0 && areaSize.height > 0)
       surface_ = GdiSurface::createMemory(areaSize);
   }
   if (surface_) {

@@ -329,6 +329,42 @@ TEST_F(HostCalendarTest, TransparencyAndTopmostFromTheSettings) {
   }
 }
 
+TEST_F(HostCalendarTest, UnusableAndHugeFontsLeaveTheCalendarWorking) {
+  startStandin(L"");
+  auto host = startHost();
+  HWND calendar = click(true);
+  ASSERT_NE(calendar, nullptr);
+  RECT normal{};
+  GetWindowRect(calendar, &normal);
+  const struct {
+    const wchar_t* font;
+    bool capped;
+  } fonts[] = {{L"12,400,,:No Such Face At All", false},
+               {L"garbage", false},
+               {L"3000,400,,:Liberation Sans", true},
+               {L"", false}};
+  for (const auto& f : fonts) {
+    writeSettingText(L"CalendarFont", f.font);
+    PostMessageW(findHostWindow(), MSG_RELOAD, 0, 0);
+    Sleep(400);
+    ASSERT_TRUE(IsWindowVisible(calendar)) << f.font;
+    RECT now{};
+    GetWindowRect(calendar, &now);
+    std::wprintf(L"font \"%ls\": calendar %ls\n", f.font, describe(now).c_str());
+    // A huge font grows the window only up to the largest picture; the buttons still page.
+    EXPECT_LE(now.right - now.left, 2048 + 64) << f.font;
+    EXPECT_LE(now.bottom - now.top, 2048 + 128) << f.font;
+    if (f.capped) {
+      EXPECT_GT(now.right - now.left, 1000) << f.font;
+    }
+    EXPECT_EQ(press(calendar, 1005), L"February - 2024") << f.font;
+    EXPECT_EQ(press(calendar, 1006), L"March - 2024") << f.font;
+  }
+  RECT back{};
+  GetWindowRect(calendar, &back);
+  EXPECT_EQ(back.right - back.left, normal.right - normal.left);
+}
+
 // The host's user and kernel CPU time so far, in milliseconds.
 double hostCpuMs() {
   HANDLE process =
@@ -353,8 +389,9 @@ TEST_F(HostCalendarTest, DISABLED_IdleCpuWithTheCalendarOpenAndClosed) {
   auto host = startHost();
   const DWORD idleMs = 60'000;
   for (bool open : {false, true}) {
-    if (open)
+    if (open) {
       ASSERT_NE(click(true), nullptr);
+    }
     Sleep(1000);
     const double before = hostCpuMs();
     Sleep(idleMs);
