@@ -277,6 +277,11 @@ TEST_F(HostCalendarTest, YearsStopAtTheEndsOfTheRange) {
   SendMessageW(GetDlgItem(calendar, 1006), BM_CLICK, 0, 0);
   SendMessageW(GetDlgItem(calendar, 1004), BM_CLICK, 0, 0);
   EXPECT_EQ(captionOf(calendar), L"December - 9999");
+  // TodayCalendar -1 (the default): reopened on the month the user left it at.
+  setToday("2024-03-15");
+  ASSERT_NE(click(false), nullptr);
+  ASSERT_NE(click(true), nullptr);
+  EXPECT_EQ(captionOf(calendar), L"December - 9999");
 }
 
 TEST_F(HostCalendarTest, ADragIsKeptOnReopeningBesideTheSameTaskbar) {
