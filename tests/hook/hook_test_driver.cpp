@@ -225,9 +225,11 @@ bool StandinTaskbar::broadcastTaskbarCreated() {
   return window && PostMessageW(window, standin::kMsgBroadcastTaskbarCreated, 0, 0);
 }
 
-void StandinTaskbar::armRestartOnSubclass(bool armed) {
-  if (HWND window = taskbar())
-    PostMessageW(window, standin::kMsgRestartOnSubclass, armed, 0);
+bool StandinTaskbar::armRestartOnSubclass(bool armed) {
+  // Sent, not posted: the attach requests that follow are sent messages too, and would overtake
+  // a posted one.
+  LRESULT answer = 0;
+  return send(standin::kMsgRestartOnSubclass, armed ? 1 : 0, 0, answer) && answer == 1;
 }
 
 bool StandinTaskbar::foreignSubclass(int index, bool install) {

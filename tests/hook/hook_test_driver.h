@@ -49,8 +49,9 @@ class StandinTaskbar {
   // "TaskbarCreated" without a restart.
   bool broadcastTaskbarCreated();
   // Once armed, the stand-in re-creates its tree as soon as a secondary clock is subclassed
-  // while the main clock is not yet.
-  void armRestartOnSubclass(bool armed);
+  // while the main clock is not yet, inside the message that finds it so. False when the stand-in
+  // did not take the request.
+  bool armRestartOnSubclass(bool armed);
   // Another program's subclass on clock `index`, installed or removed (politely).
   bool foreignSubclass(int index, bool install);
   int foreignSubclassCalls(int index) const;

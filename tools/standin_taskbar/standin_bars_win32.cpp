@@ -207,8 +207,6 @@ LRESULT handleShowDesktop(Shell& shell, HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT handleSecondary(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (restartNowIfDue(shell))
-    return 0;
   if (isPaint(message))
     return paint(shell, window, message, wParam, nullptr);
   switch (message) {

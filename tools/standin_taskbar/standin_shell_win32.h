@@ -124,10 +124,10 @@ void broadcastTaskbarCreated();
 LRESULT onFaultMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
 // True, once, when an armed restart-on-subclass is due (the loop then re-creates the tree).
 bool takeDueRestartOnSubclass(Shell& shell);
-// Called first by the procedures of the taskbars, the notification area and the clocks for every
-// message: when an armed restart-on-subclass is due, re-creates the tree right there, inside that
-// message, as a shell does that re-creates its windows in response to one. True when it did: the
-// window the message was for is gone, and the procedure must return without touching it.
+// Called first by the procedures of the main taskbar, the notification area and the clocks for
+// every message: when an armed restart-on-subclass is due, re-creates the tree right there, inside
+// that message, as a shell does that re-creates its windows in response to one. True when it did:
+// the window the message was for is gone, and the procedure must return without touching it.
 bool restartNowIfDue(Shell& shell);
 
 bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
