@@ -28,8 +28,7 @@ TEST_F(HookShellFaults, EndHookDoesNotHangWithAHungShell) {
   TestHostWindow host;
   const PackedSize nativeAnswer = askSize(bar.clock());
   attach(bar, host);
-  bar.hang(8000);
-  pumpFor(300);  // the stand-in is asleep now
+  ASSERT_TRUE(bar.hang(8000));
   const DWORD waited = millisecondsOf([] { endHook(); });
   EXPECT_LT(waited, 5000u) << "bounded by the detach timeout, not by the hang";
   ASSERT_TRUE(pumpUntil([&] { return askSize(bar.clock()) != 0; }, 12000)) << "awake again";
@@ -150,8 +149,7 @@ TEST_F(HookShellFaults, EndHookWhileTheAttachRequestsAreQueued) {
       attach(bar, host);
       endHook();
     }
-    bar.hang(1500);
-    pumpFor(100);  // the stand-in is asleep now
+    ASSERT_TRUE(bar.hang(1500));
     ASSERT_TRUE(startHook(host.window()));
     endHook();  // returns once the shell woke and took its detaches
     bar.selfLayout(100);
@@ -165,6 +163,34 @@ TEST_F(HookShellFaults, EndHookWhileTheAttachRequestsAreQueued) {
     endHook();
     expectEveryClockGivenBack(bar);
   }
+}
+
+// A detach that reaches one clock only: what a shell that slept through endHook does with the one
+// detach it was sent, when it takes it late (the others were never sent). The clock still
+// attached keeps working and keeps its entries in the running-clock key; the next start takes
+// both over, the next stop gives both back.
+TEST_F(HookShellFaults, DetachOfOneClockLeavesTheOthersRunning) {
+  StandinTaskbar bar(kWithSecondary);
+  TestHostWindow host;
+  ASSERT_TRUE(bar.running());
+  ASSERT_TRUE(startHook(host.window()));
+  ASSERT_TRUE(pumpUntil([&] { return reportedClocks(host) == currentClocks(bar); }, 5000));
+  const auto mainWindow = static_cast<std::uint32_t>(HandleToULong(bar.clock(0)));
+  ASSERT_EQ(thisValue(u"hwndLo"), mainWindow);
+
+  DWORD_PTR ignored = 0;
+  ASSERT_TRUE(
+      SendMessageTimeoutW(bar.clock(1), MSG_DETACH, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored));
+  EXPECT_EQ(bar.clockProcedureState(1), kNative);
+  EXPECT_EQ(bar.clockProcedureState(0), kOurs);
+  EXPECT_EQ(thisValue(u"hwndLo"), mainWindow) << "the running main clock lost its entry";
+  EXPECT_FALSE(thisValue(u"hwndLo_1").has_value()) << "the detached clock is still listed";
+
+  host.clear();
+  ASSERT_TRUE(startHook(host.window()));
+  EXPECT_TRUE(pumpUntil([&] { return reportedClocks(host) == currentClocks(bar); }, 5000));
+  endHook();
+  expectEveryClockGivenBack(bar);
 }
 
 }  // namespace

@@ -184,9 +184,20 @@ void StandinTaskbar::kill() {
   taskbar_ = nullptr;
 }
 
-void StandinTaskbar::hang(int milliseconds) {
-  if (HWND window = taskbar())
-    PostMessageW(window, standin::kMsgHang, milliseconds, 0);
+bool StandinTaskbar::hang(int milliseconds) {
+  HWND window = taskbar();
+  if (!window || !PostMessageW(window, standin::kMsgHang, milliseconds, 0))
+    return false;
+  // Asleep once a short send goes unanswered. The pauses between the probes let the stand-in
+  // get to the posted hang: it takes sent messages first.
+  const ULONGLONG deadline = GetTickCount64() + 2000;
+  while (GetTickCount64() < deadline) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, standin::kMsgIdentify, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored))
+      return true;
+    Sleep(10);
+  }
+  return false;
 }
 
 bool StandinTaskbar::restartProcess() {
