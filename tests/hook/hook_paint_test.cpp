@@ -16,8 +16,7 @@ using HookPaint = HookTest;
 void waitForQuietMinute(int seconds) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  if (now.wSecond + seconds + 2 >= 60)
-    Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
+  if (now.wSecond + seconds + 2 >= 60) Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
 }
 
 TEST_F(HookPaint, TheClockShowsTheFaceAndAReloadRepaintsIt) {
@@ -90,8 +89,7 @@ TEST_F(HookPaint, TheTicksFeedAMemoryBarBesideTheFace) {
     GlobalMemoryStatusEx(&memory);
     return std::max(0, static_cast<int>(memory.dwMemoryLoad) + delta) * height / 100;
   };
-  if (barLength(-1) < 1)
-    GTEST_SKIP() << "the memory load is too low to show";
+  if (barLength(-1) < 1) GTEST_SKIP() << "the memory load is too low to show";
 
   ASSERT_TRUE(pumpUntil([&] { return readScreen(rect).count(kGreen) > 0; }, 4000))
       << "no memory bar after a few ticks";
@@ -151,8 +149,7 @@ TEST_F(HookPaint, DISABLED_TickCostAgainstTheNativeClock) {
   auto measure = [&](bool attached) {
     StandinTaskbar bar;
     TestHostWindow host;
-    if (attached)
-      attach(bar, host);
+    if (attached) attach(bar, host);
     DWORD pid = 0;
     GetWindowThreadProcessId(bar.taskbar(), &pid);
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
@@ -161,15 +158,13 @@ TEST_F(HookPaint, DISABLED_TickCostAgainstTheNativeClock) {
     pumpFor(60000);
     double used = cpuMilliseconds(process) - start;
     CloseHandle(process);
-    if (attached)
-      endHook();
+    if (attached) endHook();
     return used;
   };
   double native = measure(false);
   double ours = measure(true);
-  std::printf(
-      "shell CPU over 60 s: native clock %.1f ms, attached HH:mm:ss face %.1f ms, ratio %.2f\n",
-      native, ours, native > 0 ? ours / native : 0.0);
+  std::printf("shell CPU over 60 s: native clock %.1f ms, attached HH:mm:ss face %.1f ms, ratio %.2f\n",
+              native, ours, native > 0 ? ours / native : 0.0);
 }
 
 }  // namespace
