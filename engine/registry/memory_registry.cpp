@@ -38,20 +38,23 @@ struct MemoryRegistry::Node {
 
   std::shared_ptr<Node> findSubkey(std::u16string_view n) const {
     for (const auto& s : subkeys) {
-      if (sameName(s->name, n)) return s;
+      if (sameName(s->name, n))
+        return s;
     }
     return nullptr;
   }
   RegValue* findValue(std::u16string_view n) {
     for (auto& [valueName, value] : values) {
-      if (sameName(valueName, n)) return &value;
+      if (sameName(valueName, n))
+        return &value;
     }
     return nullptr;
   }
   void insertSubkey(std::shared_ptr<Node> child) {
     child->parent = this;
-    auto at = std::upper_bound(subkeys.begin(), subkeys.end(), child,
-                               [](const auto& a, const auto& b) { return nameBefore(a->name, b->name); });
+    auto at =
+        std::upper_bound(subkeys.begin(), subkeys.end(), child,
+                         [](const auto& a, const auto& b) { return nameBefore(a->name, b->name); });
     subkeys.insert(at, std::move(child));
   }
   void markDeleted() {
@@ -69,8 +72,10 @@ std::vector<std::u16string_view> splitPath(std::u16string_view path) {
   while (!path.empty()) {
     auto cut = path.find(u'\\');
     auto part = path.substr(0, cut);
-    if (!part.empty()) parts.push_back(part);
-    if (cut == std::u16string_view::npos) break;
+    if (!part.empty())
+      parts.push_back(part);
+    if (cut == std::u16string_view::npos)
+      break;
     path.remove_prefix(cut + 1);
   }
   return parts;
@@ -82,18 +87,21 @@ class MemoryKey final : public RegistryKey {
       : node_(std::move(node)), access_(access), writes_(std::move(writes)) {}
 
   OpenedKey openSubkey(std::u16string_view path, KeyAccess access) override {
-    if (node_->deleted) return {RegStatus::KeyDeleted, nullptr};
+    if (node_->deleted)
+      return {RegStatus::KeyDeleted, nullptr};
     auto node = node_;
     for (auto part : splitPath(path)) {
       node = node->findSubkey(part);
-      if (!node) return {RegStatus::NotFound, nullptr};
+      if (!node)
+        return {RegStatus::NotFound, nullptr};
     }
     return {RegStatus::Ok, std::make_unique<MemoryKey>(node, access, writes_)};
   }
 
   OpenedKey createSubkey(std::u16string_view path, KeyAccess access,
                          KeyLifetime lifetime) override {
-    if (node_->deleted) return {RegStatus::KeyDeleted, nullptr};
+    if (node_->deleted)
+      return {RegStatus::KeyDeleted, nullptr};
     const bool wantVolatile = lifetime == KeyLifetime::Volatile;
     auto parts = splitPath(path);
     // Check the whole path first so that a refused create leaves nothing behind.
@@ -101,12 +109,15 @@ class MemoryKey final : public RegistryKey {
     std::size_t existing = 0;
     for (; existing < parts.size(); ++existing) {
       auto next = node->findSubkey(parts[existing]);
-      if (!next) break;
+      if (!next)
+        break;
       node = next;
     }
     if (existing < parts.size()) {
-      if (!(access_ & kKeyCreateSubKey)) return {RegStatus::AccessDenied, nullptr};
-      if (node->isVolatile && !wantVolatile) return {RegStatus::ChildMustBeVolatile, nullptr};
+      if (!(access_ & kKeyCreateSubKey))
+        return {RegStatus::AccessDenied, nullptr};
+      if (node->isVolatile && !wantVolatile)
+        return {RegStatus::ChildMustBeVolatile, nullptr};
     }
     for (std::size_t i = existing; i < parts.size(); ++i) {
       auto child = std::make_shared<Node>();
@@ -119,17 +130,21 @@ class MemoryKey final : public RegistryKey {
   }
 
   RegStatus queryValue(std::u16string_view name, std::size_t maxBytes, RegValue& out) override {
-    if (auto s = check(kKeyRead); s != RegStatus::Ok) return s;
+    if (auto s = check(kKeyRead); s != RegStatus::Ok)
+      return s;
     const RegValue* value = node_->findValue(name);
-    if (!value) return RegStatus::NotFound;
-    if (value->data.size() > maxBytes) return RegStatus::MoreData;
+    if (!value)
+      return RegStatus::NotFound;
+    if (value->data.size() > maxBytes)
+      return RegStatus::MoreData;
     out = *value;
     return RegStatus::Ok;
   }
 
   RegStatus setValue(std::u16string_view name, RegType type,
                      std::span<const std::uint8_t> data) override {
-    if (auto s = check(kKeySetValue); s != RegStatus::Ok) return s;
+    if (auto s = check(kKeySetValue); s != RegStatus::Ok)
+      return s;
     RegValue fresh{type, std::vector<std::uint8_t>(data.begin(), data.end())};
     if (RegValue* value = node_->findValue(name)) {
       *value = std::move(fresh);
@@ -141,59 +156,73 @@ class MemoryKey final : public RegistryKey {
   }
 
   RegStatus deleteValue(std::u16string_view name) override {
-    if (auto s = check(kKeySetValue); s != RegStatus::Ok) return s;
+    if (auto s = check(kKeySetValue); s != RegStatus::Ok)
+      return s;
     auto& values = node_->values;
     auto it = std::find_if(values.begin(), values.end(),
                            [&](const auto& v) { return sameName(v.first, name); });
-    if (it == values.end()) return RegStatus::NotFound;
+    if (it == values.end())
+      return RegStatus::NotFound;
     values.erase(it);
     return RegStatus::Ok;
   }
 
   RegStatus deleteSubkey(std::u16string_view name) override {
-    if (node_->deleted) return RegStatus::KeyDeleted;
+    if (node_->deleted)
+      return RegStatus::KeyDeleted;
     if (name.empty() || name.find(u'\\') != std::u16string_view::npos) {
       // Windows accepts a path here; the programs only ever name a direct child.
       auto opened = openSubkey(name, kKeyRead);
-      if (!opened) return opened.status;
+      if (!opened)
+        return opened.status;
       auto* target = static_cast<MemoryKey*>(opened.key.get())->node_.get();
-      if (target == node_.get()) return RegStatus::AccessDenied;
+      if (target == node_.get())
+        return RegStatus::AccessDenied;
       return detach(*target->parent, target);
     }
     auto child = node_->findSubkey(name);
-    if (!child) return RegStatus::NotFound;
+    if (!child)
+      return RegStatus::NotFound;
     return detach(*node_, child.get());
   }
 
   RegStatus enumValue(std::uint32_t index, std::size_t nameCapacity, RegEnumEntry& out) override {
-    if (auto s = check(kKeyRead); s != RegStatus::Ok) return s;
-    if (index >= node_->values.size()) return RegStatus::NoMoreItems;
+    if (auto s = check(kKeyRead); s != RegStatus::Ok)
+      return s;
+    if (index >= node_->values.size())
+      return RegStatus::NoMoreItems;
     const auto& [name, value] = node_->values[index];
-    if (name.size() >= nameCapacity) return RegStatus::MoreData;
+    if (name.size() >= nameCapacity)
+      return RegStatus::MoreData;
     out.name = name;
     out.type = value.type;
     return RegStatus::Ok;
   }
 
   RegStatus enumSubkey(std::uint32_t index, std::size_t nameCapacity, RegEnumEntry& out) override {
-    if (auto s = check(kKeyRead); s != RegStatus::Ok) return s;
-    if (index >= node_->subkeys.size()) return RegStatus::NoMoreItems;
+    if (auto s = check(kKeyRead); s != RegStatus::Ok)
+      return s;
+    if (index >= node_->subkeys.size())
+      return RegStatus::NoMoreItems;
     const auto& name = node_->subkeys[index]->name;
-    if (name.size() >= nameCapacity) return RegStatus::MoreData;
+    if (name.size() >= nameCapacity)
+      return RegStatus::MoreData;
     out.name = name;
     out.type = RegType::None;
     return RegStatus::Ok;
   }
 
   RegStatus countEntries(std::uint32_t& subkeys, std::uint32_t& values) override {
-    if (auto s = check(kKeyRead); s != RegStatus::Ok) return s;
+    if (auto s = check(kKeyRead); s != RegStatus::Ok)
+      return s;
     subkeys = static_cast<std::uint32_t>(node_->subkeys.size());
     values = static_cast<std::uint32_t>(node_->values.size());
     return RegStatus::Ok;
   }
 
   RegStatus rename(std::u16string_view newName) override {
-    if (node_->deleted) return RegStatus::KeyDeleted;
+    if (node_->deleted)
+      return RegStatus::KeyDeleted;
     Node* parent = node_->parent;
     if (!parent || newName.empty() || newName.find(u'\\') != std::u16string_view::npos) {
       return RegStatus::InvalidParameter;
@@ -211,12 +240,14 @@ class MemoryKey final : public RegistryKey {
 
  private:
   RegStatus check(KeyAccess needed) const {
-    if (node_->deleted) return RegStatus::KeyDeleted;
+    if (node_->deleted)
+      return RegStatus::KeyDeleted;
     return (access_ & needed) == needed ? RegStatus::Ok : RegStatus::AccessDenied;
   }
 
   static RegStatus detach(Node& parent, Node* child) {
-    if (!child->subkeys.empty()) return RegStatus::AccessDenied;
+    if (!child->subkeys.empty())
+      return RegStatus::AccessDenied;
     auto& siblings = parent.subkeys;
     auto it = std::find_if(siblings.begin(), siblings.end(),
                            [&](const auto& s) { return s.get() == child; });
@@ -234,7 +265,8 @@ class MemoryKey final : public RegistryKey {
 void dropVolatile(Node& node) {
   auto& subkeys = node.subkeys;
   for (auto& s : subkeys) {
-    if (s->isVolatile) s->markDeleted();
+    if (s->isVolatile)
+      s->markDeleted();
   }
   std::erase_if(subkeys, [](const auto& s) { return s->isVolatile; });
   for (auto& s : subkeys) dropVolatile(*s);
@@ -262,6 +294,8 @@ void MemoryRegistry::restart() {
   dropVolatile(*localMachine_);
 }
 
-std::uint64_t MemoryRegistry::valueWrites() const noexcept { return *writes_; }
+std::uint64_t MemoryRegistry::valueWrites() const noexcept {
+  return *writes_;
+}
 
 }  // namespace zembrik

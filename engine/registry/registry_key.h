@@ -88,8 +88,7 @@ class RegistryKey {
 
   // Value or subkey number `index`. As in Windows, nameCapacity counts the terminating null,
   // so a name of nameCapacity characters or more gives MoreData; past the end, NoMoreItems.
-  virtual RegStatus enumValue(std::uint32_t index, std::size_t nameCapacity,
-                              RegEnumEntry& out) = 0;
+  virtual RegStatus enumValue(std::uint32_t index, std::size_t nameCapacity, RegEnumEntry& out) = 0;
   virtual RegStatus enumSubkey(std::uint32_t index, std::size_t nameCapacity,
                                RegEnumEntry& out) = 0;
   virtual RegStatus countEntries(std::uint32_t& subkeys, std::uint32_t& values) = 0;

@@ -22,7 +22,8 @@ void releaseFace(ClockConfig& clock) {
 }
 
 void reloadTimeZones(const SettingsSources& sources, RegistryKey& root) {
-  if (sources.reloadZones) sources.reloadZones(root);
+  if (sources.reloadZones)
+    sources.reloadZones(root);
 }
 
 // --- Steps that belong to features built later. Each is called at its place in the load
@@ -103,7 +104,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
   if (!root)
     return LoadOutcome::NoSettingsRoot;
 
-  releaseFace(clock);        // 2
+  releaseFace(clock);                   // 2
   reloadTimeZones(sources, *root.key);  // 3
 
   if (!writeThisKey(sources.currentUser, clock.placement)) {  // 4

@@ -12,8 +12,12 @@ constexpr PackedSize packSize(int width, int height) noexcept {
   return (static_cast<std::uint32_t>(width) & 0xFFFFu) |
          ((static_cast<std::uint32_t>(height) & 0xFFFFu) << 16);
 }
-constexpr int packedWidth(PackedSize size) noexcept { return static_cast<int>(size & 0xFFFFu); }
-constexpr int packedHeight(PackedSize size) noexcept { return static_cast<int>(size >> 16); }
+constexpr int packedWidth(PackedSize size) noexcept {
+  return static_cast<int>(size & 0xFFFFu);
+}
+constexpr int packedHeight(PackedSize size) noexcept {
+  return static_cast<int>(size >> 16);
+}
 
 // A clock never asks for nothing: an empty face still takes 1 x 1.
 constexpr PackedSize atLeastOnePixel(PackedSize size) noexcept {

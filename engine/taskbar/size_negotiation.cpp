@@ -36,12 +36,16 @@ SecondaryPlacement placeSecondaryClock(const Rect& clock, int siblingWidth, int 
   return placed;
 }
 
-NeighbourMove neighbourMove(const NeighbourInput& child, bool vertical, int clockLeft,
-                            int clockTop, PackedSize nativeSize, PackedSize measuredSize) {
-  if (child.hideShowDesktop && child.isShowDesktopButton) return NeighbourMove::ShrinkToNothing;
-  if (!vertical && child.x >= clockLeft + packedWidth(nativeSize)) return NeighbourMove::Shift;
-  if (vertical && child.y >= clockTop + packedHeight(nativeSize)) return NeighbourMove::Shift;
-  if (child.isClock && measuredSize != 0) return NeighbourMove::PlaceClock;
+NeighbourMove neighbourMove(const NeighbourInput& child, bool vertical, int clockLeft, int clockTop,
+                            PackedSize nativeSize, PackedSize measuredSize) {
+  if (child.hideShowDesktop && child.isShowDesktopButton)
+    return NeighbourMove::ShrinkToNothing;
+  if (!vertical && child.x >= clockLeft + packedWidth(nativeSize))
+    return NeighbourMove::Shift;
+  if (vertical && child.y >= clockTop + packedHeight(nativeSize))
+    return NeighbourMove::Shift;
+  if (child.isClock && measuredSize != 0)
+    return NeighbourMove::PlaceClock;
   return NeighbourMove::Leave;
 }
 

@@ -43,7 +43,7 @@ struct NeighbourInput {
 };
 
 // `clockLeft`/`clockTop` is the clock's origin in the notification area.
-NeighbourMove neighbourMove(const NeighbourInput& child, bool vertical, int clockLeft,
-                            int clockTop, PackedSize nativeSize, PackedSize measuredSize);
+NeighbourMove neighbourMove(const NeighbourInput& child, bool vertical, int clockLeft, int clockTop,
+                            PackedSize nativeSize, PackedSize measuredSize);
 
 }  // namespace zembrik

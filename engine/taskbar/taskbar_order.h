@@ -24,7 +24,8 @@ void moveLastSecondaryIntoPlace(std::vector<Record>& list, RectOf rectOf) {
   for (std::size_t i = list.size(); i >= 3; --i) {
     Record& newer = list[i - 1];
     Record& earlier = list[i - 2];
-    if (!belongsBefore(rectOf(newer), rectOf(earlier))) break;
+    if (!belongsBefore(rectOf(newer), rectOf(earlier)))
+      break;
     std::swap(newer, earlier);
   }
 }

@@ -16,7 +16,8 @@ namespace zembrik::testing {
 
 inline std::optional<std::uint32_t> thisValue(const char16_t* name) {
   auto key = openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik\\this", kKeyRead);
-  if (!key) return std::nullopt;
+  if (!key)
+    return std::nullopt;
   return readNumber(*key.key, name);
 }
 
@@ -24,7 +25,9 @@ inline bool settingsKeyExists(const char16_t* path) {
   return openCurrentUserRoot()->openSubkey(path, kKeyRead).status == RegStatus::Ok;
 }
 
-inline bool thisKeyExists() { return settingsKeyExists(u"Software\\OBR\\Zembrik\\this"); }
+inline bool thisKeyExists() {
+  return settingsKeyExists(u"Software\\OBR\\Zembrik\\this");
+}
 
 inline PackedSize askSize(HWND clock) {
   DWORD_PTR answer = 0;

@@ -93,7 +93,8 @@ TEST_F(HookIntegration, ASecondaryClockIsAttachedWithItsOwnSet) {
   ASSERT_TRUE(pumpUntil([&] { return host.count(MSG_CLOCK_ATTACHED) == 2; }, 5000));
   std::vector<WPARAM> attached;
   for (const auto& message : host.received())
-    if (message.message == MSG_CLOCK_ATTACHED) attached.push_back(message.wParam);
+    if (message.message == MSG_CLOCK_ATTACHED)
+      attached.push_back(message.wParam);
   EXPECT_EQ(attached, (std::vector<WPARAM>{reinterpret_cast<WPARAM>(bar.clock(1)),
                                            reinterpret_cast<WPARAM>(bar.clock())}))
       << "the main clock is attached last";

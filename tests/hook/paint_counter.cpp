@@ -14,8 +14,8 @@ bool isClock(HWND window) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK paintCounterHook(int code, WPARAM wParam,
-                                                                   LPARAM lParam) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    paintCounterHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (message->message == WM_PAINT && isClock(message->hwnd)) {

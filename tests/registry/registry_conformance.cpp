@@ -18,7 +18,8 @@ std::vector<std::uint8_t> bytes(std::initializer_list<int> list) {
 
 std::vector<std::uint8_t> textBytes(std::u16string_view text, bool terminated) {
   std::vector<std::uint8_t> out((text.size() + (terminated ? 1 : 0)) * 2, 0);
-  if (!text.empty()) std::memcpy(out.data(), text.data(), text.size() * 2);
+  if (!text.empty())
+    std::memcpy(out.data(), text.data(), text.size() * 2);
   return out;
 }
 
@@ -235,7 +236,8 @@ TEST_P(RegistryConformance, RenameMovesTheKeyWithItsValues) {
   ASSERT_TRUE(key().createSubkey(u"horizontal\\name_B", kKeyReadWrite, KeyLifetime::Persistent));
 
   RegStatus renamed = set.key->rename(u"name_C");
-  if (renamed == RegStatus::NotSupported) GTEST_SKIP() << "this system cannot rename keys";
+  if (renamed == RegStatus::NotSupported)
+    GTEST_SKIP() << "this system cannot rename keys";
   ASSERT_EQ(renamed, RegStatus::Ok);
   EXPECT_FALSE(keyExists(key(), u"horizontal\\name_A"));
   auto moved = key().openSubkey(u"horizontal\\name_C", kKeyRead);

@@ -21,7 +21,9 @@ class MemoryScratch final : public ScratchRegistry {
 
 }  // namespace
 
-std::unique_ptr<ScratchRegistry> makeMemoryScratch() { return std::make_unique<MemoryScratch>(); }
+std::unique_ptr<ScratchRegistry> makeMemoryScratch() {
+  return std::make_unique<MemoryScratch>();
+}
 
 INSTANTIATE_TEST_SUITE_P(Backends, RegistryConformance,
                          ::testing::Values(RegistryBackend{"Memory", makeMemoryScratch}),

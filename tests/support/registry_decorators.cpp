@@ -3,7 +3,8 @@
 namespace zembrik::testing {
 
 OpenedKey ForwardingKey::wrapped(OpenedKey opened) {
-  if (opened.key) opened.key = wrap(std::move(opened.key));
+  if (opened.key)
+    opened.key = wrap(std::move(opened.key));
   return opened;
 }
 
@@ -14,15 +15,16 @@ OpenedKey ForwardingKey::createSubkey(std::u16string_view path, KeyAccess access
                                       KeyLifetime lifetime) {
   return wrapped(inner_->createSubkey(path, access, lifetime));
 }
-RegStatus ForwardingKey::queryValue(std::u16string_view name, std::size_t maxBytes,
-                                    RegValue& out) {
+RegStatus ForwardingKey::queryValue(std::u16string_view name, std::size_t maxBytes, RegValue& out) {
   return inner_->queryValue(name, maxBytes, out);
 }
 RegStatus ForwardingKey::setValue(std::u16string_view name, RegType type,
                                   std::span<const std::uint8_t> data) {
   return inner_->setValue(name, type, data);
 }
-RegStatus ForwardingKey::deleteValue(std::u16string_view name) { return inner_->deleteValue(name); }
+RegStatus ForwardingKey::deleteValue(std::u16string_view name) {
+  return inner_->deleteValue(name);
+}
 RegStatus ForwardingKey::deleteSubkey(std::u16string_view name) {
   return inner_->deleteSubkey(name);
 }
@@ -37,6 +39,8 @@ RegStatus ForwardingKey::enumSubkey(std::uint32_t index, std::size_t nameCapacit
 RegStatus ForwardingKey::countEntries(std::uint32_t& subkeys, std::uint32_t& values) {
   return inner_->countEntries(subkeys, values);
 }
-RegStatus ForwardingKey::rename(std::u16string_view newName) { return inner_->rename(newName); }
+RegStatus ForwardingKey::rename(std::u16string_view newName) {
+  return inner_->rename(newName);
+}
 
 }  // namespace zembrik::testing

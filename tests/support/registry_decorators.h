@@ -13,8 +13,7 @@ class ForwardingKey : public RegistryKey {
   explicit ForwardingKey(std::unique_ptr<RegistryKey> inner) : inner_(std::move(inner)) {}
 
   OpenedKey openSubkey(std::u16string_view path, KeyAccess access) override;
-  OpenedKey createSubkey(std::u16string_view path, KeyAccess access,
-                         KeyLifetime lifetime) override;
+  OpenedKey createSubkey(std::u16string_view path, KeyAccess access, KeyLifetime lifetime) override;
   RegStatus queryValue(std::u16string_view name, std::size_t maxBytes, RegValue& out) override;
   RegStatus setValue(std::u16string_view name, RegType type,
                      std::span<const std::uint8_t> data) override;
@@ -53,7 +52,8 @@ class RefusingDeleteKey final : public ForwardingKey {
   RefusingDeleteKey(std::unique_ptr<RegistryKey> inner, std::u16string protectedName)
       : ForwardingKey(std::move(inner)), protectedName_(std::move(protectedName)) {}
   RegStatus deleteSubkey(std::u16string_view name) override {
-    if (name == protectedName_) return RegStatus::AccessDenied;
+    if (name == protectedName_)
+      return RegStatus::AccessDenied;
     return ForwardingKey::deleteSubkey(name);
   }
 

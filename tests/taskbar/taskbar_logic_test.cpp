@@ -15,10 +15,10 @@ TEST(OsGeneration, FollowsTheVersionTable) {
     int expected;
   };
   const Case cases[] = {
-      {{false, 0, 0, 0}, 1},      {{true, 5, 1, 2600}, 1},    {{true, 6, 0, 6000}, 2},
-      {{true, 6, 1, 7601}, 3},    {{true, 6, 2, 9200}, 4},    {{true, 6, 3, 9600}, 5},
-      {{true, 6, 4, 9841}, 6},    {{true, 10, 0, 14290}, 6},  {{true, 10, 0, 14291}, 7},
-      {{true, 10, 0, 22631}, 7},  {{true, 11, 0, 30000}, 4},  {{true, 6, 9, 0}, 4},
+      {{false, 0, 0, 0}, 1},     {{true, 5, 1, 2600}, 1},   {{true, 6, 0, 6000}, 2},
+      {{true, 6, 1, 7601}, 3},   {{true, 6, 2, 9200}, 4},   {{true, 6, 3, 9600}, 5},
+      {{true, 6, 4, 9841}, 6},   {{true, 10, 0, 14290}, 6}, {{true, 10, 0, 14291}, 7},
+      {{true, 10, 0, 22631}, 7}, {{true, 11, 0, 30000}, 4}, {{true, 6, 9, 0}, 4},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(osGenerationFor(c.version, 4), c.expected)
@@ -46,17 +46,17 @@ TEST(SizeNegotiation, HiddenShowDesktopAnswersOnePixelMoreWhenSizesCoincide) {
 
 TEST(SizeNegotiation, NotificationAreaClaimsExactlyTheExtraRoom) {
   // Horizontal: native area 200 x 40 with a 60-wide native clock; our clock wants 95.
-  EXPECT_EQ(notificationAreaAnswer(packSize(200, 40), packSize(95, 40), false, packSize(60, 40),
-                                   false),
-            packSize(235, 40));
+  EXPECT_EQ(
+      notificationAreaAnswer(packSize(200, 40), packSize(95, 40), false, packSize(60, 40), false),
+      packSize(235, 40));
   // Vertical: heights instead.
-  EXPECT_EQ(notificationAreaAnswer(packSize(60, 300), packSize(60, 90), true, packSize(60, 30),
-                                   true),
-            packSize(60, 360));
+  EXPECT_EQ(
+      notificationAreaAnswer(packSize(60, 300), packSize(60, 90), true, packSize(60, 30), true),
+      packSize(60, 360));
   // A smaller clock gives room back.
-  EXPECT_EQ(notificationAreaAnswer(packSize(200, 40), packSize(40, 40), false, packSize(60, 40),
-                                   false),
-            packSize(180, 40));
+  EXPECT_EQ(
+      notificationAreaAnswer(packSize(200, 40), packSize(40, 40), false, packSize(60, 40), false),
+      packSize(180, 40));
 }
 
 TEST(SizeNegotiation, SecondaryClockTakesRoomFromTheTaskBandAndGivesItBack) {

@@ -20,7 +20,8 @@ class RealScratch final : public ScratchRegistry {
   ~RealScratch() override {
     auto user = openCurrentUserRoot();
     auto parent = user->openSubkey(kScratchParent, kKeyReadWrite);
-    if (parent) deleteKeyTree(*parent.key, name_);
+    if (parent)
+      deleteKeyTree(*parent.key, name_);
     user->deleteSubkey(kScratchParent);  // only succeeds once the last scratch key is gone
   }
   std::unique_ptr<RegistryKey> open() override {
@@ -35,10 +36,15 @@ class RealScratch final : public ScratchRegistry {
   std::u16string name_;
 };
 
-std::unique_ptr<ScratchRegistry> makeRealScratch() { return std::make_unique<RealScratch>(); }
+std::unique_ptr<ScratchRegistry> makeRealScratch() {
+  return std::make_unique<RealScratch>();
+}
 
 TEST(RealRegistry, ScratchKeysAreRemoved) {
-  { RealScratch scratch; ASSERT_TRUE(scratch.open()); }
+  {
+    RealScratch scratch;
+    ASSERT_TRUE(scratch.open());
+  }
   auto user = openCurrentUserRoot();
   EXPECT_EQ(user->openSubkey(kScratchParent, kKeyRead).status, RegStatus::NotFound);
 }

@@ -47,8 +47,8 @@ int run(const std::vector<std::u16string>& args, zembrik::LocaleSource* locale) 
   // --zones live: the system's database and the user's own zone settings, read only.
   auto machine = zembrik::openLocalMachineRoot();
   zembrik::Win32ZoneNames zoneNames;
-  auto settings = zembrik::openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik",
-                                                             zembrik::kKeyRead);
+  auto settings =
+      zembrik::openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik", zembrik::kKeyRead);
   zembrik::LiveZoneSources live{machine.get(), &zoneNames, settings.key.get()};
   platform.liveZones = &live;
 #endif
