@@ -133,39 +133,5 @@ TEST_F(HookPaint, ARingingAlarmRepaintsEverySecondUntilItIsOff) {
   EXPECT_EQ(counter.paints(), 0);
 }
 
-// By hand (60 s each way): scripts/wine-run --prefix build/win64/wineprefix
-//   build/win64/tests/hook/hook_paint_test.exe --gtest_also_run_disabled_tests
-//   --gtest_filter=*TickCost*
-TEST_F(HookPaint, DISABLED_TickCostAgainstTheNativeClock) {
-  writeFace(u"horizontal", {u",,,,,,:HH:mm:ss"});
-  auto cpuMilliseconds = [](HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    auto ticks = [](FILETIME t) {
-      return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-  };
-  auto measure = [&](bool attached) {
-    StandinTaskbar bar;
-    TestHostWindow host;
-    if (attached) attach(bar, host);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(bar.taskbar(), &pid);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    pumpFor(2000);
-    double start = cpuMilliseconds(process);
-    pumpFor(60000);
-    double used = cpuMilliseconds(process) - start;
-    CloseHandle(process);
-    if (attached) endHook();
-    return used;
-  };
-  double native = measure(false);
-  double ours = measure(true);
-  std::printf("shell CPU over 60 s: native clock %.1f ms, attached HH:mm:ss face %.1f ms, ratio %.2f\n",
-              native, ours, native > 0 ? ours / native : 0.0);
-}
-
 }  // namespace
 }  // namespace zembrik::testing
