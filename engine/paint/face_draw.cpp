@@ -88,8 +88,9 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
     addons_.placed(
         {frame.content.left, frame.content.top, frame.content.left + extent, frame.content.bottom});
   drawFaceSeparators(memory, frame, client, vertical, inputs.colours, extent);
+  // The last cell's font stays selected: the next paint usually starts with it, and whoever
+  // deletes fonts calls deselectFonts first.
   drawColumns(memory, clock, inputs, frame, addonColumns, outcome);
-  memory.selectFont(0);
   meters_.draw(memory, client);
   finish(memory, target, client, inputs.osGeneration);
 

@@ -38,6 +38,8 @@ class GdiSurface final : public DrawSurface {
  private:
   GdiSurface(HDC dc, HBITMAP bitmap, Size size);
   HPEN penFor(Colour colour);
+  // Selects `pen`, remembering the context's own pen at the first selection.
+  HGDIOBJ selectPen(HPEN pen);
 
   struct CachedPen {
     Colour colour = 0;
@@ -48,6 +50,7 @@ class GdiSurface final : public DrawSurface {
   HBITMAP bitmap_;  // null for a borrowed context
   Size size_;
   HGDIOBJ originalBitmap_ = nullptr;
+  // The context's own font and pen, known from the first selection of ours; null until then.
   HGDIOBJ originalFont_ = nullptr;
   HGDIOBJ originalPen_ = nullptr;
   COLORREF originalTextColour_ = 0;

@@ -102,6 +102,15 @@ TEST(LockKeysWin32, TogglesAreReadOnceUntilForgotten) {
   EXPECT_FALSE(keys.isToggledOn(LockKey::Caps));
   EXPECT_TRUE(keys.isToggledOn(LockKey::Num));
   EXPECT_FALSE(keys.isToggledOn(LockKey::Scroll));
+
+  // Kept across paints of one minute; read again in the next minute.
+  keys.keepWithinMinute(7);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps));
+  ASSERT_TRUE(thread.set(true, true, true));
+  keys.keepWithinMinute(7);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps)) << "the same minute keeps the read";
+  keys.keepWithinMinute(8);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps)) << "a new minute reads again";
 }
 
 }  // namespace
