@@ -25,4 +25,7 @@ function(zembrik_add_test name)
     set(results Z:${results})
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${results})
+  # A test program that hangs (a window that never answers, a process that never ends) fails
+  # after this long instead of holding the whole run; `ctest --timeout` overrides it.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()

@@ -1,18 +1,24 @@
 #pragma once
-// The host's alarm scheduler. The alarm records and their timing come with the alarms; until
-// then these are the places the host calls, and they do nothing.
+// The host's alarm scheduler over the system clock, the tick count and posted messages to the
+// main tray clock.
 #include <windows.h>
 
+#include "alarms/alarm_schedule.h"
 #include "registry/registry_key.h"
 
 namespace zembrik {
 
 class AlarmScheduler {
  public:
-  // At start-up and on MSG_RELOAD_ALARMS: the subkey `alarms` of the settings root.
-  void readAlarms(RegistryKey& settingsRoot);
-  // Every second: starts and stops ringing alarms on the main clock.
+  // At start-up and on MSG_RELOAD_ALARMS: the subkey `alarms` of the settings root (created
+  // empty when missing). An alarm ringing at a reload that is gone gets MSG_ALARM_OFF.
+  void readAlarms(RegistryKey& settingsRoot, HWND trayClock);
+  // Every second: MSG_ALARM_ON and MSG_ALARM_OFF to the main clock; nothing is posted while the
+  // clock is not known.
   void check(HWND trayClock);
+
+ private:
+  AlarmSchedule schedule_;
 };
 
 }  // namespace zembrik

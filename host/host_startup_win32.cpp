@@ -115,7 +115,7 @@ bool prepareSettings(HostState& state) {
 
   state.calendar.initLocale();
   readSettings(state, current.key.get(), false);
-  state.alarms.readAlarms(*current.key);
+  state.alarms.readAlarms(*current.key, state.trayClock);
   return true;
 }
 

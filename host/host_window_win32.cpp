@@ -50,8 +50,19 @@ void onSettingsChanged(HostState& state, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+// Reads the alarms again. Their schedule runs on the uptime counter, taken against the wall clock
+// at each read; after a change of the system time they must be read again to ring on time.
+LRESULT onReloadAlarms(HostState& state) {
+  // Creating a missing `alarms` key needs the right to create subkeys.
+  auto root = openCurrentUserRoot()->openSubkey(kSettingsRootPath, kKeyRead | kKeyCreateSubKey).key;
+  if (root)
+    state.alarms.readAlarms(*root, state.trayClock);
+  return 0;
+}
+
 void onTimeChanged(HostState& state) {
   state.calendar.dayCheck();
+  onReloadAlarms(state);
   if (!state.legacyMode)
     return;
   // Older systems do not tell the clock about a change of the time-zone bias by themselves.
@@ -144,13 +155,6 @@ LRESULT onClockShown(HostState& state, WPARAM wParam, LPARAM mark) {
   const bool known = clock && (clock == state.trayClock || state.attachedClocks.count(clock) != 0);
   if (known && mark == kClockShownMark)
     reattach(state, true);
-  return 0;
-}
-
-LRESULT onReloadAlarms(HostState& state) {
-  auto root = openCurrentUserRoot()->openSubkey(kSettingsRootPath, kKeyRead).key;
-  if (root)
-    state.alarms.readAlarms(*root);
   return 0;
 }
 

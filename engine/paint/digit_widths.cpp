@@ -1,5 +1,9 @@
 #include "paint/digit_widths.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace zembrik {
 
 DigitWidths measureDigitWidths(DrawSurface& surface) {
@@ -18,22 +22,29 @@ DigitWidths measureDigitWidths(DrawSurface& surface) {
   return digits;
 }
 
-void normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out) {
+int normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out) {
   out.assign(text);
+  int replaced = 0;
   for (char16_t& c : out) {
-    if (c >= u'1' && c <= u'9')
+    if (c >= u'1' && c <= u'9') {
       c = widest;
+      ++replaced;
+    }
   }
+  return replaced;
 }
 
 Size measureNormalised(DrawSurface& surface, std::u16string_view text, DigitWidths& digits,
                        std::u16string& scratch) {
   if (!digits.measured)
     digits = measureDigitWidths(surface);
-  // The replaced digits already take the widest digit's width in the measured text; nothing is
-  // added per digit on top of that.
-  normaliseDigits(text, digits.widestDigit, scratch);
-  return surface.measureText(scratch);
+  int replaced = normaliseDigits(text, digits.widestDigit, scratch);
+  Size size = surface.measureText(scratch);
+  // Widened in 64 bits: a text of many digits in a wide font must not wrap to a small width.
+  std::int64_t extra = std::int64_t{replaced} * (digits.widestWidth - digits.zeroWidth);
+  size.width = static_cast<int>(
+      std::min<std::int64_t>(size.width + extra, std::int64_t{std::numeric_limits<int>::max()}));
+  return size;
 }
 
 }  // namespace zembrik

@@ -1,7 +1,8 @@
 #pragma once
 // Digit normalisation: a clock's texts change their digits every minute, and in fonts whose
 // digits differ in width the face would change size with them. Texts are measured with every
-// digit 1-9 standing for the font's widest digit.
+// digit 1-9 standing for the font's widest digit, and each such digit adds the difference
+// between the widest digit and "0" on top: stored layouts were made with that room.
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,12 @@ namespace zembrik {
 DigitWidths measureDigitWidths(DrawSurface& surface);
 
 // `text` with every digit 1-9 replaced by `widest`, into `out` (its capacity is reused).
-void normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out);
+// Returns how many digits were replaced.
+int normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out);
 
-// The extent of `text` in the selected font with its digits normalised. `digits` belongs to the
-// selected font and is measured on first use; `scratch` holds the normalised text.
+// The extent of `text` in the selected font with its digits normalised, widened by
+// (widest digit - "0") for every replaced digit. `digits` belongs to the selected font and is
+// measured on first use; `scratch` holds the normalised text.
 Size measureNormalised(DrawSurface& surface, std::u16string_view text, DigitWidths& digits,
                        std::u16string& scratch);
 

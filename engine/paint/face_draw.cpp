@@ -21,8 +21,9 @@ int cellNeed(const CellConfig& cell, bool vertical) noexcept {
          2 * effectMargin(cell) + (vertical ? cellSeparatorThickness(cell) : 0);
 }
 
-// The separator before a cell: a highlight line on the slot's leading edge and, for two pixels,
-// a shadow line beside it; across the whole face, or only the cell's own extent.
+// The separator before a cell, measured from the slot's leading edge: a highlight line as far
+// in as the separator is thick and, for two pixels, a shadow line at distance 1; across the
+// whole face, or only the cell's own extent.
 void drawCellSeparator(DrawSurface& surface, const CellConfig& cell, const Rect& slot,
                        int thickness, const FaceFrame& frame, bool vertical,
                        const FaceColours& colours) {
@@ -39,7 +40,7 @@ void drawCellSeparator(DrawSurface& surface, const CellConfig& cell, const Rect&
     }
   };
   surface.setPen(colours.highlightPen);
-  line(0);
+  line(thickness);
   if (thickness == 2) {
     surface.setPen(colours.shadowPen);
     line(1);

@@ -8,7 +8,9 @@
 namespace zembrik {
 
 // Grids larger than this in either direction are cut to it: a hand-edited count in the
-// millions would otherwise stall the taskbar's thread on millions of registry reads.
+// millions would otherwise allocate that many slots and stall the taskbar's thread on millions
+// of registry reads. The settings editor refuses to grow a grid beyond it, so only a count
+// written by hand ever meets the cut.
 inline constexpr int kMaxGridSide = 64;
 
 // A grid count as stored: the DWORD is signed, negative counts as 0, and it is capped.

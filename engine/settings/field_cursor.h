@@ -22,8 +22,10 @@ class FieldCursor {
     return atEnd() ? std::u16string_view{} : text_.substr(pos_);
   }
 
+  // Only spaces: any other character, a tab too, is the field's own (a cell's alignment field
+  // takes a tab as its character, which centres).
   void skipSpaces() noexcept {
-    while (!atEnd() && (text_[pos_] == u' ' || text_[pos_] == u'\t')) ++pos_;
+    while (!atEnd() && text_[pos_] == u' ') ++pos_;
   }
 
   // A decimal integer with an optional sign, as atoi reads it; 0 when there are no digits.

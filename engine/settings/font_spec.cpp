@@ -17,7 +17,7 @@ int sanitizedWeight(int weight) noexcept {
 }
 
 bool onlySpaces(std::u16string_view text) noexcept {
-  return text.find_first_not_of(u" \t") == std::u16string_view::npos;
+  return text.find_first_not_of(u' ') == std::u16string_view::npos;
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ done
 prefix=$(realpath -m "$prefix")
 
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+# No Mono or Gecko; and no debugger on a crash: Wine's would attach and wait, keeping the
+# session (and so the test run reading its output) alive for ever. A crash ends the program.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winedbg.exe=d"}
 export WINEARCH=win32
 
 cache=${ZEMBRIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zembrik}

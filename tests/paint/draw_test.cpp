@@ -202,7 +202,9 @@ struct CellSeparatorCase {
 
 class CellSeparators : public Draw, public ::testing::WithParamInterface<CellSeparatorCase> {};
 
-// Two "00" cells in one column, the second with a separator, in a 40 x 40 client.
+// Two "00" cells in one column, the second with a separator, in a 40 x 40 client. From the
+// slot's leading edge the highlight line lies as far in as the separator is thick, the shadow
+// line of a two-pixel separator at distance 1.
 TEST_P(CellSeparators, LineUpBeforeTheCellWhichMovesByTheirThickness) {
   const CellSeparatorCase& c = GetParam();
   clock.placement.vertical = c.vertical;
@@ -220,19 +222,19 @@ INSTANTIATE_TEST_SUITE_P(
         CellSeparatorCase{"across_the_face",
                           false,
                           1,
-                          {{kHighlightPen, {0, 0}, {0, 40}}, {kShadowPen, {1, 0}, {1, 40}}},
+                          {{kHighlightPen, {2, 0}, {2, 40}}, {kShadowPen, {1, 0}, {1, 40}}},
                           {2, 15, 40, 30}},
         CellSeparatorCase{"own_extent",
                           false,
                           5,
-                          {{kHighlightPen, {0, 15}, {0, 30}}, {kShadowPen, {1, 15}, {1, 30}}},
+                          {{kHighlightPen, {2, 15}, {2, 30}}, {kShadowPen, {1, 15}, {1, 30}}},
                           {2, 15, 40, 30}},
         CellSeparatorCase{
-            "one_pixel", false, 2, {{kHighlightPen, {0, 0}, {0, 40}}}, {1, 15, 40, 30}},
+            "one_pixel", false, 2, {{kHighlightPen, {1, 0}, {1, 40}}}, {1, 15, 40, 30}},
         CellSeparatorCase{"vertical",
                           true,
                           1,
-                          {{kHighlightPen, {0, 15}, {40, 15}}, {kShadowPen, {0, 16}, {40, 16}}},
+                          {{kHighlightPen, {0, 17}, {40, 17}}, {kShadowPen, {0, 16}, {40, 16}}},
                           {0, 17, 40, 32}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 

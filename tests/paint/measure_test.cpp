@@ -27,12 +27,13 @@ TEST_P(DigitNormalisation, CountsDigitsOneToNineAsTheWidestDigit) {
   EXPECT_EQ(cell.sizes[0].width, c.width);
 }
 
-// "10:00:00" measures as "40:00:00" (7 + 7 x 5 = 42), the width that "40:00:00" itself has:
-// the replaced digit is not counted a second time.
+// Digits are 5 wide, "1" 4 and "4" (the widest) 7. "10:00:00" measures as "40:00:00"
+// (7 + 7 x 5 = 42) plus (7 - 5) for its one replaced digit: 44. Every digit 1-9 counts as
+// replaced, the widest one too ("07:04:01": 46 + 3 x 2).
 INSTANTIATE_TEST_SUITE_P(Times, DigitNormalisation,
-                         ::testing::Values(DigitCase{10, 0, 0, 42}, DigitCase{0, 0, 0, 40},
-                                           DigitCase{11, 11, 11, 52}, DigitCase{23, 59, 59, 52},
-                                           DigitCase{7, 4, 1, 46}));
+                         ::testing::Values(DigitCase{10, 0, 0, 44}, DigitCase{0, 0, 0, 40},
+                                           DigitCase{11, 11, 11, 64}, DigitCase{23, 59, 59, 64},
+                                           DigitCase{7, 4, 1, 52}));
 
 TEST_F(Measure, DigitWidthsAreMeasuredOncePerFontAndTheFirstWidestDigitWins) {
   CellConfig& cell = addCell(u"HH:mm");
@@ -56,8 +57,8 @@ TEST_F(Measure, WidestMarkKeepsTheLargestWidthSinceTheLoad) {
   measure();
   setTime(10, 0, 0);
   measure();
-  EXPECT_EQ(cell.sizes[0].width, 42);
-  EXPECT_EQ(cell.widest, 52u);
+  EXPECT_EQ(cell.sizes[0].width, 44);
+  EXPECT_EQ(cell.widest, 64u);
   EXPECT_EQ(cell.tallest, 15u);
 }
 

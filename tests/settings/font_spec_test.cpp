@@ -40,6 +40,8 @@ const SpecCase kSpecCases[] = {
      spec(8, 700, 0, "0123456789012345678901234567890")},
     {u"", std::nullopt},
     {u"    ", std::nullopt},
+    {u"\t8,700,:Arial", spec(0, 700, 0, "Arial")},  // only spaces are skipped before a field
+    {u"\t", spec(0, 400, 0, "")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, FontSpecParsing, ::testing::ValuesIn(kSpecCases));

@@ -68,13 +68,18 @@ TEST(StandinLayout, ClockGetsItsAnswerAndTheBandTheRest) {
     Size client;
     Size clock;
     bool showDesktop;
+    int pager;  // a notification icon more while the shell lays itself out
   };
-  for (const Case& c :
-       {Case{false, {1280, 40}, {75, 40}, true}, Case{true, {62, 800}, {62, 44}, true},
-        Case{false, {1280, 40}, {0, 0}, false}, Case{true, {62, 800}, {62, 30}, false}}) {
-    SCOPED_TRACE(c.vertical);
+  constexpr int kThreeIcons = kPagerLength + kTrayIconLength;
+  for (const Case& c : {Case{false, {1280, 40}, {75, 40}, true, kPagerLength},
+                        Case{true, {62, 800}, {62, 44}, true, kPagerLength},
+                        Case{false, {1280, 40}, {0, 0}, false, kPagerLength},
+                        Case{true, {62, 800}, {62, 30}, false, kPagerLength},
+                        Case{false, {1280, 40}, {75, 40}, true, kThreeIcons},
+                        Case{true, {62, 800}, {62, 44}, false, kThreeIcons}}) {
+    SCOPED_TRACE(::testing::Message() << c.vertical << " pager " << c.pager);
     int across = c.vertical ? c.client.cx : c.client.cy;
-    Size notify = notifyAreaSize(c.vertical, across, c.clock, c.showDesktop, {2, 2});
+    Size notify = notifyAreaSize(c.vertical, across, c.clock, c.showDesktop, {2, 2}, c.pager);
     auto bar = layoutTaskbar(c.client, c.vertical, notify);
     EXPECT_EQ(bar.notifyArea.width(), notify.cx);
     EXPECT_EQ(bar.notifyArea.height(), notify.cy);
@@ -84,10 +89,10 @@ TEST(StandinLayout, ClockGetsItsAnswerAndTheBandTheRest) {
               c.vertical ? c.client.cy : c.client.cx);
 
     Size inner{notify.cx - 2, notify.cy - 2};
-    auto area = layoutNotifyArea(inner, c.vertical, c.clock, c.showDesktop);
+    auto area = layoutNotifyArea(inner, c.vertical, c.clock, c.showDesktop, c.pager);
     EXPECT_EQ(c.vertical ? area.clock.height() : area.clock.width(),
               c.vertical ? c.clock.cy : c.clock.cx);
-    EXPECT_EQ(c.vertical ? area.clock.top : area.clock.left, kPagerLength);
+    EXPECT_EQ(c.vertical ? area.clock.top : area.clock.left, c.pager);
     // Everything fits the notification area exactly, so the orientation test sees the pager.
     int end = c.showDesktop ? (c.vertical ? area.showDesktop.bottom : area.showDesktop.right)
                             : (c.vertical ? area.clock.bottom : area.clock.right);

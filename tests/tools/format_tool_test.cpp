@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace zembrik {
 namespace {
 
@@ -14,7 +13,8 @@ struct ToolCase {
   std::string out;
 };
 
-std::string runTool(const std::vector<std::u16string>& args, int& code, std::string* err = nullptr) {
+std::string runTool(const std::vector<std::u16string>& args, int& code,
+                    std::string* err = nullptr) {
   FormatToolPlatform platform{[] {
     CalendarTime now;
     now.year = 2030;
@@ -25,7 +25,8 @@ std::string runTool(const std::vector<std::u16string>& args, int& code, std::str
   }};
   std::string out, error;
   code = runFormatTool(args, platform, out, error);
-  if (err) *err = error;
+  if (err)
+    *err = error;
   return out;
 }
 
@@ -36,6 +37,8 @@ TEST(FormatTool, PrintsSegmentsForTheGivenMoment) {
       {{u"--local", at, u"--cell", u">,0,0,0,0,0,0:HH:mm"}, 0, "\n\n17:05\n"},
       {{u"--local", at, u"--cell", u"<,,,,,,:<dddd>"}, 0, "\nTuesday\n\n"},
       {{u"--local", at, u"--cell", u"no colon at all"}, 0, "\n\n\n"},
+      // A tab before the first field is the alignment character itself, and centres.
+      {{u"--local", u"2026-12-08 10:00:00", u"--cell", u"\t>,,,,,,:HH:mm:ss"}, 0, "\n10:00:00\n\n"},
       {{u"--local", at, u"'Uhr' HH"}, 0, "Uhr 17\n"},
       {{u"--local", at, u"Uhr HH"}, 0, "U5r 17\n"},
       {{u"--local", at, u"--tip", u"<x>\\nb"}, 0, "<x>\nb\n"},
@@ -46,8 +49,10 @@ TEST(FormatTool, PrintsSegmentsForTheGivenMoment) {
       {{u"--utc", at, u"--bias", u"300", u"HH zzm"}, 0, "12 \u2212300\n"},
       {{u"--local", at, u"--set", u"weekDaysAbbr= Su ; Mo;;We;Th;Fr;Sa;extra", u"ddx"}, 0, "?\n"},
       {{u"--local", u"2026-12-07 00:30:00", u"--set", u"weekDaysAbbr= Su ; Mo;;We", u"ddx h:mm P"},
-       0, "Mo 12:30 AM\n"},
-      {{u"--local", at, u"--set", u"textPM=nachm.", u"--set", u"textCapsOff=", u"P[A]"}, 0,
+       0,
+       "Mo 12:30 AM\n"},
+      {{u"--local", at, u"--set", u"textPM=nachm.", u"--set", u"textCapsOff=", u"P[A]"},
+       0,
        "nachm.[]\n"},
       {{u"--", u"--local"}, 0, "--local\n"},
   };
@@ -75,7 +80,6 @@ TEST(FormatTool, WithoutAMomentUsesTheCurrentTime) {
 TEST(FormatTool, BadArgumentsExitWithTwoAndOneLine) {
   const std::vector<std::vector<std::u16string>> bad = {
       {},
-      {u"--bogus", u"HH"},
       {u"--local"},
       {u"--local", u"2026-02-29 10:00:00", u"HH"},
       {u"--local", u"2026-1-1 10:00:00", u"HH"},
@@ -97,6 +101,30 @@ TEST(FormatTool, BadArgumentsExitWithTwoAndOneLine) {
     ASSERT_FALSE(err.empty());
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
   }
+}
+
+TEST(FormatTool, HelpPrintsTheUsageAndAnUnknownOptionAddsItToTheError) {
+  struct HelpCase {
+    std::vector<std::u16string> args;
+    int exitCode;
+    std::string out;
+    std::string err;
+  };
+  const std::string usage = kFormatToolUsage;
+  const HelpCase cases[] = {
+      {{u"--help"}, 0, usage, ""},
+      {{u"--local", u"2026-12-08 10:00:00", u"--help", u"HH"}, 0, usage, ""},
+      {{u"--bogus", u"HH"}, 2, "", "zembrik-format: unknown option --bogus\n" + usage},
+      {{u"HH", u"--help-me"}, 2, "", "zembrik-format: unknown option --help-me\n" + usage},
+  };
+  for (const auto& c : cases) {
+    int code = -1;
+    std::string err;
+    EXPECT_EQ(runTool(c.args, code, &err), c.out) << toUtf8(c.args.front());
+    EXPECT_EQ(code, c.exitCode) << toUtf8(c.args.front());
+    EXPECT_EQ(err, c.err) << toUtf8(c.args.front());
+  }
+  EXPECT_EQ(usage.rfind("usage: zembrik-format ", 0), 0u);
 }
 
 TEST(Utf8, RoundTripsAndReplacesBrokenInput) {

@@ -4,11 +4,11 @@
 #include <optional>
 #include <tuple>
 
-#include "format_tool_zones.h"
 #include "format/format_compile.h"
 #include "format/format_render.h"
 #include "format/platform_state.h"
 #include "format/zone_table.h"
+#include "format_tool_zones.h"
 #include "names/name_loading.h"
 #include "names/name_tables.h"
 #include "registry/memory_registry.h"
@@ -52,8 +52,15 @@ std::u16string fromUtf8(std::string_view text) {
   std::u16string out;
   for (std::size_t i = 0; i < text.size();) {
     auto byte = static_cast<unsigned char>(text[i]);
-    int length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : (byte >> 3) == 30 ? 4 : 0;
-    std::uint32_t c = length == 1 ? byte : length == 2 ? byte & 0x1F : length == 3 ? byte & 0x0F : byte & 0x07;
+    int length = byte < 0x80         ? 1
+                 : (byte >> 5) == 6  ? 2
+                 : (byte >> 4) == 14 ? 3
+                 : (byte >> 3) == 30 ? 4
+                                     : 0;
+    std::uint32_t c = length == 1   ? byte
+                      : length == 2 ? byte & 0x1F
+                      : length == 3 ? byte & 0x0F
+                                    : byte & 0x07;
     bool valid = length > 0 && i + length <= text.size();
     for (int k = 1; valid && k < length; ++k) {
       auto next = static_cast<unsigned char>(text[i + k]);
@@ -77,10 +84,28 @@ std::u16string fromUtf8(std::string_view text) {
   return out;
 }
 
+const char kFormatToolUsage[] =
+    "usage: zembrik-format [options] FORMAT | --cell VALUE\n"
+    "Prints each segment (left, centre, right) that a format or a whole cell value shows.\n"
+    "  --local \"YYYY-MM-DD HH:MM:SS\"  the local moment (default: now)\n"
+    "  --utc \"YYYY-MM-DD HH:MM:SS\"    the UTC moment\n"
+    "  --bias MINUTES                 UTC minus local time, -1440 to 1440 (default 0)\n"
+    "  --locks CNS                    the lock keys that are on: Caps, Num, Scroll\n"
+    "  --tip                          compile as the tooltip does (cell mode off)\n"
+    "  --set NAME=TEXT                a root value such as weekDays or textPM (repeatable)\n"
+    "  --json                         segments and flags as one JSON object\n"
+    "  --zones none|fixture|live      the zone database (default none)\n"
+    "  --zone KEY[/STD[/DLT]]=SUBKEY  a configured zone (repeatable)\n"
+    "  --zn-locale NAME               the special locale of the ZN token\n"
+    "  --system-zone SUBKEY           the system's zone, at the --utc moment\n"
+    "  --help                         this text\n"
+    "  --                             the next argument is the FORMAT, even with a leading -\n";
+
 namespace {
 
 void fillDayOfWeek(CalendarTime& time) {
-  time.dayOfWeek = static_cast<std::uint16_t>(weekdayOf(dayNumberOf(time.year, time.month, time.day)));
+  time.dayOfWeek =
+      static_cast<std::uint16_t>(weekdayOf(dayNumberOf(time.year, time.month, time.day)));
 }
 
 CalendarTime addMinutes(const CalendarTime& time, std::int64_t minutes) {
@@ -97,6 +122,8 @@ struct ToolOptions {
   bool caps = false, num = false, scroll = false;
   bool cellMode = true;
   bool json = false;
+  bool help = false;
+  bool unknownOption = false;
   std::vector<std::pair<std::u16string, std::u16string>> rootValues;
   ZoneToolOptions zones;
 };
@@ -142,18 +169,24 @@ std::string parseArguments(const std::vector<std::u16string>& args, ToolOptions&
       return i + 1 < args.size() ? &args[++i] : nullptr;
     };
     if (std::string zoneError; parseZoneOption(args, i, options.zones, zoneError)) {
-      if (!zoneError.empty()) return zoneError;
+      if (!zoneError.empty())
+        return zoneError;
       continue;
     }
-    if (arg == u"--json") {
+    if (arg == u"--help") {
+      options.help = true;
+      return {};
+    } else if (arg == u"--json") {
       options.json = true;
     } else if (arg == u"--tip") {
       options.cellMode = false;
     } else if (arg == u"--local" || arg == u"--utc") {
       const std::u16string* text = value();
-      if (!text) return toUtf8(arg) + " needs a moment \"YYYY-MM-DD HH:MM:SS\"";
+      if (!text)
+        return toUtf8(arg) + " needs a moment \"YYYY-MM-DD HH:MM:SS\"";
       auto moment = parseMoment(*text);
-      if (!moment) return "bad moment for " + toUtf8(arg) + ": \"" + toUtf8(*text) + "\"";
+      if (!moment)
+        return "bad moment for " + toUtf8(arg) + ": \"" + toUtf8(*text) + "\"";
       (arg == u"--local" ? options.local : options.utc) = moment;
     } else if (arg == u"--bias") {
       const std::u16string* text = value();
@@ -164,40 +197,54 @@ std::string parseArguments(const std::vector<std::u16string>& args, ToolOptions&
       options.bias = minutes;
     } else if (arg == u"--locks") {
       const std::u16string* text = value();
-      if (!text) return "--locks needs the letters of the lock keys that are on (C, N, S)";
+      if (!text)
+        return "--locks needs the letters of the lock keys that are on (C, N, S)";
       for (char16_t c : *text) {
-        if (c == u'C' || c == u'c') options.caps = true;
-        else if (c == u'N' || c == u'n') options.num = true;
-        else if (c == u'S' || c == u's') options.scroll = true;
-        else return "--locks takes only the letters C, N and S";
+        if (c == u'C' || c == u'c')
+          options.caps = true;
+        else if (c == u'N' || c == u'n')
+          options.num = true;
+        else if (c == u'S' || c == u's')
+          options.scroll = true;
+        else
+          return "--locks takes only the letters C, N and S";
       }
     } else if (arg == u"--set") {
       const std::u16string* text = value();
       auto equals = text ? text->find(u'=') : std::u16string::npos;
-      if (!text || equals == 0 || equals == std::u16string::npos) return "--set needs NAME=TEXT";
+      if (!text || equals == 0 || equals == std::u16string::npos)
+        return "--set needs NAME=TEXT";
       options.rootValues.emplace_back(text->substr(0, equals), text->substr(equals + 1));
     } else if (arg == u"--cell") {
       const std::u16string* text = value();
-      if (!text) return "--cell needs a cell value";
-      if (options.haveText) return "give one FORMAT or one --cell VALUE";
+      if (!text)
+        return "--cell needs a cell value";
+      if (options.haveText)
+        return "give one FORMAT or one --cell VALUE";
       options.text = *text;
       options.cellValue = true;
       options.haveText = true;
     } else if (arg.size() > 1 && arg[0] == u'-' && arg[1] == u'-' && arg != u"--") {
+      options.unknownOption = true;
       return "unknown option " + toUtf8(arg);
     } else {
       if (arg == u"--") {
-        if (i + 1 >= args.size()) return "no FORMAT after --";
+        if (i + 1 >= args.size())
+          return "no FORMAT after --";
         ++i;
       }
-      if (options.haveText) return "give one FORMAT or one --cell VALUE";
+      if (options.haveText)
+        return "give one FORMAT or one --cell VALUE";
       options.text = args[i];
       options.haveText = true;
     }
   }
-  if (!options.haveText) return "usage: zembrik-format [options] FORMAT | --cell VALUE";
-  if (options.cellValue && !options.cellMode) return "--tip and --cell do not go together";
-  if (options.zones.systemZone && options.local) return "--system-zone takes the moment from --utc";
+  if (!options.haveText)
+    return "usage: zembrik-format [options] FORMAT | --cell VALUE";
+  if (options.cellValue && !options.cellMode)
+    return "--tip and --cell do not go together";
+  if (options.zones.systemZone && options.local)
+    return "--system-zone takes the moment from --utc";
   return {};
 }
 
@@ -227,7 +274,13 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
   ToolOptions options;
   if (std::string problem = parseArguments(args, options); !problem.empty()) {
     err = "zembrik-format: " + problem + "\n";
+    if (options.unknownOption)
+      err += kFormatToolUsage;
     return 2;
+  }
+  if (options.help) {
+    out = kFormatToolUsage;
+    return 0;
   }
 
   ZoneToolData zoneData;
@@ -252,11 +305,13 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
   moment.local.second = moment.utc.second;
   SystemZoneInfo zoneInfo;
   zoneInfo.bias = options.bias;
-  if (auto system = zoneData.systemZoneAt(moment.utc)) std::tie(zoneInfo, moment.local) = *system;
+  if (auto system = zoneData.systemZoneAt(moment.utc))
+    std::tie(zoneInfo, moment.local) = *system;
 
   // Root values go through a registry, as the settings loader reads them.
   NameTables names;
-  if (platform.locale) loadLocaleNames(names, *platform.locale);
+  if (platform.locale)
+    loadLocaleNames(names, *platform.locale);
   MemoryRegistry registry;
   auto root = registry.currentUser()
                   ->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite, KeyLifetime::Persistent)
@@ -284,7 +339,8 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
   if (options.json) {
     out += "{\"segments\": [";
     for (std::size_t i = 0; i < rendered.segments.size(); ++i) {
-      if (i) out += ", ";
+      if (i)
+        out += ", ";
       appendJsonString(out, rendered.segments[i]);
     }
     out += "], \"seconds\": ";

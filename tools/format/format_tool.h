@@ -4,8 +4,8 @@
 //   zembrik-format [options] FORMAT
 //   zembrik-format [options] --cell VALUE
 // Options: --local "YYYY-MM-DD HH:MM:SS", --utc "YYYY-MM-DD HH:MM:SS", --bias MINUTES (UTC minus
-// local), --locks CNS, --tip, --set NAME=TEXT (repeatable), --json, and the zone options of
-// format_tool_zones.h (--zones, --zone, --zn-locale, --system-zone).
+// local), --locks CNS, --tip, --set NAME=TEXT (repeatable), --json, --help, and the zone options
+// of format_tool_zones.h (--zones, --zone, --zn-locale, --system-zone).
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,8 +26,12 @@ struct FormatToolPlatform {
   const LiveZoneSources* liveZones = nullptr;
 };
 
-// Runs the tool on `args` (without the program name). Returns the exit code: 0, or 2 for bad
-// arguments with a one-line message in `err`.
+// The usage text that --help prints, and that follows an unknown option's message.
+extern const char kFormatToolUsage[];
+
+// Runs the tool on `args` (without the program name). Returns the exit code: 0 (--help: the
+// usage in `out`), or 2 for bad arguments with a one-line message in `err` (an unknown option:
+// the message and the usage).
 int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatform& platform,
                   std::string& out, std::string& err);
 

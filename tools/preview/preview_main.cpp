@@ -12,6 +12,7 @@
 #include "meters/face_meters.h"
 #include "names/name_loading.h"
 #include "paint/face_colours.h"
+#include "preview_options.h"
 #include "registry/registry_access.h"
 #include "win32/calendar_time_win32.h"
 #include "win32/font_win32.h"
@@ -23,37 +24,6 @@
 namespace zembrik {
 namespace {
 
-constexpr wchar_t kUsage[] =
-    L"usage: zembrik-preview [options]\n"
-    L"  --vertical         a vertical taskbar's clock (default: horizontal)\n"
-    L"  --index N          secondary clock N (default 0, the main taskbar's clock)\n"
-    L"  --width N          client width (default: as measured; vertical: 80)\n"
-    L"  --height N         client height (default 40; vertical: as measured)\n"
-    L"  --dpi N            font resolution (default 96)\n"
-    L"  --time YYYY-MM-DDTHH:MM:SS   local time shown (default: now)\n"
-    L"  --defaults         the built-in face, whatever the registry holds\n"
-    L"  --theme            colours of an active visual-styles theme\n"
-    L"  --generation N     Windows generation 1-7 (default 7)\n"
-    L"  --feed M:C[:B],... meter readings fed tick by tick before the picture: memory, CPU and\n"
-    L"                     battery load in percent (B: on battery power; left out: no battery)\n"
-    L"  --out FILE         the picture (default face.bmp)\n"
-    L"  --bench N          time N paints against N DrawTextW of \"HH:mm\"\n";
-
-struct Options {
-  PreviewClock clock;
-  Size client{0, 0};
-  bool clientWidthGiven = false;
-  bool clientHeightGiven = false;
-  bool now = true;
-  SYSTEMTIME local{};
-  bool defaults = false;
-  bool theme = false;
-  int generation = 7;
-  std::wstring out = L"face.bmp";
-  std::vector<MeterReading> feed;
-  int bench = 0;
-};
-
 class FixedTheme final : public ThemeState {
  public:
   explicit FixedTheme(bool active) : active_(active) {}
@@ -63,82 +33,7 @@ class FixedTheme final : public ThemeState {
   bool active_;
 };
 
-bool parseTime(const wchar_t* text, SYSTEMTIME& out) {
-  int y, mo, d, h, mi, s;
-  if (std::swscanf(text, L"%d-%d-%dT%d:%d:%d", &y, &mo, &d, &h, &mi, &s) != 6)
-    return false;
-  SYSTEMTIME t{
-      static_cast<WORD>(y),  static_cast<WORD>(mo), 0, static_cast<WORD>(d), static_cast<WORD>(h),
-      static_cast<WORD>(mi), static_cast<WORD>(s),  0};
-  // A round trip through a file time checks the date and fills in the day of the week.
-  FILETIME file;
-  return SystemTimeToFileTime(&t, &file) && FileTimeToSystemTime(&file, &out);
-}
-
-bool parseOptions(int argc, wchar_t** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    std::wstring arg = argv[i];
-    const wchar_t* value = i + 1 < argc ? argv[i + 1] : nullptr;
-    auto number = [&](int& to) {
-      if (value == nullptr)
-        return false;
-      to = _wtoi(value);
-      ++i;
-      return true;
-    };
-    if (arg == L"--vertical") {
-      options.clock.vertical = true;
-    } else if (arg == L"--defaults") {
-      options.defaults = true;
-    } else if (arg == L"--theme") {
-      options.theme = true;
-    } else if (arg == L"--index") {
-      if (!number(options.clock.index))
-        return false;
-    } else if (arg == L"--width") {
-      if (!number(options.client.width))
-        return false;
-      options.clientWidthGiven = true;
-    } else if (arg == L"--height") {
-      if (!number(options.client.height))
-        return false;
-      options.clientHeightGiven = true;
-    } else if (arg == L"--dpi") {
-      if (!number(options.clock.dpi))
-        return false;
-    } else if (arg == L"--generation") {
-      if (!number(options.generation))
-        return false;
-    } else if (arg == L"--bench") {
-      if (!number(options.bench))
-        return false;
-    } else if (arg == L"--feed" && value != nullptr) {
-      auto feed = parseMeterFeed(value);
-      if (!feed)
-        return false;
-      options.feed = std::move(*feed);
-      ++i;
-    } else if (arg == L"--out" && value != nullptr) {
-      options.out = value;
-      ++i;
-    } else if (arg == L"--time" && value != nullptr) {
-      if (!parseTime(value, options.local))
-        return false;
-      options.now = false;
-      ++i;
-    } else {
-      return false;
-    }
-  }
-  if (!options.clientHeightGiven && !options.clock.vertical)
-    options.client.height = 40;
-  if (!options.clientWidthGiven && options.clock.vertical)
-    options.client.width = 80;
-  options.clock.windowHeight = options.client.height;
-  return true;
-}
-
-RenderMoment momentOf(const Options& options) {
+RenderMoment momentOf(const PreviewOptions& options) {
   SYSTEMTIME local = options.local;
   SYSTEMTIME utc;
   if (options.now) {
@@ -237,7 +132,7 @@ void benchmark(ClockConfig& clock, FacePainter& painter, const PaintInputs& inpu
                faceQuiet / text, repetitions);
 }
 
-int run(const Options& options) {
+int run(const PreviewOptions& options) {
   NameTables& names = processNameTables();
   Win32LocaleSource locale;
   loadLocaleNames(names, locale);
@@ -283,10 +178,17 @@ int run(const Options& options) {
 }  // namespace zembrik
 
 int wmain(int argc, wchar_t** argv) {
-  zembrik::Options options;
-  if (!zembrik::parseOptions(argc, argv, options)) {
-    std::fwprintf(stderr, L"%ls", zembrik::kUsage);
-    return 2;
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  zembrik::PreviewOptions options;
+  switch (zembrik::parsePreviewOptions(args, options)) {
+    case zembrik::PreviewCommand::Help:
+      std::fwprintf(stdout, L"%ls", zembrik::kPreviewUsage);
+      return 0;
+    case zembrik::PreviewCommand::BadOption:
+      std::fwprintf(stderr, L"%ls", zembrik::kPreviewUsage);
+      return 2;
+    case zembrik::PreviewCommand::Paint:
+      break;
   }
   try {
     return zembrik::run(options);

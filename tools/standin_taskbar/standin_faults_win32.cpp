@@ -66,9 +66,10 @@ LRESULT removeForeign(HWND clock) {
 }
 
 // The objects of this process in the GDI handle table. Wine 8's GetGuiResources is a stub that
-// returns 0, but Wine keeps a GDI table per process and accepts a bare table index as a handle
-// (a zero upper word matches any generation), so GetObjectType on every index counts the live
-// objects, stock objects included. On Windows GetGuiResources answers and this is not used.
+// returns 0 (last error ERROR_CALL_NOT_IMPLEMENTED) for GDI and USER objects alike. Wine keeps a
+// GDI table per process and accepts a bare table index as a handle (a zero upper word matches
+// any generation), so GetObjectType on every index counts the live objects, stock objects
+// included. On Windows GetGuiResources answers and this is not used.
 DWORD probeGdiObjects() {
   DWORD count = 0;
   for (ULONG index = 1; index < 0x10000; ++index) count += GetObjectType(ULongToHandle(index)) != 0;

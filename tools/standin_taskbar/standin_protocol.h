@@ -112,8 +112,8 @@ inline constexpr unsigned kMsgRestartOnSubclass = kWmApp + 11;
 // such taskbar, a second install or a removal of nothing.
 inline constexpr unsigned kMsgForeignSubclass = kWmApp + 12;
 
-// Send, wParam = taskbar index. Returns how many messages the foreign procedure saw (it keeps
-// counting after its removal was refused); 0 when there is none.
+// Send, wParam = taskbar index. Returns how many messages the foreign procedure saw since it was
+// last installed (a removal keeps the count); 0 when there was none.
 inline constexpr unsigned kMsgForeignSubclassCalls = kWmApp + 13;
 
 // Send, wParam = taskbar index. Returns the kind of procedure the clock window has now.
