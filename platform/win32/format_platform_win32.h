@@ -8,8 +8,10 @@ namespace zembrik {
 // Lock-key toggles of the calling thread's keyboard state (the low bit of a key's state is its
 // toggle). The state is read once, at the first question, and kept until `forget` or until a
 // question in another minute: where each read is a call to another process (under Wine) it is
-// most of a paint, so the clock reads again only when a lock key was reported to change (its
-// keyboard hook calls `forget`) and once a minute in case a change went unseen.
+// most of a paint. In between, a keyboard hook's view of the lock keys' presses keeps it up to
+// date (`noteKeyEvent`): the hook sees a press before the system toggles the key, and a thread
+// that does not have the keyboard's focus may not see the new toggle in its own state at all
+// (under Wine it never does).
 class Win32LockKeyStates final : public LockKeyStates {
  public:
   bool isToggledOn(LockKey key) override;
@@ -22,13 +24,19 @@ class Win32LockKeyStates final : public LockKeyStates {
       minute_ = minute;
     }
   }
+  // A lock key went down (`down`) or up. The first down of a press toggles the key; the downs
+  // a held key repeats do not.
+  void noteKeyEvent(LockKey key, bool down) noexcept;
 
  private:
+  bool& toggleOf(LockKey key) noexcept;
+
   bool read_ = false;
   bool caps_ = false;
   bool num_ = false;
   bool scroll_ = false;
   int minute_ = -1;
+  bool held_[3] = {};  // per key: down since its last up
 };
 
 // The system's time zone from GetTimeZoneInformation.

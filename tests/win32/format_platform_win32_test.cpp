@@ -113,5 +113,25 @@ TEST(LockKeysWin32, TogglesAreReadOnceUntilForgotten) {
   EXPECT_TRUE(keys.isToggledOn(LockKey::Caps)) << "a new minute reads again";
 }
 
+// The keyboard hook's events keep the states read up to date without another read: a press
+// toggles once however long the key is held.
+TEST(LockKeysWin32, APressSeenByTheHookTogglesTheKeptState) {
+  ThreadLockKeys thread;
+  ASSERT_TRUE(thread.set(false, true, false));
+  Win32LockKeyStates keys;
+  ASSERT_FALSE(keys.isToggledOn(LockKey::Caps));
+  for (bool down : {true, true, true, false}) keys.noteKeyEvent(LockKey::Caps, down);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps));
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Num)) << "another key keeps its state";
+  keys.noteKeyEvent(LockKey::Num, true);
+  keys.noteKeyEvent(LockKey::Num, false);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Num));
+
+  // Before the first read there is nothing to toggle: the read gives the system's state.
+  Win32LockKeyStates unread;
+  unread.noteKeyEvent(LockKey::Scroll, true);
+  EXPECT_FALSE(unread.isToggledOn(LockKey::Scroll));
+}
+
 }  // namespace
 }  // namespace zembrik
