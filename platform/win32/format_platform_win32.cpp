@@ -42,8 +42,10 @@ bool& Win32LockKeyStates::toggleOf(LockKey key) noexcept {
 
 void Win32LockKeyStates::noteKeyEvent(LockKey key, bool down) noexcept {
   bool& held = held_[key == LockKey::Caps ? 0 : key == LockKey::Num ? 1 : 2];
-  if (down && !held && read_)
+  if (down && !held && read_) {
     toggleOf(key) = !toggleOf(key);
+    followed_ = true;
+  }
   held = down;
 }
 

@@ -6,22 +6,27 @@
 namespace zembrik {
 
 // Lock-key toggles of the calling thread's keyboard state (the low bit of a key's state is its
-// toggle). The state is read once, at the first question, and kept until `forget` or until a
-// question in another minute: where each read is a call to another process (under Wine) it is
-// most of a paint. In between, a keyboard hook's view of the lock keys' presses keeps it up to
-// date (`noteKeyEvent`): the hook sees a press before the system toggles the key, and a thread
-// that does not have the keyboard's focus may not see the new toggle in its own state at all
-// (under Wine it never does).
+// toggle). The state is read once, at the first question, and kept: where each read is a call
+// to another process (under Wine) it is most of a paint. A keyboard hook's view of the lock keys'
+// presses keeps it up to date (`noteKeyEvent`): the hook sees a press before the system toggles
+// the key, and a thread without the keyboard's focus may not see a new toggle in its own state
+// at all (under Wine it never does). Without such events the state is read again in each minute,
+// in case a change went unseen; once they come, a read could only undo them.
 class Win32LockKeyStates final : public LockKeyStates {
  public:
   bool isToggledOn(LockKey key) override;
-  void forget() noexcept { read_ = false; }
-  // Forgets the states unless they were read in `minute` (any clock's minute, 0-59), which
-  // becomes the minute of the next read.
+  // The next question reads the system's state, whatever the events said.
+  void forget() noexcept {
+    read_ = false;
+    followed_ = false;
+  }
+  // Forgets the states read in another minute than `minute` (any clock's minute, 0-59) unless
+  // key events have kept them since.
   void keepWithinMinute(int minute) noexcept {
     if (minute != minute_) {
-      read_ = false;
       minute_ = minute;
+      if (!followed_)
+        read_ = false;
     }
   }
   // A lock key went down (`down`) or up. The first down of a press toggles the key; the downs
@@ -32,6 +37,7 @@ class Win32LockKeyStates final : public LockKeyStates {
   bool& toggleOf(LockKey key) noexcept;
 
   bool read_ = false;
+  bool followed_ = false;  // key events have updated the states since they were read
   bool caps_ = false;
   bool num_ = false;
   bool scroll_ = false;

@@ -114,7 +114,8 @@ TEST(LockKeysWin32, TogglesAreReadOnceUntilForgotten) {
 }
 
 // The keyboard hook's events keep the states read up to date without another read: a press
-// toggles once however long the key is held.
+// toggles once however long the key is held. (This thread's own state keeps the old toggles:
+// nothing here changes the system's.)
 TEST(LockKeysWin32, APressSeenByTheHookTogglesTheKeptState) {
   ThreadLockKeys thread;
   ASSERT_TRUE(thread.set(false, true, false));
@@ -126,6 +127,10 @@ TEST(LockKeysWin32, APressSeenByTheHookTogglesTheKeptState) {
   keys.noteKeyEvent(LockKey::Num, true);
   keys.noteKeyEvent(LockKey::Num, false);
   EXPECT_FALSE(keys.isToggledOn(LockKey::Num));
+  keys.keepWithinMinute(9);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps)) << "a new minute does not undo what the hook saw";
+  keys.forget();
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps)) << "forgotten: the system's state again";
 
   // Before the first read there is nothing to toggle: the read gives the system's state.
   Win32LockKeyStates unread;
