@@ -133,5 +133,58 @@ TEST_F(HookPaint, ARingingAlarmRepaintsEverySecondUntilItIsOff) {
   EXPECT_EQ(counter.paints(), 0);
 }
 
+// A face that shows a lock key repaints when the key changes, not every second: the states are
+// read once and then follow the keyboard hook's lock-key events. The change shows within a
+// second, with the key's new state ("A" while Caps Lock is on, a space while it is off).
+TEST_F(HookPaint, ALockKeyFaceRepaintsOnlyWhenTheKeyChangesAndShowsItsNewState) {
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm A"}, kRed);
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(9);
+  pumpFor(1500);  // the attach's paints, and the keyboard hook's installation at the next tick
+  counter.reset();
+  pumpFor(4000);
+  EXPECT_EQ(counter.paints(), 0) << "nothing changed on the face";
+
+  auto press = [](WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, input, sizeof(INPUT));
+  };
+  const int before = readScreen(bar.clockRect()).count(kRed);
+  ASSERT_EQ(press(VK_CAPITAL), 2u);
+  const bool shown =
+      pumpUntil([&] { return readScreen(bar.clockRect()).count(kRed) != before; }, 1000);
+  ASSERT_EQ(press(VK_CAPITAL), 2u);  // give the toggle back
+  EXPECT_TRUE(shown) << "the key's new state is not on the face within a second";
+  EXPECT_TRUE(pumpUntil([&] { return readScreen(bar.clockRect()).count(kRed) == before; }, 1000))
+      << "the key's state given back is not on the face within a second";
+}
+
+// The graphs of the meters move with every sample, so a face with a graph repaints at most once
+// per tick of its own timer; the native clock's timers, which also reach the window, add none.
+TEST_F(HookPaint, AGraphFaceRepaintsAtMostOncePerSecond) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  auto set = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik\\horizontal",
+                                                 kKeyReadWrite, KeyLifetime::Persistent);
+  ASSERT_TRUE(set);
+  writeText(*set.key, u"cpuGraf", u"G255");
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(7);
+  pumpFor(1000);
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_LE(counter.paints(), 6);
+}
+
 }  // namespace
 }  // namespace zembrik::testing
