@@ -4,7 +4,7 @@
 #include "clock_services.h"
 #include "clock_window_proc.h"
 #include "hook_state.h"
-#include "meter_look.h"
+#include "meters/meter_look.h"
 #include "meters/meter_sampling.h"
 #include "protocol/window_messages.h"
 #include "win32/calendar_time_win32.h"

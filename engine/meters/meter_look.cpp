@@ -1,4 +1,4 @@
-#include "meter_look.h"
+#include "meters/meter_look.h"
 
 #include <algorithm>
 
