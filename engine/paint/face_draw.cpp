@@ -238,8 +238,10 @@ bool FacePainter::renderCell(DrawSurface& memory, CellConfig& cell, const PaintI
     std::u16string& previous = cell.rendered[i];
     if (text_ == previous)
       continue;
-    // Only a horizontal clock grows sideways on its own; a vertical one keeps its width.
-    if (!vertical && !outcome.relayoutWanted) {
+    // Only a horizontal clock grows sideways on its own; a vertical one keeps its width. A text
+    // whose digits 1-9 changed, and nothing else (the seconds most seconds), measures as the last
+    // one did, which fitted or asked for a re-layout already.
+    if (!vertical && !outcome.relayoutWanted && !sameNormalisedText(text_, previous)) {
       int stored = i < cell.sizes.size() ? cell.sizes[i].width : 0;
       if (measureNormalised(memory, text_, digitsFor(cell), normalised_).width > stored)
         outcome.relayoutWanted = true;

@@ -422,5 +422,25 @@ TEST_F(Draw, OnlyAChangedTextABlinkingCellOrARingingAlarmWouldDrawOtherTexts) {
   }
 }
 
+// The draw pass measures a changed text to find growth, but not one whose digits 1-9 changed and
+// nothing else: normalised, it measures as the text before it.
+TEST_F(Draw, AChangedTextIsMeasuredOnlyWhenItCouldHaveGrown) {
+  addCell(u"HH:mm:ss");
+  struct Step {
+    int second;
+    bool measured;
+  };
+  setTime(10, 0, 11);
+  measure();
+  draw({80, 40});
+  for (Step step : {Step{12, false}, Step{13, false}, Step{20, true}, Step{21, true},
+                    Step{29, false}, Step{29, false}}) {
+    setTime(10, 0, step.second);
+    const int before = surfaces.last->measureCalls();
+    draw({80, 40});
+    EXPECT_EQ(surfaces.last->measureCalls() - before, step.measured ? 1 : 0) << step.second;
+  }
+}
+
 }  // namespace
 }  // namespace zembrik::testing
