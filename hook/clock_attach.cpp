@@ -12,6 +12,7 @@
 #include "protocol/window_messages.h"
 #include "registry/registry_access.h"
 #include "settings/settings_paths.h"
+#include "settings/value_names.h"
 #include "subclass_chain.h"
 #include "taskbar/os_generation.h"
 #include "win32/caught_exception_win32.h"
@@ -27,11 +28,25 @@ void sendMouseLeave(HWND window) {
     SendMessageA(window, WM_MOUSELEAVE, 0, 0);
 }
 
-void deleteThisKey() {
+// The running-clock key lists every attached clock. It goes with the last one; a clock that goes
+// while others stay (a late detach, a taskbar that closed) takes only its own entries with it.
+// kNoEntries: a clock whose attach was rolled back, whose index may be another clock's.
+constexpr int kNoEntries = -1;
+void forgetRunningClock(const HookState& state, int clockIndex) {
   auto user = openCurrentUserRoot();
   auto root = user->openSubkey(kSettingsRootPath, kKeyReadWrite);
-  if (root)
+  if (!root)
+    return;
+  if (state.clockByWindow.empty()) {
     deleteKeyTree(*root.key, u"this");
+    return;
+  }
+  auto self = root.key->openSubkey(u"this", kKeyReadWrite);
+  if (!self || clockIndex == kNoEntries)
+    return;
+  const std::u16string suffix = indexSuffix(clockIndex);
+  for (const char16_t* name : {u"isVertical", u"hwndLo", u"hwndHi"})
+    self.key->deleteValue(name + suffix);
 }
 
 std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int clockIndex) {
@@ -123,6 +138,12 @@ class PendingAttach {
     auto notify = state_.clockByNotifyWindow.find(clock_->notify);
     if (notify != state_.clockByNotifyWindow.end() && notify->second == clock_)
       state_.clockByNotifyWindow.erase(notify);
+    try {
+      // Preparing the instance listed it as running.
+      forgetRunningClock(state_, kNoEntries);
+    } catch (...) {
+      recordCaughtException(L"PendingAttach");
+    }
     forgetClock(state_, std::move(owned), window_);
   }
   PendingAttach(const PendingAttach&) = delete;
@@ -170,7 +191,7 @@ void restoreLayout(ClockInstance& clock) {
   restoreTrayEdge(clock);
   resizeClock(clock, /*restore=*/true);
   clock.config.cells.clear();
-  deleteThisKey();
+  forgetRunningClock(hookState(), clock.clockIndex);
 }
 
 }  // namespace
@@ -250,6 +271,12 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
     }
   }
   return true;
+}
+
+ClockInstance* findAttachedClock(HWND clockWindow) {
+  auto& clocks = hookState().clockByWindow;
+  auto found = clocks.find(clockWindow);
+  return found == clocks.end() ? nullptr : found->second.get();
 }
 
 void detachClock(HWND clockWindow) {

@@ -13,6 +13,11 @@ bool attachClock(const TaskbarRecord& record, int clockIndex);
 // fails on the way.
 void detachClock(HWND clockWindow);
 
+// The instance attached to `clockWindow`, or null. Code that let a message run through the shell's
+// own procedures (a SetWindowPos, a native call) looks its instance up again with this: the shell
+// may have destroyed the window meanwhile, and the instance with it.
+ClockInstance* findAttachedClock(HWND clockWindow);
+
 // The Windows generation from GetVersionExA.
 int currentOsGeneration(int previous);
 

@@ -21,16 +21,21 @@ LRESULT callNative(const ClockInstance& clock, HWND window, UINT message, WPARAM
   return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
 }
 
-// Sets "in own move" for the duration of the library's own SetWindowPos calls.
+// Sets "in own move" for the duration of the library's own SetWindowPos calls. The move runs the
+// shell's procedures, which may destroy the clock and so detach it: the flag is cleared through a
+// fresh look-up.
 class OwnMove {
  public:
-  explicit OwnMove(ClockInstance& clock) : clock_(clock) { clock_.inOwnMove = true; }
-  ~OwnMove() { clock_.inOwnMove = false; }
+  explicit OwnMove(ClockInstance& clock) : window_(clock.clock) { clock.inOwnMove = true; }
+  ~OwnMove() {
+    if (ClockInstance* clock = findAttachedClock(window_))
+      clock->inOwnMove = false;
+  }
   OwnMove(const OwnMove&) = delete;
   OwnMove& operator=(const OwnMove&) = delete;
 
  private:
-  ClockInstance& clock_;
+  HWND window_;
 };
 
 void placeNeighbours(ClockInstance& clock) {
@@ -38,6 +43,7 @@ void placeNeighbours(ClockInstance& clock) {
   // "measured minus native" would move the neighbours by the whole native size.
   if (clock.measuredSize == 0)
     return;
+  const HWND clockWindow = clock.clock;
   POINT origin{0, 0};
   MapWindowPoints(clock.clock, clock.notify, &origin, 1);
   const int dx = packedWidth(clock.measuredSize) - packedWidth(clock.nativeSize);
@@ -72,6 +78,9 @@ void placeNeighbours(ClockInstance& clock) {
       case NeighbourMove::Leave:
         break;
     }
+    // Each move ran the shell's procedures; a clock they destroyed has nothing left to place.
+    if (findAttachedClock(clockWindow) != &clock)
+      return;
   }
 }
 
@@ -100,16 +109,21 @@ PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
   HookState& state = hookState();
   if (clock.visibilityState != 0)
     return 0;
+  const HWND window = clock.clock;
   const bool vertical = isVerticalTaskbar(clock);
   if (forced || vertical != clock.vertical) {
     clock.vertical = vertical;
     reloadClockSettings(clock);
     releaseSurfaces(clock);
     applyFlatTray(clock);
+    if (findAttachedClock(window) != &clock)
+      return 0;  // the shell destroyed the clock while its style changed
     // A themed taskbar may keep its old layout for an unchanged size: the answer is one pixel
     // wider until the next tick, which asks the taskbar to lay out again.
     state.relayoutPending = themeBinding().themeActive();
     resizeClock(clock, /*restore=*/false);
+    if (findAttachedClock(window) != &clock)
+      return 0;  // destroyed while it moved
     PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
   }
   PackedSize answer = measureClock(clock);
@@ -137,6 +151,7 @@ void resizeClock(ClockInstance& clock, bool restore) {
     PostMessageA(clock.clock, WM_NULL, 0, 0);
     return;
   }
+  const HWND clockWindow = clock.clock;
   RECT window{};
   GetWindowRect(clock.clock, &window);
   MapWindowPoints(nullptr, clock.taskbar, reinterpret_cast<POINT*>(&window), 2);
@@ -158,8 +173,11 @@ void resizeClock(ClockInstance& clock, bool restore) {
   if (sibling) {
     SetWindowPos(sibling, nullptr, 0, 0, placed.siblingWidth, placed.siblingHeight,
                  SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    // The band's move ran the shell's procedures, which may have destroyed the taskbar.
+    if (!IsWindow(clockWindow))
+      return;
   }
-  SetWindowPos(clock.clock, nullptr, placed.clock.left, placed.clock.top, placed.clock.width(),
+  SetWindowPos(clockWindow, nullptr, placed.clock.left, placed.clock.top, placed.clock.width(),
                placed.clock.height(), SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
@@ -182,14 +200,18 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
       PostMessageA(host, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock.clock), kClockShownMark);
     }
   }
+  const WNDPROC native = clock.nativeClockProc;
   if (!clock.inOwnMove) {
     if (isVerticalTaskbar(clock) != clock.vertical) {
       PostMessageA(clock.clock, MSG_GET_SIZE, 0, 0);
     } else if (!clock.isMain() && clock.visibilityState == 0) {
       resizeClock(clock, /*restore=*/false);
+      // Moving it ran the shell's procedures: a clock destroyed meanwhile is owed nothing.
+      if (!IsWindow(window))
+        return 0;
     }
   }
-  return callNative(clock, window, WM_WINDOWPOSCHANGED, wParam, lParam);
+  return CallWindowProcA(native, window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
 LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,19 +224,27 @@ LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (found == state.clockByNotifyWindow.end()) {
       return forwardLeftWindow(window, message, wParam, lParam);
     }
-    ClockInstance& clock = *found->second;
-    native = clock.nativeNotifyProc;
+    native = found->second->nativeNotifyProc;
     nativeResult = CallWindowProcA(native, window, message, wParam, lParam);
     nativeCalled = true;
+    // The native procedure may have destroyed the notification area and its clock with it.
+    found = state.clockByNotifyWindow.find(window);
+    if (found == state.clockByNotifyWindow.end())
+      return nativeResult;
+    ClockInstance& clock = *found->second;
     if (message == WM_NOTIFY && lParam &&
         reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
       placeNeighbours(clock);
     } else if (message == MSG_GET_SIZE && clock.visibilityState == 0) {
       const bool verticalBefore = clock.vertical;
       const PackedSize nativeBefore = clock.nativeSize;
+      const HWND clockWindow = clock.clock;
       const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
+      const ClockInstance* answered = findAttachedClock(clockWindow);
+      if (answered != &clock)
+        return nativeResult;  // the clock went while it answered: the native size stands
       return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult),
-                                                         answer, clock.vertical, nativeBefore,
+                                                         answer, answered->vertical, nativeBefore,
                                                          verticalBefore));
     }
     return nativeResult;

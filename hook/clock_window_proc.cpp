@@ -144,8 +144,12 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_SHOWWINDOW:
       return onShowWindow(clock, window, wParam, lParam);
     case WM_SETTINGCHANGE:
-      if (hookState().osGeneration == 3)
+      if (hookState().osGeneration == 3) {
         callNative(clock, window, message, wParam, lParam);
+        // The native procedure may have destroyed the window, and the instance with it.
+        if (findAttachedClock(window) != &clock)
+          return 0;
+      }
       return onRearm(clock);
     case MSG_REARM:
       return onRearm(clock);

@@ -37,7 +37,9 @@ void attachNextTaskbar() {
   state.taskbarList.pop_back();
   state.scanDone = state.taskbarList.empty();
   AttachInProgress busy(state);
-  const bool attached = attachClock(record, static_cast<int>(state.taskbarList.size()));
+  // A clock whose taskbar the shell re-created while it was being attached is gone already.
+  const bool attached = attachClock(record, static_cast<int>(state.taskbarList.size())) &&
+                        state.clockByWindow.contains(record.clock);
   if (attached && host)
     PostMessageA(host, MSG_CLOCK_ATTACHED, reinterpret_cast<WPARAM>(record.clock), 0);
 }

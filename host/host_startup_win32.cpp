@@ -119,9 +119,12 @@ bool prepareSettings(HostState& state) {
   return true;
 }
 
-int runMessageLoop() {
+int runMessageLoop(CalendarPopup& calendar) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Tab, Enter and Esc in the calendar.
+    if (calendar.handleDialogMessage(message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -154,7 +157,7 @@ int becomeHost(HINSTANCE instance) {
     SetTimer(state.hostWindow, kSecondTimer, 1000, nullptr);
     // A failed first attach was already reported by the library (MSG_START_FAILED).
     if (startHook(state.hostWindow)) {
-      exitCode = runMessageLoop();
+      exitCode = runMessageLoop(state.calendar);
       endHook();
     }
   }

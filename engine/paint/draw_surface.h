@@ -21,6 +21,16 @@ enum class RasterOp {
   Paint,   // SRCPAINT: destination |= source
 };
 
+// 3-D edges as the system draws them around controls.
+enum class EdgeStyle { Etched, Sunken };
+// Which sides of the rectangle an edge is drawn along (the values of GDI's BF_* flags).
+using EdgeSides = unsigned;
+inline constexpr EdgeSides kEdgeLeft = 1;
+inline constexpr EdgeSides kEdgeTop = 2;
+inline constexpr EdgeSides kEdgeRight = 4;
+inline constexpr EdgeSides kEdgeBottom = 8;
+inline constexpr EdgeSides kEdgeAllSides = 15;
+
 class DrawSurface {
  public:
   virtual ~DrawSurface() = default;
@@ -48,6 +58,8 @@ class DrawSurface {
   virtual void drawPolyline(std::span<const Point> points) = 0;
 
   virtual void fillRect(const Rect& rect, Colour colour) = 0;
+  // A 3-D edge in the system's colours along `sides` of `rect`, inside it.
+  virtual void drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) = 0;
 
   // Combines the pixels of `source` starting at `sourceOrigin` into `destination` of this
   // surface. Surfaces of another kind (a recording into a GDI surface) are not copied.

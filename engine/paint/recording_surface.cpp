@@ -112,6 +112,17 @@ void RecordingSurface::fillRect(const Rect& rect, Colour colour) {
   ops_.push_back(std::move(op));
 }
 
+void RecordingSurface::drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) {
+  if (!record_)
+    return;
+  DrawOp op;
+  op.kind = DrawOpKind::Edge;
+  op.rect = rect;
+  op.edge = style;
+  op.sides = sides;
+  ops_.push_back(std::move(op));
+}
+
 void RecordingSurface::copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
                                 RasterOp rasterOp) {
   if (!record_)

@@ -45,13 +45,13 @@ class RecordingFontFactory final : public FontFactory {
   FontHandle next_ = 1;
 };
 
-enum class DrawOpKind { Text, Line, Polyline, Fill, Copy };
+enum class DrawOpKind { Text, Line, Polyline, Fill, Copy, Edge };
 
 // One recorded drawing, with the state in force when it was made.
 struct DrawOp {
   DrawOpKind kind = DrawOpKind::Text;
   std::u16string text;  // Text
-  Rect rect;            // Text: the rectangle; Fill; Copy: the destination
+  Rect rect;            // Text: the rectangle; Fill; Copy: the destination; Edge
   TextAlign align = TextAlign::Left;
   Colour colour = 0;          // Text: text colour; Line, Polyline: pen colour; Fill
   FontHandle font = 0;        // Text: the selected font (0: the surface's own)
@@ -60,6 +60,8 @@ struct DrawOp {
   std::vector<Point> points;  // Polyline
   RasterOp op = RasterOp::Copy;
   const DrawSurface* source = nullptr;  // Copy
+  EdgeStyle edge = EdgeStyle::Etched;   // Edge
+  EdgeSides sides = 0;                  // Edge
 };
 
 class RecordingSurface final : public DrawSurface {
@@ -79,6 +81,7 @@ class RecordingSurface final : public DrawSurface {
   void drawLine(Point from, Point to) override;
   void drawPolyline(std::span<const Point> points) override;
   void fillRect(const Rect& rect, Colour colour) override;
+  void drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) override;
   void copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
                 RasterOp op) override;
 

@@ -195,6 +195,12 @@ void GdiSurface::fillRect(const Rect& rect, Colour colour) {
   FillRect(dc_, &area, brush_);
 }
 
+void GdiSurface::drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) {
+  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  DrawEdge(dc_, &area, style == EdgeStyle::Etched ? EDGE_ETCHED : EDGE_SUNKEN,
+           sides & kEdgeAllSides);
+}
+
 void GdiSurface::copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
                           RasterOp op) {
   auto* gdiSource = dynamic_cast<GdiSurface*>(&source);

@@ -32,6 +32,7 @@ class GdiSurface final : public DrawSurface {
   void drawLine(Point from, Point to) override;
   void drawPolyline(std::span<const Point> points) override;
   void fillRect(const Rect& rect, Colour colour) override;
+  void drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) override;
   void copyFrom(DrawSurface& source, const Rect& destination, Point sourceOrigin,
                 RasterOp op) override;
 

@@ -1,8 +1,9 @@
 // A reliability soak: the test plays the host against a stand-in shell that restarts, dies and
-// hangs in a random order, between starts, stops, reloads and orientation changes. After each
-// step the shell must be alive, the clock must be the shell's own whenever nothing is started,
-// the running-clock key must follow the attachment, and no resource may grow without bound.
-// ZEMBRIK_SOAK_CYCLES and ZEMBRIK_SOAK_SEED make a longer or different run.
+// hangs (also longer than a stop waits for it) in a random order, between starts, stops, reloads
+// and orientation changes. After each step the shell must be alive, the clock must be the shell's
+// own whenever nothing is started, the running-clock key must follow the attachment, and no
+// resource may grow without bound. ZEMBRIK_SOAK_CYCLES and ZEMBRIK_SOAK_SEED make a longer or
+// different run.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -27,16 +28,21 @@ enum class Step {
   Kill,
   HangThenStop,
   HangThenReload,
+  LongHangThenRestart,
   kCount
 };
 
 constexpr std::array<const char*, static_cast<int>(Step::kCount)> kStepNames = {
     "start",           "stop", "reload",    "orientation", "restart-windows",
-    "restart-process", "kill", "hang+stop", "hang+reload"};
+    "restart-process", "kill", "hang+stop", "hang+reload", "long-hang+stop+start"};
 // Process-changing steps are rarer, so that each stand-in process lives long enough for its
-// resource counts to say something.
-constexpr std::array<int, static_cast<int>(Step::kCount)> kStepWeights = {4, 3, 4, 2, 1,
-                                                                          1, 1, 1, 1};
+// resource counts to say something; a long hang is the rarest, since it takes seconds.
+constexpr std::array<int, static_cast<int>(Step::kCount)> kStepWeights = {8, 6, 8, 4, 2,
+                                                                          2, 2, 2, 2, 1};
+
+// A stop waits at most the detach timeout (3 s) for a shell that does not answer, and then sends
+// it nothing more; the rest is the scan and the removal of the hook.
+constexpr ULONGLONG kStopBoundMs = 4000;
 
 // Growth of the stand-in's counts over a process's life that is not yet a leak. The GDI count
 // follows the settings in force (fonts and surfaces per cell and per clock): over 200 random
@@ -93,6 +99,8 @@ class Soak {
       std::printf(" %s=%d", kStepNames[i], steps_[i]);
     std::printf("\nsoak: start failures reported %d, longest stop while hung %lu ms\n",
                 host_.count(MSG_START_FAILED), static_cast<unsigned long>(longestHungStop_));
+    std::printf("soak: clocks that stayed attached after a stop the shell slept through %d of %d\n",
+                clocksKeptAfterLongHang_, clocksStoppedInLongHang_);
     std::printf(
         "soak: counts gdi/user/handles first %lu/%lu/%lu (cycle %u), last %lu/%lu/%lu "
         "(cycle %u), same process %s\n",
@@ -152,8 +160,7 @@ class Soak {
       case Step::HangThenStop:
       case Step::HangThenReload: {
         const int hang = 1000 + static_cast<int>(random_() % 2001);
-        bar_->hang(hang);
-        pumpFor(50);  // the stand-in takes the hang before the next request
+        ASSERT_TRUE(bar_->hang(hang)) << "the stand-in did not fall asleep";
         const ULONGLONG before = GetTickCount64();
         if (step == Step::HangThenStop) {
           stop();
@@ -166,9 +173,43 @@ class Soak {
             << "the stand-in did not come back from a hang of " << hang << " ms";
         break;
       }
+      case Step::LongHangThenRestart:
+        longHangThenRestart();
+        break;
       case Step::kCount:
         break;
     }
+  }
+
+  // A stop while the shell sleeps longer than the stop waits for it, then a start once the shell
+  // woke. The stop must keep to its bound. The shell may never see that detach; then its clocks
+  // stay attached and keep working, the running-clock key stays with them, and the start takes
+  // them over again (a later stop gives them back). Whichever happened, nothing is half done.
+  void longHangThenRestart() {
+    start();
+    if (::testing::Test::HasFatalFailure())
+      return;
+    const int hang = 4000 + static_cast<int>(random_() % 2001);
+    ASSERT_TRUE(bar_->hang(hang)) << "the stand-in did not fall asleep";
+    const ULONGLONG before = GetTickCount64();
+    stop();
+    const ULONGLONG waited = GetTickCount64() - before;
+    longestHungStop_ = std::max(longestHungStop_, waited);
+    EXPECT_LE(waited, kStopBoundMs) << "a stop waited on a shell hung for " << hang << " ms";
+    ASSERT_TRUE(pumpUntil([&] { return bar_->clockProcedureState() != -1; }, hang + 5000))
+        << "the stand-in did not come back from a hang of " << hang << " ms";
+    pumpFor(300);  // a detach the shell takes late is done by now
+    bool anyKept = false;
+    for (int index = 0; index < kClocks; ++index) {
+      const int state = bar_->clockProcedureState(index);
+      EXPECT_TRUE(state == standin::kProcedureNative || state == standin::kProcedureOther)
+          << "clock " << index << " in procedure state " << state;
+      anyKept = anyKept || state == standin::kProcedureOther;
+      clocksKeptAfterLongHang_ += state == standin::kProcedureOther;
+      ++clocksStoppedInLongHang_;
+    }
+    EXPECT_EQ(thisKeyExists(), anyKept) << "the running-clock key does not follow the clocks";
+    start();
   }
 
   void start() {
@@ -273,6 +314,7 @@ class Soak {
   int processes_ = 1;
   std::array<int, static_cast<int>(Step::kCount)> steps_{};
   ULONGLONG longestHungStop_ = 0;
+  int clocksKeptAfterLongHang_ = 0, clocksStoppedInLongHang_ = 0;
   DWORD baseProcess_ = 0;
   std::uint32_t baseCycle_ = 0, longestMeasuredLife_ = 0;
   StandinTaskbar::ResourceCounts base_{}, first_{}, last_{};

@@ -184,9 +184,20 @@ void StandinTaskbar::kill() {
   taskbar_ = nullptr;
 }
 
-void StandinTaskbar::hang(int milliseconds) {
-  if (HWND window = taskbar())
-    PostMessageW(window, standin::kMsgHang, milliseconds, 0);
+bool StandinTaskbar::hang(int milliseconds) {
+  HWND window = taskbar();
+  if (!window || !PostMessageW(window, standin::kMsgHang, milliseconds, 0))
+    return false;
+  // Asleep once a short send goes unanswered. The pauses between the probes let the stand-in
+  // get to the posted hang: it takes sent messages first.
+  const ULONGLONG deadline = GetTickCount64() + 2000;
+  while (GetTickCount64() < deadline) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, standin::kMsgIdentify, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored))
+      return true;
+    Sleep(10);
+  }
+  return false;
 }
 
 bool StandinTaskbar::restartProcess() {
@@ -225,9 +236,11 @@ bool StandinTaskbar::broadcastTaskbarCreated() {
   return window && PostMessageW(window, standin::kMsgBroadcastTaskbarCreated, 0, 0);
 }
 
-void StandinTaskbar::armRestartOnSubclass(bool armed) {
-  if (HWND window = taskbar())
-    PostMessageW(window, standin::kMsgRestartOnSubclass, armed, 0);
+bool StandinTaskbar::armRestartOnSubclass(bool armed) {
+  // Sent, not posted: the attach requests that follow are sent messages too, and would overtake
+  // a posted one.
+  LRESULT answer = 0;
+  return send(standin::kMsgRestartOnSubclass, armed ? 1 : 0, 0, answer) && answer == 1;
 }
 
 bool StandinTaskbar::foreignSubclass(int index, bool install) {

@@ -41,16 +41,18 @@ class StandinTaskbar {
 
   // A shell crash: the process ends without destroying anything; waits until it is gone.
   void kill();
-  // A hung shell for `milliseconds`; returns at once.
-  void hang(int milliseconds);
+  // A hung shell for `milliseconds`; returns once the stand-in sleeps (about 100 ms into the
+  // hang), false when it did not fall asleep within 2 s.
+  bool hang(int milliseconds);
   // A shell restart in a new process; waits for the new process's tree, to which the handles
   // and the process handle refer from then on. False when it did not appear in time.
   bool restartProcess();
   // "TaskbarCreated" without a restart.
   bool broadcastTaskbarCreated();
   // Once armed, the stand-in re-creates its tree as soon as a secondary clock is subclassed
-  // while the main clock is not yet.
-  void armRestartOnSubclass(bool armed);
+  // while the main clock is not yet, inside the message that finds it so. False when the stand-in
+  // did not take the request.
+  bool armRestartOnSubclass(bool armed);
   // Another program's subclass on clock `index`, installed or removed (politely).
   bool foreignSubclass(int index, bool install);
   int foreignSubclassCalls(int index) const;

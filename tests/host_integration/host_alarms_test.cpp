@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,16 +51,17 @@ class AlarmMessageLog {
 
   bool installed() const { return hook_ != nullptr; }
   const std::vector<ClockMessage>& messages() const { return messages_; }
-  // Waits until the clock took `message` for `number`; the record of it, or null.
-  const ClockMessage* waitFor(UINT message, std::int32_t number, DWORD timeoutMs) {
-    const ClockMessage* found = nullptr;
+  // Waits until the clock took `message` for `number`; a copy of its record (the log grows while
+  // a test waits, so a pointer into it would not stay valid), or nothing.
+  std::optional<ClockMessage> waitFor(UINT message, std::int32_t number, DWORD timeoutMs) {
+    std::optional<ClockMessage> found;
     standin::testing::waitFor(
         [&] {
           for (const auto& m : messages_) {
             if (m.message == message && m.number == number)
-              found = &m;
+              found = m;
           }
-          return found != nullptr;
+          return found.has_value();
         },
         timeoutMs);
     return found;
@@ -144,23 +146,23 @@ TEST_F(HostAlarmsTest, AlarmsStartAndStopOnTheClockAndAReloadTurnsOffADeletedOne
   const DWORD reloaded = GetTickCount();
   PostMessageW(findHostWindow(), MSG_RELOAD_ALARMS, 0, 0);
 
-  const auto* on5 = log.waitFor(MSG_ALARM_ON, 5, 5000);
-  ASSERT_NE(on5, nullptr) << "alarm 5 never started";
+  const auto on5 = log.waitFor(MSG_ALARM_ON, 5, 5000);
+  ASSERT_TRUE(on5) << "alarm 5 never started";
   // The alarm's second begins within 3 s of the reload; the one-second timer, of any phase,
   // checks within a second after that.
   EXPECT_LE(on5->tick - reloaded, 4250u);
-  EXPECT_NE(log.waitFor(MSG_ALARM_ON, 6, 1000), nullptr);
-  const auto* off5 = log.waitFor(MSG_ALARM_OFF, 5, 5000);
-  ASSERT_NE(off5, nullptr) << "alarm 5 never stopped";
+  EXPECT_TRUE(log.waitFor(MSG_ALARM_ON, 6, 1000));
+  const auto off5 = log.waitFor(MSG_ALARM_OFF, 5, 5000);
+  ASSERT_TRUE(off5) << "alarm 5 never stopped";
   EXPECT_GE(off5->tick - on5->tick, 2500u);
   EXPECT_LE(off5->tick - on5->tick, 3500u);
-  EXPECT_EQ(log.waitFor(MSG_ALARM_OFF, 6, 2000), nullptr) << "\"e:3\" has no automatic end";
+  EXPECT_FALSE(log.waitFor(MSG_ALARM_OFF, 6, 2000)) << "\"e:3\" has no automatic end";
 
   RegDeleteValueW(alarms, L"alarm_6");
   const DWORD deleted = GetTickCount();
   PostMessageW(findHostWindow(), MSG_RELOAD_ALARMS, 0, 0);
-  const auto* off6 = log.waitFor(MSG_ALARM_OFF, 6, 2000);
-  ASSERT_NE(off6, nullptr) << "the deleted ringing alarm was not turned off";
+  const auto off6 = log.waitFor(MSG_ALARM_OFF, 6, 2000);
+  ASSERT_TRUE(off6) << "the deleted ringing alarm was not turned off";
   EXPECT_LE(off6->tick - deleted, 1000u);
 
   std::printf("alarms at %ls, reload posted at +0 ms\n", at.c_str());

@@ -31,7 +31,7 @@ mkdir -p "$cache" "$(dirname "$prefix")"
   flock 9
   if [[ ! -f $template/.zembrik-ready ]]; then
     rm -rf "$template" "$template.new"
-    WINEPREFIX="$template.new" DISPLAY= wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX="$template.new" DISPLAY="" wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX="$template.new" wineserver -w
     [[ -f $template.new/system.reg ]] || { echo "$0: wineboot failed" >&2; exit 1; }
     WINEPREFIX="$template.new" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
@@ -52,23 +52,19 @@ mkdir -p "$cache" "$(dirname "$prefix")"
 ) 9>"$prefix.lock"
 export WINEPREFIX=$prefix
 
+# shellcheck source=scripts/lib/display.sh
+source "$(dirname "$0")/../../scripts/lib/display.sh"
 xvfb_pid=""
+# shellcheck disable=SC2317  # run by the EXIT trap
 cleanup() {
   wineserver -k 2>/dev/null || true
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  stop_virtual_display "$xvfb_pid"
 }
 trap cleanup EXIT
 
 if [[ -z ${DISPLAY:-} ]]; then
-  fdfile=$(mktemp)
-  Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp 7>"$fdfile" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [[ -s $fdfile ]] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n1 "$fdfile")"
-  rm -f "$fdfile"
+  start_virtual_display || exit 1
+  xvfb_pid=$virtual_display_pid
 fi
 
 set +e

@@ -18,3 +18,7 @@
 
 // File to which the command recorder appends its command line, then one line per argument.
 #define ZEMBRIK_RECORDER_LOG_VARIABLE L"ZEMBRIK_TEST_RECORDER_LOG"
+
+// File holding the calendar's "today" as "YYYY-MM-DD" (read at every use); unset or missing: the
+// system clock.
+#define ZEMBRIK_TODAY_FILE_VARIABLE L"ZEMBRIK_TEST_TODAY_FILE"

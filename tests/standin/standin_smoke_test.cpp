@@ -244,6 +244,31 @@ TEST(StandinTaskbar, MisbehavesOnRequest) {
          pumpMessages();
          EXPECT_EQ(findStandinTaskbar(), after);
        }},
+      {"armed, the re-creation happens inside the message that finds it due",
+       L"--secondary=0,0,600,30",
+       [](StandinChild& standin, BroadcastListener&) {
+         HWND before = standin.taskbar();
+         HWND secondaryClock = clockOf(before, 1);
+         // Queued behind a short hang, so that the stand-in takes all of them inside one
+         // GetMessageW, where its loop cannot look in between.
+         SendNotifyMessageW(before, kMsgHang, 300, 0);
+         SendNotifyMessageW(before, kMsgRestartOnSubclass, 1, 0);
+         SendNotifyMessageW(before, kMsgForeignSubclass, 1, 1);
+         // The query passes the foreign procedure into the clock's own, which re-creates the tree
+         // before it answers: by the time the answer arrives the old windows are gone.
+         DWORD_PTR answer = 1;
+         ASSERT_TRUE(SendMessageTimeoutW(secondaryClock, kMsgGetSize, 0, 0, SMTO_ABORTIFHUNG, 3000,
+                                         &answer))
+             << "the clock was gone before the query reached it";
+         EXPECT_EQ(answer, 0u) << "answered by a clock that is still there";
+         EXPECT_FALSE(IsWindow(secondaryClock));
+         EXPECT_FALSE(IsWindow(before)) << "not re-created inside the message";
+         HWND after = findStandinTaskbar();
+         ASSERT_NE(after, nullptr);
+         EXPECT_NE(after, before);
+         EXPECT_EQ(processOf(after), standin.processId());
+         EXPECT_EQ(sendTo(after, kMsgClockProcedureState, 1), kProcedureNative);
+       }},
       {"self-layout moves the clock as icons come and go", L"",
        [](StandinChild& standin, BroadcastListener&) {
          HWND clock = clockOf(standin.taskbar(), 0);

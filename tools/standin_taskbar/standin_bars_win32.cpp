@@ -102,10 +102,15 @@ LRESULT onControlMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // A control message is answered after a re-creation too, about the new tree; anything else was
+  // for a window that is gone.
+  const bool restarted = restartNowIfDue(shell);
   if (message >= kMsgIdentify && message <= kMsgGetClockWindow)
     return onControlMessage(shell, message, wParam, lParam);
   if (message >= kMsgHang && message <= kMsgResourceCounts)
     return onFaultMessage(shell, message, wParam, lParam);
+  if (restarted)
+    return 0;
   if (isPaint(message))
     return paint(shell, window, message, wParam, nullptr);
   switch (message) {
@@ -160,6 +165,8 @@ LRESULT onPagerCalcSize(const Shell& shell, NMPGCALCSIZE& calc) {
 }
 
 LRESULT handleNotifyArea(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (restartNowIfDue(shell))
+    return 0;
   if (isPaint(message))
     return paint(shell, window, message, wParam, nullptr);
   switch (message) {

@@ -30,6 +30,10 @@ void onMouseMove(Bar& bar, HWND window) {
 }
 
 LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Also inside a message that the hook library forwards from its own procedure: the window, and
+  // the library's instance with it, is destroyed while that procedure is on the stack.
+  if (restartNowIfDue(shell))
+    return 0;
   switch (message) {
     case WM_CREATE:
       SetTimer(window, kRepaintTimer, 1000, nullptr);

@@ -184,4 +184,14 @@ bool takeDueRestartOnSubclass(Shell& shell) {
   return false;
 }
 
+bool restartNowIfDue(Shell& shell) {
+  if (!takeDueRestartOnSubclass(shell))
+    return false;
+  shell.destroyWindows();
+  // A failed creation is left to the loop, which tries once more and ends the process otherwise.
+  if (!shell.createWindows())
+    shell.requestLoopAction(LoopAction::Restart);
+  return true;
+}
+
 }  // namespace standin

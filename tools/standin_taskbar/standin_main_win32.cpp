@@ -43,9 +43,9 @@ bool startSuccessor() {
 int runMessageLoop(Shell& shell, int timeoutSeconds) {
   if (timeoutSeconds > 0)
     SetTimer(nullptr, 0, static_cast<UINT>(timeoutSeconds) * 1000u, nullptr);
-  // A restart in the middle of an attach, when armed. Looked at after GetMessageW (sent messages
-  // are delivered inside it) and after each dispatch: the hook library attaches one clock per
-  // hooked call.
+  // A restart in the middle of an attach, when armed. Looked at after GetMessageW and after each
+  // dispatch as well as inside the window procedures (restartNowIfDue): sent messages are
+  // delivered inside GetMessageW, several in one call.
   auto restartIfDue = [&shell] {
     if (!takeDueRestartOnSubclass(shell))
       return true;

@@ -102,7 +102,11 @@ inline constexpr unsigned kMsgBroadcastTaskbarCreated = kWmApp + 10;
 // secondary clocks first, the main clock last), the stand-in destroys and re-creates its whole
 // tree in the same process and broadcasts "TaskbarCreated", once (it disarms itself): a shell
 // that re-creates its windows in the middle of an attach sequence. Checked after each message
-// the loop takes.
+// the loop takes and first thing in the procedures of "Shell_TrayWnd", the notification area and
+// the clocks, for every message: the re-creation then happens synchronously inside that message,
+// also one that a subclass forwarded to the clock's own procedure. A control message sent to
+// "Shell_TrayWnd" that finds it due is answered about the new tree; any other such message
+// returns 0 (its window is gone).
 inline constexpr unsigned kMsgRestartOnSubclass = kWmApp + 11;
 
 // Send, wParam = taskbar index, lParam 1 installs / 0 removes a second, foreign subclass on that

@@ -89,6 +89,7 @@ void Shell::destroyWindows() {
   UniqueWindow tip = std::move(tip_);
   std::vector<Bar> bars = std::move(bars_);
   bars_.clear();
+  ++generation_;
 }
 
 HWND Shell::createChild(HWND parent, const wchar_t* className, DWORD exStyle, int id) {
@@ -201,6 +202,7 @@ void Shell::layoutMain() {
   Bar* bar = barAt(0);
   if (!bar || !bar->notifyArea)
     return;
+  const unsigned generation = generation_;
   Size client = clientSize(bar->window.get());
   Size notifySize;
   if (options_.generation7) {
@@ -213,10 +215,16 @@ void Shell::layoutMain() {
         notifyAreaSize(bar->vertical, bar->vertical ? client.cx : client.cy, bar->clockAnswer,
                        showDesktopTakesRoom(*bar), notifyFrame(), pagerLength());
   }
+  if (generation != generation_)
+    return;  // re-created while it answered: the new tree has laid itself out
   auto layout = layoutTaskbar(client, bar->vertical, notifySize);
   place(bar->band, layout.band);
+  if (generation != generation_)
+    return;
   Size before = clientSize(bar->notifyArea);
   place(bar->notifyArea, layout.notifyArea);
+  if (generation != generation_)
+    return;
   if (clientSize(bar->notifyArea) == before)
     layoutNotifyArea();  // no WM_SIZE did it
 }
@@ -225,15 +233,20 @@ void Shell::layoutNotifyArea() {
   Bar* bar = barAt(0);
   if (!bar || !bar->notifyArea)
     return;
+  const unsigned generation = generation_;
   Size client = clientSize(bar->notifyArea);
   Size clock = options_.generation7 ? clockNativeSize(*bar) : bar->clockAnswer;
   auto layout = standin::layoutNotifyArea(client, bar->vertical, clock, showDesktopTakesRoom(*bar),
                                           pagerLength());
   place(bar->pager, layout.pager);
+  if (generation != generation_)
+    return;
   place(bar->clock, layout.clock);  // the clock sees this as a proposal in WM_WINDOWPOSCHANGING
+  if (generation != generation_)
+    return;
   if (showDesktopTakesRoom(*bar))
     place(bar->showDesktop, layout.showDesktop);
-  if (!options_.generation7)
+  if (!options_.generation7 || generation != generation_)
     return;
   // The pager recalculates last, after the clock and its neighbours are in place; the hook
   // library moves the neighbours on this notification.
@@ -243,6 +256,8 @@ void Shell::layoutNotifyArea() {
   calc.hdr.code = static_cast<UINT>(PGN_CALCSIZE);
   calc.dwFlag = bar->vertical ? PGF_CALCHEIGHT : PGF_CALCWIDTH;
   SendMessageW(bar->notifyArea, WM_NOTIFY, kPagerId, reinterpret_cast<LPARAM>(&calc));
+  if (generation != generation_)
+    return;
   Size pager = clientSize(bar->pager);
   if (bar->vertical)
     pager.cy = calc.iHeight;
@@ -253,15 +268,19 @@ void Shell::layoutNotifyArea() {
 }
 
 void Shell::layoutSecondary(Bar& bar) {
+  const unsigned generation = generation_;
   Size client = clientSize(bar.window.get());
   auto layout = standin::layoutSecondary(client, bar.vertical, clockNativeSize(bar));
   place(bar.band, layout.band);
-  place(bar.clock, layout.clock);
+  if (generation == generation_)
+    place(bar.clock, layout.clock);
 }
 
 void Shell::relayoutAll() {
+  const unsigned generation = generation_;
   layoutMain();
-  for (std::size_t i = 1; i < bars_.size(); ++i) layoutSecondary(bars_[i]);
+  for (std::size_t i = 1; i < bars_.size() && generation == generation_; ++i)
+    layoutSecondary(bars_[i]);
 }
 
 bool Shell::moveMain(Edge edge, int thickness) {
@@ -272,9 +291,14 @@ bool Shell::moveMain(Edge edge, int thickness) {
   options_.thickness = std::max(thickness, 0);
   bar->vertical = isVertical(edge);
   Rect rect = taskbarRect(monitorRectOf(nullptr), edge, effectiveThickness(options_));
+  const unsigned generation = generation_;
   SetWindowPos(bar->window.get(), nullptr, rect.left, rect.top, rect.width(), rect.height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
+  if (generation != generation_)
+    return true;  // re-created meanwhile, on the new edge
   layoutMain();
+  if (generation != generation_)
+    return true;
   RedrawWindow(bar->window.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return true;
 }

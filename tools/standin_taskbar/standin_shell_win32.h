@@ -75,6 +75,9 @@ class Shell {
   void requestLoopAction(LoopAction action);
 
   FaultState& faults() { return faults_; }
+  // Changes whenever the tree is destroyed. A caller that sends to the shell's windows while it
+  // holds a Bar compares it before and after: the tree may have been re-created inside the send.
+  unsigned generation() const { return generation_; }
   int pagerLength() const { return faults_.trayIcons * kTrayIconLength; }
   // Starts, changes or stops (0) the self-layout timer on the main taskbar.
   void setSelfLayout(int periodMs);
@@ -97,6 +100,7 @@ class Shell {
   UniqueWindow panel_;
   UniqueWindow tip_;
   FaultState faults_;
+  unsigned generation_ = 0;
 };
 
 // Window procedures find the shell here (set from the creation parameter on WM_NCCREATE).
@@ -120,6 +124,11 @@ void broadcastTaskbarCreated();
 LRESULT onFaultMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
 // True, once, when an armed restart-on-subclass is due (the loop then re-creates the tree).
 bool takeDueRestartOnSubclass(Shell& shell);
+// Called first by the procedures of the main taskbar, the notification area and the clocks for
+// every message: when an armed restart-on-subclass is due, re-creates the tree right there, inside
+// that message, as a shell does that re-creates its windows in response to one. True when it did:
+// the window the message was for is gone, and the procedure must return without touching it.
+bool restartNowIfDue(Shell& shell);
 
 bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 bool registerBarClasses(HINSTANCE instance);
