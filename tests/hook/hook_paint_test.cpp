@@ -16,7 +16,8 @@ using HookPaint = HookTest;
 void waitForQuietMinute(int seconds) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  if (now.wSecond + seconds + 2 >= 60) Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
+  if (now.wSecond + seconds + 2 >= 60)
+    Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
 }
 
 TEST_F(HookPaint, TheClockShowsTheFaceAndAReloadRepaintsIt) {
@@ -89,7 +90,8 @@ TEST_F(HookPaint, TheTicksFeedAMemoryBarBesideTheFace) {
     GlobalMemoryStatusEx(&memory);
     return std::max(0, static_cast<int>(memory.dwMemoryLoad) + delta) * height / 100;
   };
-  if (barLength(-1) < 1) GTEST_SKIP() << "the memory load is too low to show";
+  if (barLength(-1) < 1)
+    GTEST_SKIP() << "the memory load is too low to show";
 
   ASSERT_TRUE(pumpUntil([&] { return readScreen(rect).count(kGreen) > 0; }, 4000))
       << "no memory bar after a few ticks";
