@@ -72,4 +72,14 @@ void BM_MeasureThenDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_MeasureThenDraw);
 
+// What a tick pays on a face that may change any second (lock keys, seconds) to find out that
+// it did not: every segment rendered and compared, nothing measured or drawn.
+void BM_TickFindsNoChange(benchmark::State& state) {
+  DefaultFace face;
+  face.painter.paint(face.clock, face.inputs(), &face.window, face.client);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(face.painter.wouldDrawOtherTexts(face.clock, face.inputs()));
+}
+BENCHMARK(BM_TickFindsNoChange);
+
 }  // namespace

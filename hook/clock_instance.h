@@ -58,6 +58,7 @@ struct ClockInstance {
   bool lockKeysShown = false;  // the last paint expanded a lock-key token
   bool sizeAnswered = false;
   bool inOwnMove = false;
+  bool tickRealigning = false;  // the timer waits less than a second once, to stay in step
   // 0 visible; 1 hidden after attach; -1 hidden at attach; -2 shown after being hidden at attach.
   signed char visibilityState = 0;
 

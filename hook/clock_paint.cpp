@@ -39,7 +39,8 @@ struct PaintContext {
 
 PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
   ClockServices& services = hookState().services;
-  services.lockKeys.forget();
+  // Read once, then kept until the keyboard hook reports a lock key or the minute changes.
+  services.lockKeys.keepWithinMinute(utc.minute);
   return PaintContext{
       FormatEnvironment{services.names, services.zones, services.systemZone, services.lockKeys},
       RenderMoment{utc, local}, PaintCache{}};
@@ -75,6 +76,15 @@ bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
   clock.lockKeysShown = outcome.lockKeysShown;
   clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarms.alarmActive();
   return outcome.relayoutWanted;
+}
+
+bool faceWouldChange(ClockInstance& clock, const CalendarTime& utc, const CalendarTime& local) {
+  if (!clock.painter)
+    return true;
+  PaintContext context = contextFor(utc, local);
+  PaintInputs inputs{context.format,   context.moment,           context.cache,
+                     processColours(), hookState().osGeneration, clock.alarms.alarmActive()};
+  return clock.painter->wouldDrawOtherTexts(clock.config, inputs);
 }
 
 void releaseSurfaces(ClockInstance& clock) {

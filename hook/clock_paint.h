@@ -15,6 +15,10 @@ PackedSize measureFace(ClockInstance& clock);
 bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
                const CalendarTime& local);
 
+// Whether a paint at this moment would draw other texts than the last paint (or a blink phase,
+// a ringing alarm). Renders the texts; draws nothing.
+bool faceWouldChange(ClockInstance& clock, const CalendarTime& utc, const CalendarTime& local);
+
 // Releases the clock's off-screen surfaces and its background (on size or colour changes and at
 // detach); both are made again at the next paint.
 void releaseSurfaces(ClockInstance& clock);

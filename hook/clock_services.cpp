@@ -15,6 +15,10 @@ ClockServices& clockServices() {
 }
 
 void reloadClockSettings(ClockInstance& clock) {
+  // The load may delete fonts of the old cells, and GDI must not delete a font that the
+  // clock's off-screen context still holds.
+  if (clock.painter)
+    clock.painter->deselectFonts();
   ClockServices& services = clockServices();
   ClockPlacement& placement = clock.config.placement;
   placement.vertical = clock.vertical;

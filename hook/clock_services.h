@@ -19,7 +19,7 @@ struct ClockServices {
   NameTables& names;
   ZoneTable& zones;
   SystemTimeZoneSource& systemZone;
-  Win32LockKeyStates& lockKeys;  // read again for every paint and measure
+  Win32LockKeyStates& lockKeys;  // kept within a minute, forgotten on a lock key's nudge
   MeterProcessState& meters;
   SystemLoad& systemLoad;
   AlarmNames& alarmNames;

@@ -5,8 +5,8 @@
 #include "clock_services.h"
 #include "clock_size.h"
 #include "clock_theme.h"
+#include "clock_tick.h"
 #include "hook_state.h"
-#include "meters/meter_sampling.h"
 #include "protocol/window_messages.h"
 #include "subclass_chain.h"
 #include "win32/calendar_time_win32.h"
@@ -40,30 +40,15 @@ LRESULT onPaint(ClockInstance& clock) {
   return 0;
 }
 
-// `nudged`: a WM_TIMER with id 0, posted by the keyboard hook when a lock key changed.
-LRESULT onTick(ClockInstance& clock, bool timeChanged, bool nudged) {
-  HookState& state = hookState();
-  if (state.relayoutPending) {
-    state.relayoutPending = false;
-    PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
+// WM_TIMER: the clock's own timer ticks; id 0 is the keyboard hook's nudge. Any other id is one
+// of the native clock's own timers, there to repaint the native face, which no longer shows:
+// passed on, it would repaint every face at the native clock's rate, so it ends here.
+LRESULT onTimer(ClockInstance& clock, WPARAM id) {
+  if (id == TICK_TIMER_ID) {
+    runTick(clock, /*timeChanged=*/false);
+  } else if (id == 0) {
+    takeLockKeyNudge(clock);
   }
-  SYSTEMTIME utc;
-  GetSystemTime(&utc);
-  const bool lockKeys = clock.lockKeysShown;
-  // The native clock's own timers reach this procedure too, so a face that changes every second
-  // is repainted once per second of the clock, not once per timer.
-  const bool newSecond = utc.wSecond != clock.secondOfLastPaint;
-  bool repaintWanted =
-      timeChanged || (nudged && lockKeys) || ((clock.repaintEveryTick || lockKeys) && newSecond);
-  updateLockKeyHook(anyClockShowsLockKeys());
-  ClockServices& services = hookState().services;
-  repaintWanted = sampleMeters(
-      clock.config.meters,
-      BatteryAlarmState{clock.alarms, static_cast<int>(clock.config.batteryAlarmThreshold),
-                        clock.repaintEveryTick},
-      MeterSources{services.systemLoad, services.meters, services.alarmNames}, repaintWanted);
-  if (repaintWanted || utc.wMinute != clock.minuteOfLastPaint)
-    repaint(clock);
   return 0;
 }
 
@@ -147,7 +132,8 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case MSG_REARM:
       return onRearm(clock);
     case WM_TIMECHANGE:
-      return onTick(clock, /*timeChanged=*/true, /*nudged=*/false);
+      runTick(clock, /*timeChanged=*/true);
+      return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     case WM_WINDOWPOSCHANGING:
@@ -166,7 +152,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_DPICHANGED:
       return 0;
     case WM_TIMER:
-      return onTick(clock, /*timeChanged=*/false, /*nudged=*/wParam == 0);
+      return onTimer(clock, wParam);
     case MSG_SET_FOREGROUND:
       SetForegroundWindow(reinterpret_cast<HWND>(wParam));
       return 0;
@@ -190,6 +176,10 @@ LRESULT CALLBACK lockKeyProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
       const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
       if (key->vkCode == VK_CAPITAL || key->vkCode == VK_NUMLOCK || key->vkCode == VK_SCROLL) {
+        const LockKey lockKey = key->vkCode == VK_CAPITAL   ? LockKey::Caps
+                                : key->vkCode == VK_NUMLOCK ? LockKey::Num
+                                                            : LockKey::Scroll;
+        clockServices().lockKeys.noteKeyEvent(lockKey, (key->flags & LLKHF_UP) == 0);
         for (const auto& [window, clock] : hookState().clockByWindow) {
           if (clock->lockKeysShown)
             PostMessageA(window, WM_TIMER, 0, 0);
@@ -235,6 +225,8 @@ void updateLockKeyHook(bool wanted) {
   if (wanted && !state.lockKeyHook) {
     state.lockKeyHook.reset(
         SetWindowsHookExA(WH_KEYBOARD_LL, lockKeyProc, GetModuleHandleA(nullptr), 0));
+    // The states kept since the last read may have changed before the hook saw any key.
+    state.services.lockKeys.forget();
   } else if (!wanted && state.lockKeyHook) {
     state.lockKeyHook.reset();
   }

@@ -34,6 +34,17 @@ int normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& o
   return replaced;
 }
 
+bool sameNormalisedText(std::u16string_view a, std::u16string_view b) noexcept {
+  if (a.size() != b.size())
+    return false;
+  auto nonZeroDigit = [](char16_t c) { return c >= u'1' && c <= u'9'; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && !(nonZeroDigit(a[i]) && nonZeroDigit(b[i])))
+      return false;
+  }
+  return true;
+}
+
 Size measureNormalised(DrawSurface& surface, std::u16string_view text, DigitWidths& digits,
                        std::u16string& scratch) {
   if (!digits.measured)

@@ -18,6 +18,10 @@ DigitWidths measureDigitWidths(DrawSurface& surface);
 // Returns how many digits were replaced.
 int normaliseDigits(std::u16string_view text, char16_t widest, std::u16string& out);
 
+// Whether `a` and `b` normalise to the same text: they differ at most where both have a digit
+// 1-9. Such texts measure alike, so a text that changed only so cannot have grown.
+bool sameNormalisedText(std::u16string_view a, std::u16string_view b) noexcept;
+
 // The extent of `text` in the selected font with its digits normalised, widened by
 // (widest digit - "0") for every replaced digit. `digits` belongs to the selected font and is
 // measured on first use; `scratch` holds the normalised text.

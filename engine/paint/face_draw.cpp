@@ -89,8 +89,9 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
     addons_.placed(
         {frame.content.left, frame.content.top, frame.content.left + extent, frame.content.bottom});
   drawFaceSeparators(memory, frame, client, vertical, inputs.colours, extent);
+  // The last cell's font stays selected: the next paint usually starts with it, and whoever
+  // deletes fonts calls deselectFonts first.
   drawColumns(memory, clock, inputs, frame, addonColumns, outcome);
-  memory.selectFont(0);
   meters_.draw(memory, client);
   finish(memory, target, client, inputs.osGeneration);
 
@@ -237,8 +238,10 @@ bool FacePainter::renderCell(DrawSurface& memory, CellConfig& cell, const PaintI
     std::u16string& previous = cell.rendered[i];
     if (text_ == previous)
       continue;
-    // Only a horizontal clock grows sideways on its own; a vertical one keeps its width.
-    if (!vertical && !outcome.relayoutWanted) {
+    // Only a horizontal clock grows sideways on its own; a vertical one keeps its width. A text
+    // whose digits 1-9 changed, and nothing else (the seconds most seconds), measures as the last
+    // one did, which fitted or asked for a re-layout already.
+    if (!vertical && !outcome.relayoutWanted && !sameNormalisedText(text_, previous)) {
       int stored = i < cell.sizes.size() ? cell.sizes[i].width : 0;
       if (measureNormalised(memory, text_, digitsFor(cell), normalised_).width > stored)
         outcome.relayoutWanted = true;

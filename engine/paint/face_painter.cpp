@@ -33,6 +33,11 @@ FacePainter::FacePainter(SurfaceFactory& surfaces, FaceHooks hooks)
 
 FacePainter::~FacePainter() = default;
 
+void FacePainter::deselectFonts() {
+  if (memory_)
+    memory_->selectFont(0);
+}
+
 void FacePainter::releaseSurfaces() noexcept {
   memory_.reset();
   surfaceClient_ = {-1, -1};
@@ -90,7 +95,6 @@ PaintOutcome FacePainter::measure(ClockConfig& clock, const PaintInputs& inputs)
     clock.columnMetrics[column].width = width;
     clock.columnMetrics[column].height = std::max(tallestGroup, group);
   }
-  surface->selectFont(0);
   outcome.size = wantedSize(clock);
   return outcome;
 }

@@ -66,8 +66,19 @@ class FacePainter {
   // The measure pass as the taskbar is answered: a zero width or height becomes 1.
   PackedSize measureForTaskbar(ClockConfig& clock, const PaintInputs& inputs);
 
+  // Whether a draw pass at `inputs` would draw other texts than the last one: some segment
+  // renders differently (the time, a lock key, a zone), a cell blinks, an alarm rings, or a
+  // cell was never drawn. Renders the segments; measures and draws nothing. Everything else a
+  // pass draws (background, lines, meters) changes only with the settings, the size, the
+  // colours or the meters' samples, which repaint on their own.
+  bool wouldDrawOtherTexts(const ClockConfig& clock, const PaintInputs& inputs);
+
   // The next draw pass makes its surfaces anew, as after a change of the client size.
   void forceRelayout() noexcept { relayoutForced_ = true; }
+  // Puts the surface's own font back. A pass leaves its last cell font selected; call this
+  // before the cells' fonts are deleted (a settings reload), since GDI must not delete a font
+  // that a context still holds.
+  void deselectFonts();
   // Deletes the off-screen surface and forgets the size it was made for.
   void releaseSurfaces() noexcept;
 

@@ -33,7 +33,20 @@ bool Win32LockKeyStates::isToggledOn(LockKey key) {
     }
     read_ = true;
   }
+  return toggleOf(key);
+}
+
+bool& Win32LockKeyStates::toggleOf(LockKey key) noexcept {
   return key == LockKey::Caps ? caps_ : key == LockKey::Num ? num_ : scroll_;
+}
+
+void Win32LockKeyStates::noteKeyEvent(LockKey key, bool down) noexcept {
+  bool& held = held_[key == LockKey::Caps ? 0 : key == LockKey::Num ? 1 : 2];
+  if (down && !held && read_) {
+    toggleOf(key) = !toggleOf(key);
+    followed_ = true;
+  }
+  held = down;
 }
 
 bool Win32SystemTimeZone::read(SystemZoneInfo& out) {

@@ -62,16 +62,17 @@ GdiSurface::GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size)
 GdiSurface::GdiSurface(HDC dc, Size size)
     : dc_(dc),
       size_(size),
-      originalFont_(GetCurrentObject(dc, OBJ_FONT)),
-      originalPen_(GetCurrentObject(dc, OBJ_PEN)),
       originalTextColour_(GetTextColor(dc)),
       originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
 
 GdiSurface::~GdiSurface() {
-  // Nothing of ours may stay selected when the members delete it, and a borrowed context goes
-  // back to its owner as it came.
-  SelectObject(dc_, originalPen_);
-  SelectObject(dc_, originalFont_);
+  // Nothing of ours may stay selected when it is deleted, and the context goes back to its
+  // owner as it came; what was made last goes first. A font or pen never selected here is left
+  // alone: a window's paint context mostly takes one copy and nothing else.
+  if (originalPen_ != nullptr)
+    SelectObject(dc_, originalPen_);
+  if (originalFont_ != nullptr)
+    SelectObject(dc_, originalFont_);
   SetTextColor(dc_, originalTextColour_);
   SetBkMode(dc_, originalBackgroundMode_);
 }
@@ -79,8 +80,19 @@ GdiSurface::~GdiSurface() {
 void GdiSurface::selectFont(FontHandle font) {
   if (font == font_)
     return;
-  SelectObject(dc_, font == 0 ? originalFont_ : fontFromHandle(font));
+  // font_ is 0 only while the context's own font is selected, so the first selection here is
+  // of a cell font and returns the context's own.
+  HGDIOBJ previous = SelectObject(dc_, font == 0 ? originalFont_ : fontFromHandle(font));
+  if (originalFont_ == nullptr)
+    originalFont_ = previous;
   font_ = font;
+}
+
+HGDIOBJ GdiSurface::selectPen(HPEN pen) {
+  HGDIOBJ previous = SelectObject(dc_, pen);
+  if (originalPen_ == nullptr)
+    originalPen_ = previous;
+  return previous;
 }
 
 Size GdiSurface::measureText(std::u16string_view text) {
@@ -112,9 +124,11 @@ HPEN GdiSurface::penFor(Colour colour) {
     return nullptr;
   CachedPen& slot = pens_[nextPen_];
   nextPen_ = (nextPen_ + 1) % pens_.size();
-  if (slot.pen) {
-    // The pen may be the one selected now: select the original before it is deleted.
-    SelectObject(dc_, originalPen_);
+  if (slot.pen != nullptr) {
+    // The pen may be the one selected now: select the original before deleting it (a pen
+    // was selected before, so the original is known).
+    if (originalPen_ != nullptr)
+      SelectObject(dc_, originalPen_);
     penChosen_ = false;
   }
   slot = {colour, std::move(pen)};
@@ -125,7 +139,11 @@ void GdiSurface::setPen(Colour colour) {
   if (penChosen_ && colour == penColour_)
     return;
   HPEN pen = penFor(colour);
-  SelectObject(dc_, pen != nullptr ? pen : originalPen_);
+  if (pen != nullptr) {
+    selectPen(pen);
+  } else if (originalPen_ != nullptr) {
+    SelectObject(dc_, originalPen_);
+  }
   penColour_ = colour;
   penChosen_ = pen != nullptr;
 }

@@ -41,6 +41,8 @@ class GdiSurface final : public DrawSurface {
  private:
   GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size);
   HPEN penFor(Colour colour);
+  // Selects `pen`, remembering the context's own pen at the first selection.
+  HGDIOBJ selectPen(HPEN pen);
 
   struct CachedPen {
     Colour colour = 0;
@@ -52,6 +54,7 @@ class GdiSurface final : public DrawSurface {
   std::unique_ptr<MemoryBitmap> memory_;  // null for a borrowed context
   HDC dc_;
   Size size_;
+  // The context's own font and pen, known from the first selection of ours; null until then.
   HGDIOBJ originalFont_ = nullptr;
   HGDIOBJ originalPen_ = nullptr;
   COLORREF originalTextColour_ = 0;

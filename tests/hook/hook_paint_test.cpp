@@ -16,7 +16,8 @@ using HookPaint = HookTest;
 void waitForQuietMinute(int seconds) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  if (now.wSecond + seconds + 2 >= 60) Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
+  if (now.wSecond + seconds + 2 >= 60)
+    Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
 }
 
 TEST_F(HookPaint, TheClockShowsTheFaceAndAReloadRepaintsIt) {
@@ -89,7 +90,8 @@ TEST_F(HookPaint, TheTicksFeedAMemoryBarBesideTheFace) {
     GlobalMemoryStatusEx(&memory);
     return std::max(0, static_cast<int>(memory.dwMemoryLoad) + delta) * height / 100;
   };
-  if (barLength(-1) < 1) GTEST_SKIP() << "the memory load is too low to show";
+  if (barLength(-1) < 1)
+    GTEST_SKIP() << "the memory load is too low to show";
 
   ASSERT_TRUE(pumpUntil([&] { return readScreen(rect).count(kGreen) > 0; }, 4000))
       << "no memory bar after a few ticks";
@@ -133,38 +135,57 @@ TEST_F(HookPaint, ARingingAlarmRepaintsEverySecondUntilItIsOff) {
   EXPECT_EQ(counter.paints(), 0);
 }
 
-// By hand (60 s each way): scripts/wine-run --prefix build/win64/wineprefix
-//   build/win64/tests/hook/hook_paint_test.exe --gtest_also_run_disabled_tests
-//   --gtest_filter=*TickCost*
-TEST_F(HookPaint, DISABLED_TickCostAgainstTheNativeClock) {
-  writeFace(u"horizontal", {u",,,,,,:HH:mm:ss"});
-  auto cpuMilliseconds = [](HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    auto ticks = [](FILETIME t) {
-      return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+// A face that shows a lock key repaints when the key changes, not every second: the states are
+// read once and then follow the keyboard hook's lock-key events. The change shows within a
+// second, with the key's new state ("A" while Caps Lock is on, a space while it is off).
+TEST_F(HookPaint, ALockKeyFaceRepaintsOnlyWhenTheKeyChangesAndShowsItsNewState) {
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm A"}, kRed);
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(9);
+  pumpFor(1500);  // the attach's paints, and the keyboard hook's installation at the next tick
+  counter.reset();
+  pumpFor(4000);
+  EXPECT_EQ(counter.paints(), 0) << "nothing changed on the face";
+
+  auto press = [](WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, input, sizeof(INPUT));
   };
-  auto measure = [&](bool attached) {
-    StandinTaskbar bar;
-    TestHostWindow host;
-    if (attached) attach(bar, host);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(bar.taskbar(), &pid);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    pumpFor(2000);
-    double start = cpuMilliseconds(process);
-    pumpFor(60000);
-    double used = cpuMilliseconds(process) - start;
-    CloseHandle(process);
-    if (attached) endHook();
-    return used;
-  };
-  double native = measure(false);
-  double ours = measure(true);
-  std::printf("shell CPU over 60 s: native clock %.1f ms, attached HH:mm:ss face %.1f ms, ratio %.2f\n",
-              native, ours, native > 0 ? ours / native : 0.0);
+  const int before = readScreen(bar.clockRect()).count(kRed);
+  ASSERT_EQ(press(VK_CAPITAL), 2u);
+  const bool shown =
+      pumpUntil([&] { return readScreen(bar.clockRect()).count(kRed) != before; }, 1000);
+  ASSERT_EQ(press(VK_CAPITAL), 2u);  // give the toggle back
+  EXPECT_TRUE(shown) << "the key's new state is not on the face within a second";
+  EXPECT_TRUE(pumpUntil([&] { return readScreen(bar.clockRect()).count(kRed) == before; }, 1000))
+      << "the key's state given back is not on the face within a second";
+}
+
+// The graphs of the meters move with every sample, so a face with a graph repaints at most once
+// per tick of its own timer; the native clock's timers, which also reach the window, add none.
+TEST_F(HookPaint, AGraphFaceRepaintsAtMostOncePerSecond) {
+  writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  auto set = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik\\horizontal",
+                                                 kKeyReadWrite, KeyLifetime::Persistent);
+  ASSERT_TRUE(set);
+  writeText(*set.key, u"cpuGraf", u"G255");
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  waitForQuietMinute(7);
+  pumpFor(1000);
+  counter.reset();
+  pumpFor(5000);
+  EXPECT_LE(counter.paints(), 6);
 }
 
 }  // namespace

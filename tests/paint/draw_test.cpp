@@ -384,5 +384,63 @@ TEST_F(Draw, WithoutACapturedBackgroundTheFaceIsPaintedOnThePlainFaceColour) {
   EXPECT_EQ(drawn()[0].colour, colours.face);
 }
 
+// A tick asks whether a paint now would show anything else than the last one; only then does
+// the face repaint. Each case draws the face at 10:00:05 with Caps Lock off, then asks at a
+// later moment with the key and the alarm as given.
+TEST_F(Draw, OnlyAChangedTextABlinkingCellOrARingingAlarmWouldDrawOtherTexts) {
+  struct Case {
+    const char16_t* format;
+    std::uint32_t blinkBits;
+    int minute, second;
+    bool capsOn, alarm, changed;
+  };
+  const Case cases[] = {
+      {u"HH:mm", 0, 0, 6, false, false, false},   {u"HH:mm", 0, 1, 0, false, false, true},
+      {u"HH:mm:ss", 0, 0, 6, false, false, true}, {u"HH:mm", 2, 0, 6, false, false, true},
+      {u"HH:mm", 0, 0, 6, false, true, true},     {u"HH:mm <A>", 0, 0, 6, false, false, false},
+      {u"HH:mm <A>", 0, 0, 6, true, false, true},
+  };
+  names.setText(NameText::CapsOn, u"CAPS");
+  names.setText(NameText::CapsOff, u"");
+  for (const Case& c : cases) {
+    clock.cells.clear();
+    addCell(u"d");
+    addCell(c.format).blinkBits = c.blinkBits;
+    lockKeys = FixedLockKeyStates(false, false, false);
+    alarmRinging = false;
+    setTime(10, 0, 5);
+    EXPECT_TRUE(painter.wouldDrawOtherTexts(clock, inputs())) << "never drawn";
+    measure();
+    draw({80, 40});
+    EXPECT_EQ(painter.wouldDrawOtherTexts(clock, inputs()), c.blinkBits != 0) << "just drawn";
+    lockKeys = FixedLockKeyStates(c.capsOn, false, false);
+    alarmRinging = c.alarm;
+    setTime(10, c.minute, c.second);
+    EXPECT_EQ(painter.wouldDrawOtherTexts(clock, inputs()), c.changed)
+        << std::string(c.format, c.format + std::char_traits<char16_t>::length(c.format))
+        << " at 10:" << c.minute << ":" << c.second;
+  }
+}
+
+// The draw pass measures a changed text to find growth, but not one whose digits 1-9 changed and
+// nothing else: normalised, it measures as the text before it.
+TEST_F(Draw, AChangedTextIsMeasuredOnlyWhenItCouldHaveGrown) {
+  addCell(u"HH:mm:ss");
+  struct Step {
+    int second;
+    bool measured;
+  };
+  setTime(10, 0, 11);
+  measure();
+  draw({80, 40});
+  for (Step step : {Step{12, false}, Step{13, false}, Step{20, true}, Step{21, true},
+                    Step{29, false}, Step{29, false}}) {
+    setTime(10, 0, step.second);
+    const int before = surfaces.last->measureCalls();
+    draw({80, 40});
+    EXPECT_EQ(surfaces.last->measureCalls() - before, step.measured ? 1 : 0) << step.second;
+  }
+}
+
 }  // namespace
 }  // namespace zembrik::testing

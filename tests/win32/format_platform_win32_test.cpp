@@ -102,6 +102,40 @@ TEST(LockKeysWin32, TogglesAreReadOnceUntilForgotten) {
   EXPECT_FALSE(keys.isToggledOn(LockKey::Caps));
   EXPECT_TRUE(keys.isToggledOn(LockKey::Num));
   EXPECT_FALSE(keys.isToggledOn(LockKey::Scroll));
+
+  // Kept across paints of one minute; read again in the next minute.
+  keys.keepWithinMinute(7);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps));
+  ASSERT_TRUE(thread.set(true, true, true));
+  keys.keepWithinMinute(7);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps)) << "the same minute keeps the read";
+  keys.keepWithinMinute(8);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps)) << "a new minute reads again";
+}
+
+// The keyboard hook's events keep the states read up to date without another read: a press
+// toggles once however long the key is held. (This thread's own state keeps the old toggles:
+// nothing here changes the system's.)
+TEST(LockKeysWin32, APressSeenByTheHookTogglesTheKeptState) {
+  ThreadLockKeys thread;
+  ASSERT_TRUE(thread.set(false, true, false));
+  Win32LockKeyStates keys;
+  ASSERT_FALSE(keys.isToggledOn(LockKey::Caps));
+  for (bool down : {true, true, true, false}) keys.noteKeyEvent(LockKey::Caps, down);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps));
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Num)) << "another key keeps its state";
+  keys.noteKeyEvent(LockKey::Num, true);
+  keys.noteKeyEvent(LockKey::Num, false);
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Num));
+  keys.keepWithinMinute(9);
+  EXPECT_TRUE(keys.isToggledOn(LockKey::Caps)) << "a new minute does not undo what the hook saw";
+  keys.forget();
+  EXPECT_FALSE(keys.isToggledOn(LockKey::Caps)) << "forgotten: the system's state again";
+
+  // Before the first read there is nothing to toggle: the read gives the system's state.
+  Win32LockKeyStates unread;
+  unread.noteKeyEvent(LockKey::Scroll, true);
+  EXPECT_FALSE(unread.isToggledOn(LockKey::Scroll));
 }
 
 }  // namespace
