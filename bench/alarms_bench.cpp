@@ -3,46 +3,11 @@
 // computation, the work done when an alarm is due.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "alarms/alarm_record_text.h"
 #include "alarms/alarm_schedule.h"
 #include "alarms/next_occurrence.h"
+#include "allocation_counter.h"
 #include "timezone/calendar_days.h"
-
-namespace {
-
-std::atomic<std::uint64_t> allocations{0};
-
-void* allocate(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* block = std::malloc(size == 0 ? 1 : size))
-    return block;
-  throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return allocate(size);
-}
-void* operator new[](std::size_t size) {
-  return allocate(size);
-}
-void operator delete(void* block) noexcept {
-  std::free(block);
-}
-void operator delete[](void* block) noexcept {
-  std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-  std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-  std::free(block);
-}
 
 namespace {
 
@@ -77,13 +42,14 @@ void BM_CheckNoneDue(benchmark::State& state) {
   }
   AlarmSchedule schedule;
   schedule.schedule(std::move(records), time, signals);
-  const std::uint64_t allocationsBefore = allocations.load();
+  const std::uint64_t allocationsBefore = zembrik::bench::allocationCount();
   const std::uint64_t readsBefore = time.localTimeReads;
   for (auto _ : state) {
     schedule.check(time, signals);
     benchmark::ClobberMemory();
   }
-  state.counters["allocations"] = static_cast<double>(allocations.load() - allocationsBefore);
+  state.counters["allocations"] =
+      static_cast<double>(zembrik::bench::allocationCount() - allocationsBefore);
   state.counters["localTimeReads"] = static_cast<double>(time.localTimeReads - readsBefore);
 }
 BENCHMARK(BM_CheckNoneDue)->Arg(10)->Arg(100)->Arg(1000);

@@ -2,43 +2,11 @@
 // again, nearly always with the texts they already have. Counts allocations per refresh.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "grid_model.h"
-
-namespace {
-std::atomic<long> allocations{0};
-
-void* allocate(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* block = std::malloc(size == 0 ? 1 : size))
-    return block;
-  throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return allocate(size);
-}
-void* operator new[](std::size_t size) {
-  return allocate(size);
-}
-void operator delete(void* block) noexcept {
-  std::free(block);
-}
-void operator delete[](void* block) noexcept {
-  std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-  std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-  std::free(block);
-}
 
 namespace {
 
@@ -66,7 +34,7 @@ void BM_RewriteUnchangedRows(benchmark::State& state) {
     for (int c = 0; c < kColumns; ++c)
       grid.setText({r, c}, texts[static_cast<std::size_t>(r * kColumns + c)], &measure);
   grid.sizeColumnsToContents(measure);
-  long before = allocations.load();
+  const std::uint64_t before = zembrik::bench::allocationCount();
   long refreshes = 0;
   for (auto _ : state) {
     for (int r = 1; r < kRows; ++r)
@@ -76,7 +44,8 @@ void BM_RewriteUnchangedRows(benchmark::State& state) {
     ++refreshes;
   }
   state.counters["allocations_per_refresh"] =
-      static_cast<double>(allocations.load() - before) / static_cast<double>(refreshes);
+      static_cast<double>(zembrik::bench::allocationCount() - before) /
+      static_cast<double>(refreshes);
 }
 BENCHMARK(BM_RewriteUnchangedRows)->Unit(benchmark::kMicrosecond);
 

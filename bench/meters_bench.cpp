@@ -2,48 +2,9 @@
 // points shifting), and the allocations it makes: there must be none.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "allocation_counter.h"
 #include "meters/meter_history.h"
 #include "meters/meter_sampling.h"
-
-namespace {
-
-std::atomic<std::uint64_t> allocations{0};
-
-void* allocate(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* block = std::malloc(size == 0 ? 1 : size))
-    return block;
-  throw std::bad_alloc();
-}
-
-void release(void* block) noexcept {
-  std::free(block);
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return allocate(size);
-}
-void* operator new[](std::size_t size) {
-  return allocate(size);
-}
-void operator delete(void* block) noexcept {
-  release(block);
-}
-void operator delete[](void* block) noexcept {
-  release(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-  release(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-  release(block);
-}
 
 namespace {
 
@@ -95,13 +56,13 @@ void BM_SampleTickAllGraphsFull(benchmark::State& state) {
   BatteryAlarmState battery{alarms, 10, repaintEveryTick};  // in play, never ringing
   sampleMeters(*meters, battery, sources, false);
 
-  std::uint64_t before = allocations.load();
+  std::uint64_t before = zembrik::bench::allocationCount();
   for (auto _ : state) {
     bool repaint = sampleMeters(*meters, battery, sources, false);
     benchmark::DoNotOptimize(repaint);
     benchmark::ClobberMemory();
   }
-  std::uint64_t made = allocations.load() - before;
+  std::uint64_t made = zembrik::bench::allocationCount() - before;
   state.counters["allocations"] = static_cast<double>(made);
   if (made != 0)
     state.SkipWithError("sampling allocated");
