@@ -3,11 +3,11 @@
 // computation, the work done when an alarm is due.
 #include <benchmark/benchmark.h>
 
-#include "alarms/alarm_record_text.h"
-#include "alarms/alarm_schedule.h"
-#include "alarms/next_occurrence.h"
-#include "allocation_counter.h"
-#include "timezone/calendar_days.h"
+#include "bench/allocation_counter.h"
+#include "engine/alarms/alarm_record_text.h"
+#include "engine/alarms/alarm_schedule.h"
+#include "engine/alarms/next_occurrence.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace {
 

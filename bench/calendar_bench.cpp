@@ -2,11 +2,11 @@
 // with fixed metrics and draws nothing, as the host does for every page turn and new day.
 #include <benchmark/benchmark.h>
 
-#include "calendar/calendar_layout.h"
-#include "calendar/calendar_month.h"
-#include "calendar/calendar_painter.h"
-#include "calendar/calendar_settings.h"
-#include "paint/recording_surface.h"
+#include "engine/calendar/calendar_layout.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/calendar/calendar_painter.h"
+#include "engine/calendar/calendar_settings.h"
+#include "engine/paint/recording_surface.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // segment of the three-column default face.
 #include <benchmark/benchmark.h>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "names/name_tables.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
 
 namespace {
 

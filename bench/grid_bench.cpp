@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "allocation_counter.h"
-#include "grid_model.h"
+#include "bench/allocation_counter.h"
+#include "grid/grid_model.h"
 
 namespace {
 

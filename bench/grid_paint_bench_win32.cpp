@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "grid_messages.h"
-#include "grid_window_win32.h"
+#include "grid/grid_messages.h"
+#include "grid/grid_window_win32.h"
 
 using namespace zembrik::grid;
 

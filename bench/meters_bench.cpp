@@ -2,9 +2,9 @@
 // points shifting), and the allocations it makes: there must be none.
 #include <benchmark/benchmark.h>
 
-#include "allocation_counter.h"
-#include "meters/meter_history.h"
-#include "meters/meter_sampling.h"
+#include "bench/allocation_counter.h"
+#include "engine/meters/meter_history.h"
+#include "engine/meters/meter_sampling.h"
 
 namespace {
 

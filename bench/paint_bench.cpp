@@ -3,11 +3,11 @@
 // beyond GDI's own work.
 #include <benchmark/benchmark.h>
 
-#include "format/format_render.h"
-#include "names/name_tables.h"
-#include "paint/face_painter.h"
-#include "paint/recording_surface.h"
-#include "settings/face_loading.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
+#include "engine/paint/face_painter.h"
+#include "engine/paint/recording_surface.h"
+#include "engine/settings/face_loading.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Typed reads from the in-memory registry: the floor under every settings load.
 #include <benchmark/benchmark.h>
 
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // thread beyond the real registry's own latency.
 #include <benchmark/benchmark.h>
 
-#include "format/zone_table.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "settings/load_settings.h"
-#include "settings/settings_paths.h"
-#include "settings/value_names.h"
+#include "engine/format/zone_table.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/load_settings.h"
+#include "engine/settings/settings_paths.h"
+#include "engine/settings/value_names.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <vector>
 
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "timezone/calendar_days.h"
-#include "timezone/configured_zone_table.h"
-#include "timezone/zone_fixtures.h"
-#include "timezone/zone_loading.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/calendar_days.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "engine/timezone/zone_fixtures.h"
+#include "engine/timezone/zone_loading.h"
 
 using namespace zembrik;
 

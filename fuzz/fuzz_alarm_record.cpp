@@ -2,9 +2,9 @@
 // parser accepts is written back as a record that reads the same (its colour in 24 bits).
 #include <cstdlib>
 
-#include "alarms/alarm_record_text.h"
-#include "alarms/next_occurrence.h"
-#include "fuzz_text.h"
+#include "engine/alarms/alarm_record_text.h"
+#include "engine/alarms/next_occurrence.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = zembrik::fuzzing::textOf(data, size);

@@ -2,8 +2,8 @@
 // must be the tail of the text after a colon.
 #include <cstdlib>
 
-#include "fuzz_text.h"
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = zembrik::fuzzing::textOf(data, size);

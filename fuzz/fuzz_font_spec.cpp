@@ -2,8 +2,8 @@
 // (a weight on the scale, a face name of at most 31 non-null bytes).
 #include <cstdlib>
 
-#include "fuzz_text.h"
-#include "settings/font_spec.h"
+#include "engine/settings/font_spec.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = zembrik::fuzzing::textOf(data, size);

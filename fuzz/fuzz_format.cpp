@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "names/name_tables.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
 
 using namespace zembrik;
 

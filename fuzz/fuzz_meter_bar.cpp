@@ -2,9 +2,9 @@
 // bounds, a bar needs its edge letter first, and the meters must run with whatever it gives.
 #include <cstdlib>
 
-#include "fuzz_meter_values.h"
-#include "fuzz_text.h"
-#include "meters/meter_values.h"
+#include "engine/meters/meter_values.h"
+#include "fuzz/fuzz_meter_values.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zembrik;

@@ -2,9 +2,9 @@
 // bounds, only a leading "G" switches the graph on, and the graphs must run with what it gives.
 #include <cstdlib>
 
-#include "fuzz_meter_values.h"
-#include "fuzz_text.h"
-#include "meters/meter_values.h"
+#include "engine/meters/meter_values.h"
+#include "fuzz/fuzz_meter_values.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zembrik;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "meters/meter_drawing.h"
-#include "meters/meter_history.h"
-#include "meters/meter_sampling.h"
-#include "paint/recording_surface.h"
+#include "engine/meters/meter_drawing.h"
+#include "engine/meters/meter_history.h"
+#include "engine/meters/meter_sampling.h"
+#include "engine/paint/recording_surface.h"
 
 namespace zembrik::fuzzing {
 

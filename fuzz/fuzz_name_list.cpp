@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "names/name_list_parser.h"
-#include "names/name_loading.h"
-#include "names/name_tables.h"
+#include "engine/names/name_list_parser.h"
+#include "engine/names/name_loading.h"
+#include "engine/names/name_tables.h"
 
 using namespace zembrik;
 

@@ -2,9 +2,9 @@
 // (trimmed parts, no program after a leading '*', a command line that starts with the program).
 #include <cstdlib>
 
-#include "fuzz_text.h"
-#include "host/button_actions.h"
-#include "host/program_command.h"
+#include "engine/host_rules/button_actions.h"
+#include "engine/host_rules/program_command.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = zembrik::fuzzing::textOf(data, size);

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "timezone/calendar_days.h"
-#include "timezone/daylight_saving.h"
-#include "timezone/zone_information.h"
+#include "engine/timezone/calendar_days.h"
+#include "engine/timezone/daylight_saving.h"
+#include "engine/timezone/zone_information.h"
 
 using namespace zembrik;
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "timezone/configured_zone_table.h"
-#include "timezone/zone_fixtures.h"
-#include "timezone/zone_loading.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "engine/timezone/zone_fixtures.h"
+#include "engine/timezone/zone_loading.h"
 
 using namespace zembrik;
 

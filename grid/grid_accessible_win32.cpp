@@ -4,15 +4,15 @@
 // client keeps after the window is gone answers RPC_E_DISCONNECTED instead of touching freed
 // memory. Interface ids come from __uuidof: MinGW's oleacc import library also names
 // IID_IAccessible, as an import thunk, and linking that gives a wrong id.
-#include "grid_accessible_win32.h"
+#include "grid/grid_accessible_win32.h"
 
 #include <oleacc.h>
 
 #include <new>
 #include <string>
 
-#include "grid_cell_name.h"
-#include "grid_window_state_win32.h"
+#include "grid/grid_cell_name.h"
+#include "grid/grid_window_state_win32.h"
 
 namespace zembrik::grid {
 namespace {

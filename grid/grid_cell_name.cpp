@@ -1,4 +1,4 @@
-#include "grid_cell_name.h"
+#include "grid/grid_cell_name.h"
 
 namespace zembrik::grid {
 

@@ -2,7 +2,7 @@
 // What a screen reader says for a cell of the grid.
 #include <string>
 
-#include "grid_model.h"
+#include "grid/grid_model.h"
 
 namespace zembrik::grid {
 

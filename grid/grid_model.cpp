@@ -1,5 +1,5 @@
 // Structure, texts, widths and the geometry of the view. Selection and input: grid_selection.cpp.
-#include "grid_model.h"
+#include "grid/grid_model.h"
 
 #include <algorithm>
 #include <cstring>

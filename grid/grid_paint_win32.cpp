@@ -1,8 +1,8 @@
-#include "grid_paint_win32.h"
+#include "grid/grid_paint_win32.h"
 
 #include <algorithm>
 
-#include "gdi_owners_win32.h"
+#include "grid/gdi_owners_win32.h"
 
 namespace zembrik::grid {
 namespace {

@@ -2,7 +2,7 @@
 // Draws the grid from its model with the system's colours (high-contrast schemes included).
 #include <windows.h>
 
-#include "grid_model.h"
+#include "grid/grid_model.h"
 
 namespace zembrik::grid {
 

@@ -1,6 +1,6 @@
 // Scroll bars and scrolling requests: the model scrolls in whole rows and columns, and the bars
 // show data rows and columns only (the fixed row and column never scroll).
-#include "grid_scroll_win32.h"
+#include "grid/grid_scroll_win32.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The grid's scroll bars and what scroll bar and wheel requests do to its view.
 #include <windows.h>
 
-#include "grid_window_state_win32.h"
+#include "grid/grid_window_state_win32.h"
 
 namespace zembrik::grid {
 

@@ -2,7 +2,7 @@
 // (never in the fixed row or column), or none.
 #include <algorithm>
 
-#include "grid_model.h"
+#include "grid/grid_model.h"
 
 namespace zembrik::grid {
 

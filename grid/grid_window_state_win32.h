@@ -3,8 +3,8 @@
 // WM_NCDESTROY. Shared by the window procedure and the accessible object.
 #include <windows.h>
 
-#include "gdi_owners_win32.h"
-#include "grid_model.h"
+#include "grid/gdi_owners_win32.h"
+#include "grid/grid_model.h"
 
 namespace zembrik::grid {
 

@@ -1,6 +1,6 @@
 // The window procedure: unpacks messages, forwards input to the model, notifies the parent,
 // keeps the scroll bars and repaints what the model says changed.
-#include "grid_window_win32.h"
+#include "grid/grid_window_win32.h"
 
 #include <windowsx.h>
 
@@ -8,14 +8,14 @@
 #include <cstddef>
 #include <memory>
 
-#include "gdi_owners_win32.h"
-#include "grid_accessible_win32.h"
-#include "grid_messages.h"
-#include "grid_model.h"
-#include "grid_paint_win32.h"
-#include "grid_scroll_win32.h"
-#include "grid_window_state_win32.h"
-#include "win32/caught_exception_win32.h"
+#include "grid/gdi_owners_win32.h"
+#include "grid/grid_accessible_win32.h"
+#include "grid/grid_messages.h"
+#include "grid/grid_model.h"
+#include "grid/grid_paint_win32.h"
+#include "grid/grid_scroll_win32.h"
+#include "grid/grid_window_state_win32.h"
+#include "platform/win32/caught_exception_win32.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3

@@ -1,14 +1,14 @@
-#include "addon_reannounce.h"
+#include "hook/addon_reannounce.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
-#include "win32/registry_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

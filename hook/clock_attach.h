@@ -1,6 +1,6 @@
 #pragma once
 // Taking over one taskbar clock window inside the shell, and giving it back.
-#include "hook_state.h"
+#include "hook/hook_state.h"
 
 namespace zembrik {
 

@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "meters/alarm_display.h"
-#include "meters/face_meters.h"
-#include "paint/face_painter.h"
-#include "settings/clock_config.h"
-#include "taskbar/packed_size.h"
-#include "theme/theme_binding.h"
-#include "win32/captured_background_win32.h"
-#include "win32/window_bindings_win32.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/meters/face_meters.h"
+#include "engine/paint/face_painter.h"
+#include "engine/settings/clock_config.h"
+#include "engine/taskbar/packed_size.h"
+#include "engine/theme/theme_binding.h"
+#include "platform/win32/captured_background_win32.h"
+#include "platform/win32/window_bindings_win32.h"
 
 namespace zembrik {
 

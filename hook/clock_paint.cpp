@@ -1,14 +1,14 @@
-#include "clock_paint.h"
+#include "hook/clock_paint.h"
 
 #include <memory>
 
-#include "clock_services.h"
-#include "clock_theme.h"
-#include "hook_state.h"
-#include "paint/face_painter.h"
-#include "win32/calendar_time_win32.h"
-#include "win32/gdi_surface.h"
-#include "win32/system_colours_win32.h"
+#include "engine/paint/face_painter.h"
+#include "hook/clock_services.h"
+#include "hook/clock_theme.h"
+#include "hook/hook_state.h"
+#include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "platform/win32/system_colours_win32.h"
 
 namespace zembrik {
 

@@ -2,8 +2,8 @@
 // The clock face on screen: the painter's measure and draw passes over GDI.
 #include <windows.h>
 
-#include "clock_instance.h"
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
+#include "hook/clock_instance.h"
 
 namespace zembrik {
 

@@ -1,12 +1,12 @@
-#include "clock_services.h"
+#include "hook/clock_services.h"
 
-#include "clock_instance.h"
-#include "clock_theme.h"
-#include "hook_state.h"
-#include "timezone/zone_loading.h"
-#include "win32/registry_win32.h"
-#include "win32/window_id_win32.h"
-#include "win32/zone_names_win32.h"
+#include "engine/timezone/zone_loading.h"
+#include "hook/clock_instance.h"
+#include "hook/clock_theme.h"
+#include "hook/hook_state.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/window_id_win32.h"
+#include "platform/win32/zone_names_win32.h"
 
 namespace zembrik {
 

@@ -1,14 +1,14 @@
 #pragma once
 // The engine services every clock of the shell shares: fonts, names, zones, system state.
-#include "format/format_render.h"
-#include "meters/alarm_display.h"
-#include "meters/meter_process_state.h"
-#include "meters/system_load.h"
-#include "names/name_tables.h"
-#include "settings/font_cache.h"
-#include "settings/load_settings.h"
-#include "timezone/configured_zone_table.h"
-#include "win32/format_platform_win32.h"
+#include "engine/format/format_render.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/meters/meter_process_state.h"
+#include "engine/meters/system_load.h"
+#include "engine/names/name_tables.h"
+#include "engine/settings/font_cache.h"
+#include "engine/settings/load_settings.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "platform/win32/format_platform_win32.h"
 
 namespace zembrik {
 

@@ -1,16 +1,16 @@
-#include "clock_size.h"
+#include "hook/clock_size.h"
 
 #include <commctrl.h>
 
-#include "clock_attach.h"
-#include "clock_paint.h"
-#include "clock_services.h"
-#include "clock_theme.h"
-#include "hook_state.h"
-#include "protocol/window_messages.h"
-#include "subclass_chain.h"
-#include "taskbar/size_negotiation.h"
-#include "win32/caught_exception_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/taskbar/size_negotiation.h"
+#include "hook/clock_attach.h"
+#include "hook/clock_paint.h"
+#include "hook/clock_services.h"
+#include "hook/clock_theme.h"
+#include "hook/hook_state.h"
+#include "hook/subclass_chain.h"
+#include "platform/win32/caught_exception_win32.h"
 
 namespace zembrik {
 

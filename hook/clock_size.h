@@ -2,7 +2,7 @@
 // The clock's side of the size negotiation with the taskbar.
 #include <windows.h>
 
-#include "clock_instance.h"
+#include "hook/clock_instance.h"
 
 namespace zembrik {
 

@@ -1,10 +1,10 @@
-#include "clock_theme.h"
+#include "hook/clock_theme.h"
 
-#include "clock_instance.h"
-#include "clock_paint.h"
-#include "hook_state.h"
-#include "theme/theme_detection.h"
-#include "win32/registry_win32.h"
+#include "engine/theme/theme_detection.h"
+#include "hook/clock_instance.h"
+#include "hook/clock_paint.h"
+#include "hook/hook_state.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

@@ -1,13 +1,13 @@
-#include "clock_tick.h"
+#include "hook/clock_tick.h"
 
-#include "clock_paint.h"
-#include "clock_services.h"
-#include "clock_window_proc.h"
-#include "hook_state.h"
-#include "meters/meter_look.h"
-#include "meters/meter_sampling.h"
-#include "protocol/window_messages.h"
-#include "win32/calendar_time_win32.h"
+#include "engine/meters/meter_look.h"
+#include "engine/meters/meter_sampling.h"
+#include "engine/protocol/window_messages.h"
+#include "hook/clock_paint.h"
+#include "hook/clock_services.h"
+#include "hook/clock_window_proc.h"
+#include "hook/hook_state.h"
+#include "platform/win32/calendar_time_win32.h"
 
 namespace zembrik {
 

@@ -3,7 +3,7 @@
 // that a face repaints. The repaint rules are an upper bound: a tick repaints when the minute
 // changed, the time changed, or when the face would show something else (a text, a lock key, a
 // blink phase, a ringing alarm, a meter's bar or graph), never just because the face could.
-#include "clock_instance.h"
+#include "hook/clock_instance.h"
 
 namespace zembrik {
 

@@ -1,14 +1,14 @@
-#include "hook_exports.h"
+#include "hook/hook_exports.h"
 
-#include "hook_procedure.h"
-#include "hook_state.h"
-#include "peer_send.h"
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
-#include "taskbar_scan.h"
-#include "win32/caught_exception_win32.h"
-#include "win32/registry_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "hook/hook_procedure.h"
+#include "hook/hook_state.h"
+#include "hook/peer_send.h"
+#include "hook/taskbar_scan.h"
+#include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/registry_win32.h"
 
 using namespace zembrik;
 

@@ -1,11 +1,11 @@
-#include "hook_procedure.h"
+#include "hook/hook_procedure.h"
 
-#include "clock_attach.h"
-#include "hook_state.h"
-#include "peer_send.h"
-#include "protocol/window_messages.h"
-#include "taskbar_scan.h"
-#include "win32/caught_exception_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "hook/clock_attach.h"
+#include "hook/hook_state.h"
+#include "hook/peer_send.h"
+#include "hook/taskbar_scan.h"
+#include "platform/win32/caught_exception_win32.h"
 
 namespace zembrik {
 

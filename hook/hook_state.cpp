@@ -1,6 +1,6 @@
-#include "hook_state.h"
+#include "hook/hook_state.h"
 
-#include "win32/registry_win32.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

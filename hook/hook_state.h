@@ -9,16 +9,16 @@
 #include <optional>
 #include <vector>
 
-#include "clock_instance.h"
-#include "clock_services.h"
-#include "paint/face_colours.h"
-#include "theme/theme_binding.h"
-#include "win32/font_win32.h"
-#include "win32/format_platform_win32.h"
-#include "win32/gdi_surface.h"
-#include "win32/system_load_win32.h"
-#include "win32/theme_library_win32.h"
-#include "win32/win32_handles.h"
+#include "engine/paint/face_colours.h"
+#include "engine/theme/theme_binding.h"
+#include "hook/clock_instance.h"
+#include "hook/clock_services.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/format_platform_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "platform/win32/system_load_win32.h"
+#include "platform/win32/theme_library_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

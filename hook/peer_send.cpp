@@ -1,4 +1,4 @@
-#include "peer_send.h"
+#include "hook/peer_send.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "subclass_chain.h"
+#include "hook/subclass_chain.h"
 
-#include "hook_state.h"
+#include "hook/hook_state.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "taskbar_scan.h"
+#include "hook/taskbar_scan.h"
 
-#include "protocol/window_messages.h"
-#include "taskbar/taskbar_order.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/taskbar/taskbar_order.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Finding the taskbars and their clock windows.
-#include "hook_state.h"
+#include "hook/hook_state.h"
 
 namespace zembrik {
 

@@ -1,8 +1,8 @@
-#include "alarm_scheduler_win32.h"
+#include "host/alarm_scheduler_win32.h"
 
-#include "alarms/alarm_loading.h"
-#include "protocol/window_messages.h"
-#include "win32/calendar_time_win32.h"
+#include "engine/alarms/alarm_loading.h"
+#include "engine/protocol/window_messages.h"
+#include "platform/win32/calendar_time_win32.h"
 
 namespace zembrik {
 

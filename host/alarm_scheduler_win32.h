@@ -3,8 +3,8 @@
 // main tray clock.
 #include <windows.h>
 
-#include "alarms/alarm_schedule.h"
-#include "registry/registry_key.h"
+#include "engine/alarms/alarm_schedule.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,8 +1,8 @@
-#include "calendar_clock_win32.h"
+#include "host/calendar_clock_win32.h"
 
 #include <windows.h>
 
-#include "win32/calendar_time_win32.h"
+#include "platform/win32/calendar_time_win32.h"
 
 namespace zembrik {
 

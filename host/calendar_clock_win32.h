@@ -4,7 +4,7 @@
 // "today" they set, so that no test changes the machine's clock.
 #include <cstdint>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,12 +1,12 @@
 // The calendar dialog's procedure and what it does with its controls and its drawing area.
 #include <windows.h>
 
-#include "calendar_clock_win32.h"
-#include "calendar_popup_win32.h"
-#include "calendar_resources.h"
-#include "win32/caught_exception_win32.h"
-#include "win32/dc_scopes_win32.h"
-#include "win32/gdi_surface.h"
+#include "host/calendar_clock_win32.h"
+#include "host/calendar_popup_win32.h"
+#include "host/calendar_resources.h"
+#include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/gdi_surface.h"
 
 namespace zembrik {
 

@@ -1,19 +1,19 @@
-#include "calendar_popup_win32.h"
+#include "host/calendar_popup_win32.h"
 
 #include <algorithm>
 
-#include "calendar/calendar_caption.h"
-#include "calendar/calendar_layout.h"
-#include "calendar/calendar_painter.h"
-#include "calendar_clock_win32.h"
-#include "calendar_resources.h"
-#include "names/name_loading.h"
-#include "names/name_tables.h"
-#include "protocol/window_messages.h"
-#include "settings/font_spec.h"
-#include "win32/font_win32.h"
-#include "win32/format_platform_win32.h"
-#include "win32/gdi_surface.h"
+#include "engine/calendar/calendar_caption.h"
+#include "engine/calendar/calendar_layout.h"
+#include "engine/calendar/calendar_painter.h"
+#include "engine/names/name_loading.h"
+#include "engine/names/name_tables.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/settings/font_spec.h"
+#include "host/calendar_clock_win32.h"
+#include "host/calendar_resources.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/format_platform_win32.h"
+#include "platform/win32/gdi_surface.h"
 
 namespace zembrik {
 

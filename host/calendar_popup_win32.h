@@ -7,13 +7,13 @@
 #include <memory>
 #include <optional>
 
-#include "calendar/c_resizer.h"
-#include "calendar/calendar_month.h"
-#include "calendar/calendar_placement.h"
-#include "calendar/calendar_settings.h"
-#include "format/format_compile.h"
-#include "registry/registry_key.h"
-#include "settings/font_cache.h"
+#include "engine/calendar/c_resizer.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/calendar/calendar_placement.h"
+#include "engine/calendar/calendar_settings.h"
+#include "engine/format/format_compile.h"
+#include "engine/registry/registry_key.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

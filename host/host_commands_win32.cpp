@@ -1,15 +1,15 @@
-#include "host_commands_win32.h"
+#include "host/host_commands_win32.h"
 
 #include <string>
 
-#include "host/program_command.h"
-#include "host_lifecycle_win32.h"
-#include "program_start_win32.h"
-#include "protocol/window_messages.h"
-#include "taskbar_search_win32.h"
-#include "taskbar_transparency_win32.h"
-#include "user_dialogs_win32.h"
-#include "wide_text_win32.h"
+#include "engine/host_rules/program_command.h"
+#include "engine/protocol/window_messages.h"
+#include "host/host_lifecycle_win32.h"
+#include "host/program_start_win32.h"
+#include "host/taskbar_search_win32.h"
+#include "host/taskbar_transparency_win32.h"
+#include "host/user_dialogs_win32.h"
+#include "host/wide_text_win32.h"
 
 namespace zembrik {
 

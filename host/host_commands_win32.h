@@ -1,8 +1,8 @@
 #pragma once
 // What the user reaches through the clock: mouse-button actions, the popup menu, the options
 // program and leaving the host.
-#include "host/button_actions.h"
-#include "host_state_win32.h"
+#include "engine/host_rules/button_actions.h"
+#include "host/host_state_win32.h"
 
 namespace zembrik {
 

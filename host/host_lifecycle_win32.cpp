@@ -1,10 +1,10 @@
-#include "host_lifecycle_win32.h"
+#include "host/host_lifecycle_win32.h"
 
-#include "hook_exports.h"
-#include "settings/settings_paths.h"
-#include "taskbar_search_win32.h"
-#include "taskbar_transparency_win32.h"
-#include "win32/registry_win32.h"
+#include "engine/settings/settings_paths.h"
+#include "hook/hook_exports.h"
+#include "host/taskbar_search_win32.h"
+#include "host/taskbar_transparency_win32.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Attaching, re-attaching and stopping: the host's side of the hook library's life.
-#include "host_state_win32.h"
+#include "host/host_state_win32.h"
 
 namespace zembrik {
 

@@ -1,21 +1,21 @@
-#include "host_startup_win32.h"
+#include "host/host_startup_win32.h"
 
 #include <string>
 
-#include "hook_exports.h"
-#include "host/host_command.h"
-#include "host/module_dir.h"
-#include "host/read_until_it_fits.h"
-#include "host/settings_version.h"
-#include "host_lifecycle_win32.h"
-#include "host_window_win32.h"
-#include "message_filter_win32.h"
-#include "registry/registry_access.h"
-#include "taskbar_search_win32.h"
-#include "taskbar_transparency_win32.h"
-#include "user_dialogs_win32.h"
-#include "wide_text_win32.h"
-#include "win32/registry_win32.h"
+#include "engine/host_rules/host_command.h"
+#include "engine/host_rules/module_dir.h"
+#include "engine/host_rules/read_until_it_fits.h"
+#include "engine/host_rules/settings_version.h"
+#include "engine/registry/registry_access.h"
+#include "hook/hook_exports.h"
+#include "host/host_lifecycle_win32.h"
+#include "host/host_window_win32.h"
+#include "host/message_filter_win32.h"
+#include "host/taskbar_search_win32.h"
+#include "host/taskbar_transparency_win32.h"
+#include "host/user_dialogs_win32.h"
+#include "host/wide_text_win32.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

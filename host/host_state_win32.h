@@ -8,17 +8,17 @@
 #include <set>
 #include <string>
 
-#include "alarm_scheduler_win32.h"
-#include "calendar_popup_win32.h"
-#include "host/button_actions.h"
-#include "host/minute_countdown.h"
-#include "host/restart_guard.h"
-#include "host/start_failure_reports.h"
-#include "host/taskbar_transparency.h"
-#include "optional_user32_win32.h"
-#include "registry/registry_key.h"
-#include "win32/win32_handles.h"
-#include "win32/window_bindings_win32.h"
+#include "engine/host_rules/button_actions.h"
+#include "engine/host_rules/minute_countdown.h"
+#include "engine/host_rules/restart_guard.h"
+#include "engine/host_rules/start_failure_reports.h"
+#include "engine/host_rules/taskbar_transparency.h"
+#include "engine/registry/registry_key.h"
+#include "host/alarm_scheduler_win32.h"
+#include "host/calendar_popup_win32.h"
+#include "host/optional_user32_win32.h"
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/window_bindings_win32.h"
 
 namespace zembrik {
 

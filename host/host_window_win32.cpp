@@ -1,16 +1,16 @@
-#include "host_window_win32.h"
+#include "host/host_window_win32.h"
 
 #include <string>
 
-#include "hook_exports.h"
-#include "host_commands_win32.h"
-#include "host_lifecycle_win32.h"
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
-#include "user_dialogs_win32.h"
-#include "win32/caught_exception_win32.h"
-#include "win32/registry_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "hook/hook_exports.h"
+#include "host/host_commands_win32.h"
+#include "host/host_lifecycle_win32.h"
+#include "host/user_dialogs_win32.h"
+#include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

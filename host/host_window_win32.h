@@ -4,8 +4,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "host_state_win32.h"
-#include "win32/window_bindings_win32.h"
+#include "host/host_state_win32.h"
+#include "platform/win32/window_bindings_win32.h"
 
 namespace zembrik {
 

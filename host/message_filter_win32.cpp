@@ -1,6 +1,6 @@
-#include "message_filter_win32.h"
+#include "host/message_filter_win32.h"
 
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
 
 namespace zembrik {
 

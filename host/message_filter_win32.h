@@ -2,7 +2,7 @@
 // Lets the messages of other, less privileged processes through to the host window.
 #include <windows.h>
 
-#include "optional_user32_win32.h"
+#include "host/optional_user32_win32.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "optional_user32_win32.h"
+#include "host/optional_user32_win32.h"
 
 namespace zembrik {
 

@@ -2,7 +2,7 @@
 // Functions of user32 that older systems lack, looked up by name once at start-up.
 #include <windows.h>
 
-#include "win32/win32_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

@@ -1,11 +1,11 @@
-#include "program_start_win32.h"
+#include "host/program_start_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "wide_text_win32.h"
-#include "win32/win32_handles.h"
+#include "host/wide_text_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

@@ -2,7 +2,7 @@
 // Starting other programs without waiting for them.
 #include <string_view>
 
-#include "host/program_command.h"
+#include "engine/host_rules/program_command.h"
 
 namespace zembrik {
 

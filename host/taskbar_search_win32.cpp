@@ -1,4 +1,4 @@
-#include "taskbar_search_win32.h"
+#include "host/taskbar_search_win32.h"
 
 namespace zembrik {
 

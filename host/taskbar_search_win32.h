@@ -1,6 +1,6 @@
 #pragma once
 // Finding the shell's taskbar windows the host works with.
-#include "host_state_win32.h"
+#include "host/host_state_win32.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "taskbar_transparency_win32.h"
+#include "host/taskbar_transparency_win32.h"
 
 namespace zembrik {
 

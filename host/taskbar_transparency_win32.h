@@ -2,7 +2,7 @@
 // Making the taskbar partly transparent with a layered window style.
 #include <cstdint>
 
-#include "host_state_win32.h"
+#include "host/host_state_win32.h"
 
 namespace zembrik {
 

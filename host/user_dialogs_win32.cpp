@@ -1,4 +1,4 @@
-#include "user_dialogs_win32.h"
+#include "host/user_dialogs_win32.h"
 
 #include <string>
 

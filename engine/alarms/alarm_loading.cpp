@@ -1,7 +1,7 @@
-#include "alarms/alarm_loading.h"
+#include "engine/alarms/alarm_loading.h"
 
-#include "alarms/alarm_record_text.h"
-#include "registry/registry_access.h"
+#include "engine/alarms/alarm_record_text.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

@@ -3,8 +3,8 @@
 // root. The host never writes a record; it only creates the key empty when it is missing.
 #include <vector>
 
-#include "alarms/alarm_record.h"
-#include "registry/registry_key.h"
+#include "engine/alarms/alarm_record.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "alarms/alarm_record_text.h"
+#include "engine/alarms/alarm_record_text.h"
 
 #include <cstdio>
 #include <limits>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "alarms/alarm_record.h"
+#include "engine/alarms/alarm_record.h"
 
 namespace zembrik {
 

@@ -1,10 +1,10 @@
-#include "alarms/alarm_schedule.h"
+#include "engine/alarms/alarm_schedule.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "alarms/next_occurrence.h"
-#include "meters/alarm_display.h"
+#include "engine/alarms/next_occurrence.h"
+#include "engine/meters/alarm_display.h"
 
 namespace zembrik {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "alarms/alarm_record.h"
-#include "alarms/uptime_seconds.h"
-#include "format/calendar_time.h"
+#include "engine/alarms/alarm_record.h"
+#include "engine/alarms/uptime_seconds.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

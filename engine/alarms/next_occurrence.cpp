@@ -1,6 +1,6 @@
-#include "alarms/next_occurrence.h"
+#include "engine/alarms/next_occurrence.h"
 
-#include "timezone/calendar_days.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace zembrik {
 

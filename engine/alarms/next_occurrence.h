@@ -3,8 +3,8 @@
 // settings editor's "Time to alarm" column.
 #include <cstdint>
 
-#include "alarms/alarm_record.h"
-#include "format/calendar_time.h"
+#include "engine/alarms/alarm_record.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "calendar/c_resizer.h"
+#include "engine/calendar/c_resizer.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "paint/geometry.h"
+#include "engine/paint/geometry.h"
 
 namespace zembrik {
 

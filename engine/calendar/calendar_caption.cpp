@@ -1,4 +1,4 @@
-#include "calendar/calendar_caption.h"
+#include "engine/calendar/calendar_caption.h"
 
 namespace zembrik {
 

@@ -2,9 +2,9 @@
 // The calendar's window caption: the `CalendarTitle` format rendered for the month on show.
 #include <string>
 
-#include "calendar/calendar_month.h"
-#include "format/format_compile.h"
-#include "format/format_render.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "calendar/calendar_layout.h"
+#include "engine/calendar/calendar_layout.h"
 
-#include "calendar/calendar_month.h"
-#include "calendar/calendar_settings.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/calendar/calendar_settings.h"
 
 namespace zembrik {
 

@@ -3,8 +3,8 @@
 // (the text "000 " in the calendar font) and the `CalendarWeeks` bits.
 #include <cstdint>
 
-#include "paint/draw_surface.h"
-#include "paint/geometry.h"
+#include "engine/paint/draw_surface.h"
+#include "engine/paint/geometry.h"
 
 namespace zembrik {
 

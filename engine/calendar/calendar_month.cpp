@@ -1,7 +1,7 @@
-#include "calendar/calendar_month.h"
+#include "engine/calendar/calendar_month.h"
 
-#include "format/iso_week.h"
-#include "timezone/calendar_days.h"
+#include "engine/format/iso_week.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace zembrik {
 

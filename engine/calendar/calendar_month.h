@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

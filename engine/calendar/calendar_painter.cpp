@@ -1,4 +1,4 @@
-#include "calendar/calendar_painter.h"
+#include "engine/calendar/calendar_painter.h"
 
 #include <string_view>
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "calendar/calendar_layout.h"
-#include "calendar/calendar_month.h"
-#include "paint/draw_surface.h"
+#include "engine/calendar/calendar_layout.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/paint/draw_surface.h"
 
 namespace zembrik {
 

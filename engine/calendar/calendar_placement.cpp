@@ -1,4 +1,4 @@
-#include "calendar/calendar_placement.h"
+#include "engine/calendar/calendar_placement.h"
 
 namespace zembrik {
 

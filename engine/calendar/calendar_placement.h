@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "paint/geometry.h"
+#include "engine/paint/geometry.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "calendar/calendar_settings.h"
+#include "engine/calendar/calendar_settings.h"
 
-#include "names/name_list_parser.h"
-#include "registry/registry_access.h"
+#include "engine/names/name_list_parser.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "format/format_compile.h"
+#include "engine/format/format_compile.h"
 
-#include "format/token_codes.h"
+#include "engine/format/token_codes.h"
 
 namespace zembrik {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "format/zone_table.h"
+#include "engine/format/zone_table.h"
 
 namespace zembrik {
 

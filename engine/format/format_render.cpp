@@ -1,11 +1,11 @@
-#include "format/format_render.h"
+#include "engine/format/format_render.h"
 
 #include <cstdlib>
 #include <optional>
 
-#include "format/iso_week.h"
-#include "format/token_codes.h"
-#include "names/name_tables.h"
+#include "engine/format/iso_week.h"
+#include "engine/format/token_codes.h"
+#include "engine/names/name_tables.h"
 
 namespace zembrik {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "format/calendar_time.h"
-#include "format/format_compile.h"
-#include "format/platform_state.h"
-#include "format/zone_table.h"
+#include "engine/format/calendar_time.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/platform_state.h"
+#include "engine/format/zone_table.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "format/iso_week.h"
+#include "engine/format/iso_week.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "meters/alarm_display.h"
+#include "engine/meters/alarm_display.h"
 
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "meters/face_meters.h"
+#include "engine/meters/face_meters.h"
 
-#include "meters/meter_drawing.h"
-#include "meters/meter_history.h"
+#include "engine/meters/meter_drawing.h"
+#include "engine/meters/meter_history.h"
 
 namespace zembrik {
 

@@ -1,8 +1,8 @@
 #pragma once
 // A clock's meters as the painter sees them: the bands their bars take, the graphs laid out
 // again for a new client size, and the bars and graphs drawn over the finished cells.
-#include "meters/meter_block.h"
-#include "paint/face_hooks.h"
+#include "engine/meters/meter_block.h"
+#include "engine/paint/face_hooks.h"
 
 namespace zembrik {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "paint/geometry.h"
+#include "engine/paint/geometry.h"
 
 namespace zembrik {
 

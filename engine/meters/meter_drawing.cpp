@@ -1,4 +1,4 @@
-#include "meters/meter_drawing.h"
+#include "engine/meters/meter_drawing.h"
 
 #include <span>
 

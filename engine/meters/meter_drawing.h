@@ -1,8 +1,8 @@
 #pragma once
 // Drawing the meters onto the face, and the room their bars take from the text area.
-#include "meters/meter_block.h"
-#include "paint/draw_surface.h"
-#include "paint/face_frame.h"
+#include "engine/meters/meter_block.h"
+#include "engine/paint/draw_surface.h"
+#include "engine/paint/face_frame.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "meters/meter_history.h"
+#include "engine/meters/meter_history.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // A meter's history: the ring of samples, the graph points made from it and the bar length.
 // Fixed arrays only; nothing here allocates.
-#include "meters/meter_block.h"
+#include "engine/meters/meter_block.h"
 
 namespace zembrik {
 

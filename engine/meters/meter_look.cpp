@@ -1,4 +1,4 @@
-#include "meters/meter_look.h"
+#include "engine/meters/meter_look.h"
 
 #include <algorithm>
 

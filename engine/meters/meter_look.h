@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "meters/meter_block.h"
+#include "engine/meters/meter_block.h"
 
 namespace zembrik {
 

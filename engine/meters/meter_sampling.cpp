@@ -1,6 +1,6 @@
-#include "meters/meter_sampling.h"
+#include "engine/meters/meter_sampling.h"
 
-#include "meters/meter_history.h"
+#include "engine/meters/meter_history.h"
 
 namespace zembrik {
 

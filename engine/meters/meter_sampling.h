@@ -2,10 +2,10 @@
 // The per-tick sampling of a clock's meters.
 #include <cstdint>
 
-#include "meters/alarm_display.h"
-#include "meters/meter_block.h"
-#include "meters/meter_process_state.h"
-#include "meters/system_load.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/meters/meter_block.h"
+#include "engine/meters/meter_process_state.h"
+#include "engine/meters/system_load.h"
 
 namespace zembrik {
 

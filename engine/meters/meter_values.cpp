@@ -1,8 +1,8 @@
-#include "meters/meter_values.h"
+#include "engine/meters/meter_values.h"
 
 #include <string>
 
-#include "registry/registry_access.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

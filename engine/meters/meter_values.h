@@ -5,9 +5,9 @@
 #include <optional>
 #include <string_view>
 
-#include "meters/meter_block.h"
-#include "meters/meter_process_state.h"
-#include "registry/registry_key.h"
+#include "engine/meters/meter_block.h"
+#include "engine/meters/meter_process_state.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

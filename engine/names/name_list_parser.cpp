@@ -1,4 +1,4 @@
-#include "names/name_list_parser.h"
+#include "engine/names/name_list_parser.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "names/name_loading.h"
+#include "engine/names/name_loading.h"
 
-#include "names/name_list_parser.h"
-#include "registry/registry_access.h"
+#include "engine/names/name_list_parser.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "names/locale_source.h"
-#include "names/name_tables.h"
-#include "registry/registry_key.h"
+#include "engine/names/locale_source.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

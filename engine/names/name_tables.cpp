@@ -1,4 +1,4 @@
-#include "names/name_tables.h"
+#include "engine/names/name_tables.h"
 
 namespace zembrik {
 

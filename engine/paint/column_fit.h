@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "settings/clock_config.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

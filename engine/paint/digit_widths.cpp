@@ -1,4 +1,4 @@
-#include "paint/digit_widths.h"
+#include "engine/paint/digit_widths.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "paint/draw_surface.h"
+#include "engine/paint/draw_surface.h"
 
 namespace zembrik {
 

@@ -6,9 +6,9 @@
 #include <span>
 #include <string_view>
 
-#include "paint/geometry.h"
-#include "settings/cell_style.h"
-#include "settings/font_cache.h"
+#include "engine/paint/geometry.h"
+#include "engine/settings/cell_style.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
 // Whether a draw pass would change the face, found without drawing: what lets a clock's tick
 // skip a repaint that would put the same pixels on screen.
-#include "paint/face_painter.h"
+#include "engine/paint/face_painter.h"
 
 namespace zembrik {
 

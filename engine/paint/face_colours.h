@@ -2,7 +2,7 @@
 // The colours every clock of the process paints with: text, highlight and shadow for the
 // effects, and the pens of the separator lines. Recomputed when the theme or the system
 // colours change.
-#include "settings/cell_style.h"
+#include "engine/settings/cell_style.h"
 
 namespace zembrik {
 

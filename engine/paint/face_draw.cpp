@@ -1,10 +1,10 @@
 // The draw pass of the painter.
 #include <algorithm>
 
-#include "paint/digit_widths.h"
-#include "paint/face_painter.h"
-#include "paint/text_effects.h"
-#include "settings/cell_value.h"
+#include "engine/paint/digit_widths.h"
+#include "engine/paint/face_painter.h"
+#include "engine/paint/text_effects.h"
+#include "engine/settings/cell_value.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "paint/face_frame.h"
+#include "engine/paint/face_frame.h"
 
 namespace zembrik {
 

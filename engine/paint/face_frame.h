@@ -3,10 +3,10 @@
 // separator lines at the face's leading and trailing edges.
 #include <cstdint>
 
-#include "paint/draw_surface.h"
-#include "paint/face_colours.h"
-#include "settings/clock_config.h"
-#include "settings/face_separator.h"
+#include "engine/paint/draw_surface.h"
+#include "engine/paint/face_colours.h"
+#include "engine/settings/clock_config.h"
+#include "engine/settings/face_separator.h"
 
 namespace zembrik {
 

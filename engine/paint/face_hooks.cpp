@@ -1,4 +1,4 @@
-#include "paint/face_hooks.h"
+#include "engine/paint/face_hooks.h"
 
 namespace zembrik {
 

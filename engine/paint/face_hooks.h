@@ -4,10 +4,10 @@
 // clock does without that feature: a plain background, no meters, no add-ons.
 #include <array>
 
-#include "paint/draw_surface.h"
-#include "paint/face_colours.h"
-#include "paint/face_frame.h"
-#include "settings/clock_config.h"
+#include "engine/paint/draw_surface.h"
+#include "engine/paint/face_colours.h"
+#include "engine/paint/face_frame.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

@@ -1,11 +1,11 @@
-#include "paint/face_painter.h"
+#include "engine/paint/face_painter.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "paint/digit_widths.h"
-#include "paint/text_effects.h"
-#include "settings/cell_value.h"
+#include "engine/paint/digit_widths.h"
+#include "engine/paint/text_effects.h"
+#include "engine/settings/cell_value.h"
 
 namespace zembrik {
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "format/format_render.h"
-#include "paint/column_fit.h"
-#include "paint/draw_surface.h"
-#include "paint/face_colours.h"
-#include "paint/face_frame.h"
-#include "paint/face_hooks.h"
-#include "settings/clock_config.h"
-#include "taskbar/packed_size.h"
+#include "engine/format/format_render.h"
+#include "engine/paint/column_fit.h"
+#include "engine/paint/draw_surface.h"
+#include "engine/paint/face_colours.h"
+#include "engine/paint/face_frame.h"
+#include "engine/paint/face_hooks.h"
+#include "engine/settings/clock_config.h"
+#include "engine/taskbar/packed_size.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "paint/recording_surface.h"
+#include "engine/paint/recording_surface.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/draw_surface.h"
+#include "engine/paint/draw_surface.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "paint/text_effects.h"
+#include "engine/paint/text_effects.h"
 
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "registry/memory_registry.h"
+#include "engine/registry/memory_registry.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "registry/registry_access.h"
+#include "engine/registry/registry_access.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

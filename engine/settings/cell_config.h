@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "format/format_compile.h"
-#include "settings/cell_style.h"
-#include "settings/font_cache.h"
+#include "engine/format/format_compile.h"
+#include "engine/settings/cell_style.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "settings/cell_style.h"
+#include "engine/settings/cell_style.h"
 
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
 
 namespace zembrik {
 

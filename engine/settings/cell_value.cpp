@@ -1,6 +1,6 @@
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
 
-#include "settings/field_cursor.h"
+#include "engine/settings/field_cursor.h"
 
 namespace zembrik {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "meters/meter_block.h"
-#include "settings/cell_config.h"
+#include "engine/meters/meter_block.h"
+#include "engine/settings/cell_config.h"
 
 namespace zembrik {
 

@@ -1,9 +1,9 @@
-#include "settings/clock_set_key.h"
+#include "engine/settings/clock_set_key.h"
 
 #include <string>
 
-#include "settings/settings_paths.h"
-#include "settings/value_names.h"
+#include "engine/settings/settings_paths.h"
+#include "engine/settings/value_names.h"
 
 namespace zembrik {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "settings/default_faces.h"
+#include "engine/settings/default_faces.h"
 
-#include "settings/cell_value.h"
-#include "settings/font_spec.h"
+#include "engine/settings/cell_value.h"
+#include "engine/settings/font_spec.h"
 
 namespace zembrik {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "settings/clock_config.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

@@ -1,12 +1,12 @@
-#include "settings/face_loading.h"
+#include "engine/settings/face_loading.h"
 
 #include <string>
 
-#include "registry/registry_access.h"
-#include "settings/cell_value.h"
-#include "settings/default_faces.h"
-#include "settings/font_spec.h"
-#include "settings/value_names.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/cell_value.h"
+#include "engine/settings/default_faces.h"
+#include "engine/settings/font_spec.h"
+#include "engine/settings/value_names.h"
 
 namespace zembrik {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Building a clock's face: the grid of a clock-set key, or the built-in default face.
-#include "format/zone_table.h"
-#include "registry/registry_key.h"
-#include "settings/clock_config.h"
-#include "settings/font_cache.h"
+#include "engine/format/zone_table.h"
+#include "engine/registry/registry_key.h"
+#include "engine/settings/clock_config.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "settings/face_separator.h"
+#include "engine/settings/face_separator.h"
 
 namespace zembrik {
 

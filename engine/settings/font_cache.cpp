@@ -1,4 +1,4 @@
-#include "settings/font_cache.h"
+#include "engine/settings/font_cache.h"
 
 #include <limits>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "settings/font_spec.h"
+#include "engine/settings/font_spec.h"
 
-#include "settings/field_cursor.h"
+#include "engine/settings/field_cursor.h"
 
 namespace zembrik {
 

@@ -1,12 +1,12 @@
-#include "settings/load_settings.h"
+#include "engine/settings/load_settings.h"
 
-#include "meters/meter_values.h"
-#include "names/name_loading.h"
-#include "registry/registry_access.h"
-#include "settings/clock_set_key.h"
-#include "settings/face_loading.h"
-#include "settings/settings_paths.h"
-#include "settings/this_key.h"
+#include "engine/meters/meter_values.h"
+#include "engine/names/name_loading.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/clock_set_key.h"
+#include "engine/settings/face_loading.h"
+#include "engine/settings/settings_paths.h"
+#include "engine/settings/this_key.h"
 
 namespace zembrik {
 

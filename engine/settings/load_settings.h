@@ -2,12 +2,12 @@
 // `loadSettings`: rebuilds a clock's whole configuration from the registry.
 #include <functional>
 
-#include "format/zone_table.h"
-#include "meters/meter_process_state.h"
-#include "names/name_tables.h"
-#include "registry/registry_key.h"
-#include "settings/clock_config.h"
-#include "settings/font_cache.h"
+#include "engine/format/zone_table.h"
+#include "engine/meters/meter_process_state.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/registry_key.h"
+#include "engine/settings/clock_config.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

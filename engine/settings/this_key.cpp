@@ -1,10 +1,10 @@
-#include "settings/this_key.h"
+#include "engine/settings/this_key.h"
 
 #include <string>
 
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
-#include "settings/value_names.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "engine/settings/value_names.h"
 
 namespace zembrik {
 

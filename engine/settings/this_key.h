@@ -1,7 +1,7 @@
 #pragma once
 // The volatile key `this`: where the running clocks are, for the options program.
-#include "registry/registry_key.h"
-#include "settings/clock_config.h"
+#include "engine/registry/registry_key.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "settings/value_names.h"
+#include "engine/settings/value_names.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "taskbar/os_generation.h"
+#include "engine/taskbar/os_generation.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "taskbar/size_negotiation.h"
+#include "engine/taskbar/size_negotiation.h"
 
 namespace zembrik {
 

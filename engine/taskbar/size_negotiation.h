@@ -1,8 +1,8 @@
 #pragma once
 // The arithmetic of the clock's size negotiation with the taskbar; the window calls around it
 // live in the hook library.
-#include "paint/geometry.h"
-#include "taskbar/packed_size.h"
+#include "engine/paint/geometry.h"
+#include "engine/taskbar/packed_size.h"
 
 namespace zembrik {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "taskbar/size_negotiation.h"
+#include "engine/taskbar/size_negotiation.h"
 
 namespace zembrik {
 

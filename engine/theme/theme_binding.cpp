@@ -1,4 +1,4 @@
-#include "theme/theme_binding.h"
+#include "engine/theme/theme_binding.h"
 
 namespace zembrik {
 

@@ -3,8 +3,8 @@
 // theme is active, the one theme handle, and the themed background of the clock.
 #include <cstdint>
 
-#include "paint/face_colours.h"
-#include "paint/geometry.h"
+#include "engine/paint/face_colours.h"
+#include "engine/paint/geometry.h"
 
 namespace zembrik {
 

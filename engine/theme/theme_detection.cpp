@@ -1,6 +1,6 @@
-#include "theme/theme_detection.h"
+#include "engine/theme/theme_detection.h"
 
-#include "registry/registry_access.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "timezone/calendar_days.h"
+#include "engine/timezone/calendar_days.h"
 
 #include <algorithm>
 

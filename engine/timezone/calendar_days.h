@@ -4,7 +4,7 @@
 // without undefined behaviour; only valid dates round-trip.
 #include <cstdint>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "timezone/configured_zone_table.h"
+#include "engine/timezone/configured_zone_table.h"
 
-#include "timezone/calendar_days.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace zembrik {
 

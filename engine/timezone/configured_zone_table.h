@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "format/zone_table.h"
-#include "timezone/daylight_saving.h"
-#include "timezone/zone_information.h"
+#include "engine/format/zone_table.h"
+#include "engine/timezone/daylight_saving.h"
+#include "engine/timezone/zone_information.h"
 
 namespace zembrik {
 

@@ -1,8 +1,8 @@
-#include "timezone/daylight_saving.h"
+#include "engine/timezone/daylight_saving.h"
 
 #include <algorithm>
 
-#include "timezone/calendar_days.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace zembrik {
 

@@ -9,9 +9,9 @@
 #include <array>
 #include <cstdint>
 
-#include "format/calendar_time.h"
-#include "format/zone_table.h"
-#include "timezone/zone_information.h"
+#include "engine/format/calendar_time.h"
+#include "engine/format/zone_table.h"
+#include "engine/timezone/zone_information.h"
 
 namespace zembrik {
 

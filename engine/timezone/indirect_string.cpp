@@ -1,4 +1,4 @@
-#include "timezone/indirect_string.h"
+#include "engine/timezone/indirect_string.h"
 
 #include <algorithm>
 

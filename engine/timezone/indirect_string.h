@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "timezone/zone_database.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "timezone/table_zone_names.h"
+#include "engine/timezone/table_zone_names.h"
 
-#include "registry/registry_access.h"
-#include "timezone/indirect_string.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/indirect_string.h"
 
 namespace zembrik {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "timezone/zone_database.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "format/platform_state.h"
-#include "registry/registry_key.h"
+#include "engine/format/platform_state.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

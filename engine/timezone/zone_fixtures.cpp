@@ -1,9 +1,9 @@
-#include "timezone/zone_fixtures.h"
+#include "engine/timezone/zone_fixtures.h"
 
 #include <string>
 
-#include "registry/registry_access.h"
-#include "timezone/zone_database.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

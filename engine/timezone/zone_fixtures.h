@@ -8,9 +8,9 @@
 #include <span>
 #include <string_view>
 
-#include "registry/registry_key.h"
-#include "timezone/table_zone_names.h"
-#include "timezone/zone_information.h"
+#include "engine/registry/registry_key.h"
+#include "engine/timezone/table_zone_names.h"
+#include "engine/timezone/zone_information.h"
 
 namespace zembrik {
 

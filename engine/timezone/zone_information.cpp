@@ -1,4 +1,4 @@
-#include "timezone/zone_information.h"
+#include "engine/timezone/zone_information.h"
 
 namespace zembrik {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,10 +1,10 @@
-#include "timezone/zone_loading.h"
+#include "engine/timezone/zone_loading.h"
 
 #include <memory>
 #include <optional>
 
-#include "registry/registry_access.h"
-#include "timezone/indirect_string.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/indirect_string.h"
 
 namespace zembrik {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "registry/registry_key.h"
-#include "timezone/configured_zone_table.h"
-#include "timezone/zone_database.h"
+#include "engine/registry/registry_key.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

@@ -2,7 +2,7 @@
 // SYSTEMTIME and the engine's CalendarTime share their layout; these copy field by field.
 #include <windows.h>
 
-#include "format/calendar_time.h"
+#include "engine/format/calendar_time.h"
 
 namespace zembrik {
 

@@ -1,8 +1,8 @@
-#include "win32/captured_background_win32.h"
+#include "platform/win32/captured_background_win32.h"
 
 #include <algorithm>
 
-#include "win32/memory_bitmap_win32.h"
+#include "platform/win32/memory_bitmap_win32.h"
 
 namespace zembrik {
 

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "paint/face_hooks.h"
-#include "theme/theme_binding.h"
-#include "win32/gdi_surface.h"
+#include "engine/paint/face_hooks.h"
+#include "engine/theme/theme_binding.h"
+#include "platform/win32/gdi_surface.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "caught_exception_win32.h"
+#include "platform/win32/caught_exception_win32.h"
 
 #include <windows.h>
 

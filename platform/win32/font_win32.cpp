@@ -1,10 +1,10 @@
-#include "win32/font_win32.h"
+#include "platform/win32/font_win32.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "win32/dc_scopes_win32.h"
-#include "win32/window_id_win32.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/window_id_win32.h"
 
 namespace zembrik {
 

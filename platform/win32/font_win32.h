@@ -2,7 +2,7 @@
 // Fonts over GDI: the factory behind the process's font cache.
 #include <windows.h>
 
-#include "settings/font_cache.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "win32/format_platform_win32.h"
+#include "platform/win32/format_platform_win32.h"
 
 #include <windows.h>
 

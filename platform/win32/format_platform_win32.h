@@ -1,7 +1,7 @@
 #pragma once
 // The live system state the format language and the name tables read, over kernel32 and user32.
-#include "format/platform_state.h"
-#include "names/locale_source.h"
+#include "engine/format/platform_state.h"
+#include "engine/names/locale_source.h"
 
 namespace zembrik {
 

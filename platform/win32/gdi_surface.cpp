@@ -1,9 +1,9 @@
-#include "win32/gdi_surface.h"
+#include "platform/win32/gdi_surface.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "win32/font_win32.h"
+#include "platform/win32/font_win32.h"
 
 namespace zembrik {
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <memory>
 
-#include "paint/draw_surface.h"
-#include "win32/memory_bitmap_win32.h"
-#include "win32/win32_handles.h"
+#include "engine/paint/draw_surface.h"
+#include "platform/win32/memory_bitmap_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

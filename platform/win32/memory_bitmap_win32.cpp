@@ -1,4 +1,4 @@
-#include "win32/memory_bitmap_win32.h"
+#include "platform/win32/memory_bitmap_win32.h"
 
 namespace zembrik {
 

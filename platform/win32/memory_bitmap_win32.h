@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "win32/dc_scopes_win32.h"
-#include "win32/win32_handles.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

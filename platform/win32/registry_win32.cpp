@@ -1,11 +1,11 @@
-#include "win32/registry_win32.h"
+#include "platform/win32/registry_win32.h"
 
 #include <windows.h>
 
 #include <string>
 #include <utility>
 
-#include "win32/win32_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

@@ -2,7 +2,7 @@
 // The registry over advapi32.
 #include <memory>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

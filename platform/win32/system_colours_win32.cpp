@@ -1,4 +1,4 @@
-#include "win32/system_colours_win32.h"
+#include "platform/win32/system_colours_win32.h"
 
 #include <windows.h>
 

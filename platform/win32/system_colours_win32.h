@@ -1,6 +1,6 @@
 #pragma once
 // The system's colour scheme for the face colours.
-#include "paint/face_colours.h"
+#include "engine/paint/face_colours.h"
 
 namespace zembrik {
 

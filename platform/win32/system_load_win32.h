@@ -1,6 +1,6 @@
 #pragma once
 // The meters' system readings from kernel32.
-#include "meters/system_load.h"
+#include "engine/meters/system_load.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "win32/theme_library_win32.h"
+#include "platform/win32/theme_library_win32.h"
 
 namespace zembrik {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "theme/theme_binding.h"
-#include "win32/win32_handles.h"
+#include "engine/theme/theme_binding.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

@@ -1,4 +1,4 @@
-#include "win32/window_bindings_win32.h"
+#include "platform/win32/window_bindings_win32.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/clock_config.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

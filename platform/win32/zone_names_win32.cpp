@@ -1,4 +1,4 @@
-#include "win32/zone_names_win32.h"
+#include "platform/win32/zone_names_win32.h"
 
 #include <windows.h>
 
@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "registry/registry_access.h"
-#include "win32/format_platform_win32.h"
-#include "win32/registry_win32.h"
-#include "win32/win32_handles.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/format_platform_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The time-zone database's names over advapi32 and kernel32, and the database access the
 // settings load passes to reloadTimeZones.
-#include "timezone/zone_database.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

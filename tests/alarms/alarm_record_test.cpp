@@ -2,7 +2,7 @@
 // tolerance of missing fields and refusal of numbers that do not fit.
 #include <gtest/gtest.h>
 
-#include "alarms/alarm_record_text.h"
+#include "engine/alarms/alarm_record_text.h"
 
 namespace zembrik {
 namespace {

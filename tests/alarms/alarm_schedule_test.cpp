@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "alarm_test_clock.h"
-#include "alarms/alarm_loading.h"
-#include "alarms/alarm_record_text.h"
-#include "meters/alarm_display.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/alarms/alarm_loading.h"
+#include "engine/alarms/alarm_record_text.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "tests/alarms/alarm_test_clock.h"
 
 namespace zembrik {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "alarms/alarm_schedule.h"
-#include "timezone/calendar_days.h"
+#include "engine/alarms/alarm_schedule.h"
+#include "engine/timezone/calendar_days.h"
 
 namespace zembrik::test {
 

@@ -2,9 +2,9 @@
 // ends and leap years, and the time's carry into the next day.
 #include <gtest/gtest.h>
 
-#include "alarm_test_clock.h"
-#include "alarms/alarm_record_text.h"
-#include "alarms/next_occurrence.h"
+#include "engine/alarms/alarm_record_text.h"
+#include "engine/alarms/next_occurrence.h"
+#include "tests/alarms/alarm_test_clock.h"
 
 namespace zembrik {
 namespace {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "calendar/calendar_caption.h"
-#include "calendar/calendar_month.h"
-#include "calendar/calendar_settings.h"
-#include "format/platform_state.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/calendar/calendar_caption.h"
+#include "engine/calendar/calendar_month.h"
+#include "engine/calendar/calendar_settings.h"
+#include "engine/format/platform_state.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "calendar/calendar_layout.h"
-#include "calendar/calendar_painter.h"
-#include "calendar/calendar_settings.h"
-#include "paint/recording_surface.h"
+#include "engine/calendar/calendar_layout.h"
+#include "engine/calendar/calendar_painter.h"
+#include "engine/calendar/calendar_settings.h"
+#include "engine/paint/recording_surface.h"
 
 namespace zembrik {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calendar/c_resizer.h"
-#include "calendar/calendar_placement.h"
+#include "engine/calendar/c_resizer.h"
+#include "engine/calendar/calendar_placement.h"
 
 namespace zembrik {
 namespace {

@@ -2,7 +2,7 @@
 // text into segments. Checked through rendering (segments joined by '|').
 #include <gtest/gtest.h>
 
-#include "format_fixture.h"
+#include "tests/format/format_fixture.h"
 
 namespace zembrik::testing {
 namespace {

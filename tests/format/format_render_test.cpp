@@ -2,7 +2,7 @@
 // names and their fallbacks, and the state a render call reads and writes.
 #include <gtest/gtest.h>
 
-#include "format_fixture.h"
+#include "tests/format/format_fixture.h"
 
 namespace zembrik::testing {
 namespace {

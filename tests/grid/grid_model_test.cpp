@@ -1,8 +1,8 @@
 // The grid's model: clicks and keys to selection, focus and notifications in both modes, with and
 // without fixed rows and columns; geometry under a scroll offset; repaint areas; column sizing.
-#include "grid_model.h"
+#include "grid/grid_model.h"
 
-#include "grid_cell_name.h"
+#include "grid/grid_cell_name.h"
 
 #include <gtest/gtest.h>
 

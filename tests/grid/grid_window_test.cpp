@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "grid_messages.h"
-#include "grid_window_win32.h"
+#include "grid/grid_messages.h"
+#include "grid/grid_window_win32.h"
 
 namespace zembrik::grid {
 namespace {

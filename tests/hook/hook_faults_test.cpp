@@ -1,8 +1,8 @@
 // The shell never pays for a fault of the library: what it leaves in the registry, how it
 // follows clocks it is not currently laying out, and what happens when the shell or another
 // program does something unexpected to it.
-#include "hook_fixture.h"
-#include "settings/settings_paths.h"
+#include "engine/settings/settings_paths.h"
+#include "tests/hook/hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {

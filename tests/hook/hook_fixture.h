@@ -5,12 +5,12 @@
 
 #include <optional>
 
-#include "hook_exports.h"
-#include "hook_test_driver.h"
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "taskbar/packed_size.h"
-#include "win32/registry_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/registry/registry_access.h"
+#include "engine/taskbar/packed_size.h"
+#include "hook/hook_exports.h"
+#include "platform/win32/registry_win32.h"
+#include "tests/hook/hook_test_driver.h"
 
 namespace zembrik::testing {
 

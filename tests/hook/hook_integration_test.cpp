@@ -1,6 +1,6 @@
 // The hook library against the stand-in taskbar, for real: the library loads into the stand-in's
 // process through the hook, subclasses its clock and answers its size queries.
-#include "hook_fixture.h"
+#include "tests/hook/hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {

@@ -2,9 +2,9 @@
 // "Shell_TrayWnd"): it fails, and since no host was ever recorded it reports to nobody.
 #include <gtest/gtest.h>
 
-#include "hook_exports.h"
-#include "hook_test_driver.h"
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
+#include "hook/hook_exports.h"
+#include "tests/hook/hook_test_driver.h"
 
 namespace zembrik::testing {
 namespace {

@@ -2,7 +2,7 @@
 // pixels of the clock window and a count of the clock's WM_PAINTs taken inside the stand-in.
 #include <algorithm>
 
-#include "hook_fixture.h"
+#include "tests/hook/hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {

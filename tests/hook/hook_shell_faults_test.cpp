@@ -2,7 +2,7 @@
 // in the middle of an attach, and another program that subclasses the clock on top of ours.
 #include <set>
 
-#include "hook_fixture.h"
+#include "tests/hook/hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {

@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "hook_fixture.h"
-#include "random_settings.h"
-#include "standin_protocol.h"
+#include "tests/hook/hook_fixture.h"
+#include "tests/hook/random_settings.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace zembrik::testing {
 namespace {

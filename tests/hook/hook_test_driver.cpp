@@ -1,13 +1,13 @@
-#include "hook_test_driver.h"
+#include "tests/hook/hook_test_driver.h"
 
 #include <cstdio>
 
-#include "paint_counter.h"
-#include "protocol/window_messages.h"
-#include "registry/registry_access.h"
-#include "standin_protocol.h"
-#include "win32/dc_scopes_win32.h"
-#include "win32/registry_win32.h"
+#include "engine/protocol/window_messages.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "tests/hook/paint_counter.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace zembrik::testing {
 

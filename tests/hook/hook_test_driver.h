@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/win32_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik::testing {
 

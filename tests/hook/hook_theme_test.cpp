@@ -3,8 +3,8 @@
 // sunken edge away until the clock detaches.
 #include <optional>
 
-#include "hook_fixture.h"
-#include "theme/theme_detection.h"
+#include "engine/theme/theme_detection.h"
+#include "tests/hook/hook_fixture.h"
 
 namespace zembrik::testing {
 namespace {

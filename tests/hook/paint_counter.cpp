@@ -2,7 +2,7 @@
 // WM_PAINT its clock window takes from the queue, so tests can count the clock's repaints.
 #include <windows.h>
 
-#include "paint_counter.h"
+#include "tests/hook/paint_counter.h"
 
 namespace {
 

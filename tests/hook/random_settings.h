@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "registry/registry_access.h"
-#include "win32/registry_win32.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik::testing {
 

@@ -3,8 +3,8 @@
 // host posted to the clock, and when.
 #include <windows.h>
 
-#include "alarm_message_probe.h"
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
+#include "tests/host_integration/alarm_message_probe.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#include "calendar_clock_win32.h"
-#include "test_seams.h"
-#include "timezone/calendar_days.h"
-#include "win32/calendar_time_win32.h"
+#include "engine/timezone/calendar_days.h"
+#include "host/calendar_clock_win32.h"
+#include "platform/win32/calendar_time_win32.h"
+#include "tests/host_integration/test_seams.h"
 
 namespace zembrik {
 

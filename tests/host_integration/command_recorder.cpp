@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
-#include "seam_log.h"
-#include "test_seams.h"
+#include "tests/host_integration/seam_log.h"
+#include "tests/host_integration/test_seams.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const wchar_t* commandLine = GetCommandLineW();

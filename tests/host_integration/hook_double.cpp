@@ -1,10 +1,10 @@
 // A stand-in for the hook library: the host's integration tests check when the host attaches
 // and detaches without depending on the real library attaching to a taskbar.
 #define ZEMBRIK_HOOK_BUILD
-#include "hook_exports.h"
-#include "protocol/window_messages.h"
-#include "seam_log.h"
-#include "test_seams.h"
+#include "engine/protocol/window_messages.h"
+#include "hook/hook_exports.h"
+#include "tests/host_integration/seam_log.h"
+#include "tests/host_integration/test_seams.h"
 
 bool startHook(HWND host) {
   zembrik::testing::appendLine(ZEMBRIK_HOOK_LOG_VARIABLE, L"startHook");

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "alarm_message_probe.h"
-#include "host_program_fixture.h"
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
+#include "tests/host_integration/alarm_message_probe.h"
+#include "tests/host_integration/host_program_fixture.h"
 
 namespace zembrik::testing {
 namespace {

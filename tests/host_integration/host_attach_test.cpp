@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host_program_fixture.h"
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
+#include "tests/host_integration/host_program_fixture.h"
 
 namespace zembrik::testing {
 namespace {

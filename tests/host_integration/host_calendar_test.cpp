@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "host_program_fixture.h"
-#include "protocol/window_messages.h"
+#include "engine/protocol/window_messages.h"
+#include "tests/host_integration/host_program_fixture.h"
 
 namespace zembrik::testing {
 namespace {

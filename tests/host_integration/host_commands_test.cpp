@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "host_program_fixture.h"
-#include "protocol/window_messages.h"
-#include "seam_log.h"
+#include "engine/protocol/window_messages.h"
+#include "tests/host_integration/host_program_fixture.h"
+#include "tests/host_integration/seam_log.h"
 
 namespace zembrik::testing {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "host_test_support.h"
-#include "standin_child.h"
-#include "standin_protocol.h"
-#include "test_seams.h"
+#include "tests/host_integration/host_test_support.h"
+#include "tests/host_integration/test_seams.h"
+#include "tests/standin/standin_child.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace zembrik::testing {
 

@@ -1,4 +1,4 @@
-#include "host_test_support.h"
+#include "tests/host_integration/host_test_support.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,9 +1,9 @@
 // The host's message boxes for the integration tests: recorded, answered, never shown.
 #include <string>
 
-#include "seam_log.h"
-#include "test_seams.h"
-#include "user_dialogs_win32.h"
+#include "host/user_dialogs_win32.h"
+#include "tests/host_integration/seam_log.h"
+#include "tests/host_integration/test_seams.h"
 
 namespace zembrik {
 

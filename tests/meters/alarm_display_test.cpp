@@ -1,10 +1,10 @@
 // The alarm display: ringing alarms, their text, dismissing, and the names from the registry.
 #include <gtest/gtest.h>
 
-#include "meter_fakes.h"
-#include "meters/alarm_display.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "tests/meters/meter_fakes.h"
 
 namespace zembrik {
 namespace {

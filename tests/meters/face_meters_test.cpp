@@ -2,10 +2,10 @@
 // the graphs laid out again for the client size, and the drawing over the cells.
 #include <gtest/gtest.h>
 
-#include "meter_fakes.h"
-#include "meters/face_meters.h"
-#include "meters/meter_values.h"
-#include "paint_fixture.h"
+#include "engine/meters/face_meters.h"
+#include "engine/meters/meter_values.h"
+#include "tests/meters/meter_fakes.h"
+#include "tests/paint/paint_fixture.h"
 
 namespace zembrik {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "meters/meter_drawing.h"
-#include "paint/recording_surface.h"
+#include "engine/meters/meter_drawing.h"
+#include "engine/paint/recording_surface.h"
 
 namespace zembrik {
 namespace {

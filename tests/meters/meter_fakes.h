@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "meters/alarm_display.h"
-#include "meters/meter_sampling.h"
-#include "meters/system_load.h"
+#include "engine/meters/alarm_display.h"
+#include "engine/meters/meter_sampling.h"
+#include "engine/meters/system_load.h"
 
 namespace zembrik::test {
 

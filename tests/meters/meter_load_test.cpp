@@ -1,13 +1,13 @@
 // The meters as the settings load reads them from a clock set.
 #include <gtest/gtest.h>
 
-#include "format/zone_table.h"
-#include "names/name_tables.h"
-#include "paint/recording_surface.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "settings/load_settings.h"
-#include "settings/settings_paths.h"
+#include "engine/format/zone_table.h"
+#include "engine/names/name_tables.h"
+#include "engine/paint/recording_surface.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/load_settings.h"
+#include "engine/settings/settings_paths.h"
 
 namespace zembrik {
 namespace {

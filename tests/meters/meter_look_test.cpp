@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "meters/meter_history.h"
-#include "meters/meter_look.h"
+#include "engine/meters/meter_history.h"
+#include "engine/meters/meter_look.h"
 
 namespace zembrik {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "meter_fakes.h"
-#include "meters/meter_history.h"
-#include "meters/meter_sampling.h"
+#include "engine/meters/meter_history.h"
+#include "engine/meters/meter_sampling.h"
+#include "tests/meters/meter_fakes.h"
 
 namespace zembrik {
 namespace {

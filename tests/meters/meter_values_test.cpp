@@ -1,7 +1,7 @@
 // Parsing of the meter values.
 #include <gtest/gtest.h>
 
-#include "meters/meter_values.h"
+#include "engine/meters/meter_values.h"
 
 namespace zembrik {
 namespace {

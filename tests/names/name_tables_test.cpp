@@ -4,12 +4,12 @@
 
 #include <map>
 
-#include "names/locale_source.h"
-#include "names/name_list_parser.h"
-#include "names/name_loading.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/names/locale_source.h"
+#include "engine/names/name_list_parser.h"
+#include "engine/names/name_loading.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 namespace {

@@ -1,4 +1,4 @@
-#include "paint/column_fit.h"
+#include "engine/paint/column_fit.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "paint_fixture.h"
-#include "settings/face_loading.h"
+#include "engine/settings/face_loading.h"
+#include "tests/paint/paint_fixture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <tuple>
 
-#include "paint_fixture.h"
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
+#include "tests/paint/paint_fixture.h"
 
 namespace zembrik::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "paint/face_colours.h"
+#include "engine/paint/face_colours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The measure pass: digit normalisation, variant texts, high-water marks and the wanted size.
 #include <gtest/gtest.h>
 
-#include "paint_fixture.h"
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
+#include "tests/paint/paint_fixture.h"
 
 namespace zembrik::testing {
 namespace {

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "names/name_tables.h"
-#include "paint/face_painter.h"
-#include "paint/recording_surface.h"
-#include "settings/clock_config.h"
-#include "settings/font_cache.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
+#include "engine/paint/face_painter.h"
+#include "engine/paint/recording_surface.h"
+#include "engine/settings/clock_config.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik::testing {
 

@@ -1,11 +1,11 @@
-#include "registry_conformance.h"
+#include "tests/registry/registry_conformance.h"
 
 #include <algorithm>
 #include <cstring>
 #include <set>
 
-#include "registry/registry_access.h"
-#include "support/registry_decorators.h"
+#include "engine/registry/registry_access.h"
+#include "tests/support/registry_decorators.h"
 
 namespace zembrik::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik::testing {
 

@@ -1,7 +1,7 @@
-#include "registry/memory_registry.h"
+#include "engine/registry/memory_registry.h"
 
-#include "registry/registry_access.h"
-#include "registry_conformance.h"
+#include "engine/registry/registry_access.h"
+#include "tests/registry/registry_conformance.h"
 
 namespace zembrik::testing {
 

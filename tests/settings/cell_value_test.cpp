@@ -1,4 +1,4 @@
-#include "settings/cell_value.h"
+#include "engine/settings/cell_value.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // options program stores cells: both must give the same face with the same shared fonts.
 #include <gtest/gtest.h>
 
-#include "settings/cell_value.h"
-#include "settings/default_faces.h"
-#include "settings/value_names.h"
-#include "settings_fixture.h"
+#include "engine/settings/cell_value.h"
+#include "engine/settings/default_faces.h"
+#include "engine/settings/value_names.h"
+#include "tests/settings/settings_fixture.h"
 
 namespace zembrik::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/font_cache.h"
+#include "engine/settings/font_cache.h"
 
 namespace zembrik::testing {
 

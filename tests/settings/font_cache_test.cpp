@@ -1,11 +1,11 @@
-#include "settings/font_cache.h"
+#include "engine/settings/font_cache.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <functional>
 
-#include "fake_font_factory.h"
+#include "tests/settings/fake_font_factory.h"
 
 namespace zembrik::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/font_spec.h"
+#include "engine/settings/font_spec.h"
 
 #include <gtest/gtest.h>
 

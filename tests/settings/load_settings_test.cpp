@@ -1,4 +1,4 @@
-#include "settings/load_settings.h"
+#include "engine/settings/load_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <array>
 #include <tuple>
 
-#include "settings/default_faces.h"
-#include "settings/face_loading.h"
-#include "settings/font_spec.h"
-#include "settings/value_names.h"
-#include "settings_fixture.h"
-#include "support/registry_decorators.h"
+#include "engine/settings/default_faces.h"
+#include "engine/settings/face_loading.h"
+#include "engine/settings/font_spec.h"
+#include "engine/settings/value_names.h"
+#include "tests/settings/settings_fixture.h"
+#include "tests/support/registry_decorators.h"
 
 namespace zembrik::testing {
 namespace {

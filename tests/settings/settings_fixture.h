@@ -6,13 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "fake_font_factory.h"
-#include "format/zone_table.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "settings/load_settings.h"
-#include "settings/settings_paths.h"
+#include "engine/format/zone_table.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/load_settings.h"
+#include "engine/settings/settings_paths.h"
+#include "tests/settings/fake_font_factory.h"
 
 namespace zembrik::testing {
 

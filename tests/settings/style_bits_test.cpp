@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "settings/cell_style.h"
-#include "settings/cell_value.h"
-#include "settings/face_separator.h"
+#include "engine/settings/cell_style.h"
+#include "engine/settings/cell_value.h"
+#include "engine/settings/face_separator.h"
 
 namespace zembrik::testing {
 namespace {

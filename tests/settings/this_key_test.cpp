@@ -1,8 +1,8 @@
-#include "settings/this_key.h"
+#include "engine/settings/this_key.h"
 
 #include <gtest/gtest.h>
 
-#include "settings_fixture.h"
+#include "tests/settings/settings_fixture.h"
 
 namespace zembrik::testing {
 namespace {

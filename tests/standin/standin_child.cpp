@@ -1,6 +1,6 @@
-#include "standin_child.h"
+#include "tests/standin/standin_child.h"
 
-#include "standin_protocol.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace standin::testing {
 

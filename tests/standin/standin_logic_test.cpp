@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "standin_layout.h"
-#include "standin_options.h"
+#include "tools/standin_taskbar/standin_layout.h"
+#include "tools/standin_taskbar/standin_options.h"
 
 namespace standin {
 namespace {

@@ -1,6 +1,6 @@
 // The probe DLL (see standin_probe.h).
 
-#include "standin_probe.h"
+#include "tests/standin/standin_probe.h"
 
 #include <windows.h>
 

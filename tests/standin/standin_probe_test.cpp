@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "standin_child.h"
-#include "standin_probe.h"
-#include "standin_protocol.h"
+#include "tests/standin/standin_child.h"
+#include "tests/standin/standin_probe.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace {
 

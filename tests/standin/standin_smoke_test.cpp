@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "standin_child.h"
-#include "standin_protocol.h"
+#include "tests/standin/standin_child.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/registry_decorators.h"
+#include "tests/support/registry_decorators.h"
 
 namespace zembrik::testing {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "taskbar/os_generation.h"
-#include "taskbar/size_negotiation.h"
-#include "taskbar/taskbar_order.h"
+#include "engine/taskbar/os_generation.h"
+#include "engine/taskbar/size_negotiation.h"
+#include "engine/taskbar/taskbar_order.h"
 
 namespace zembrik {
 namespace {

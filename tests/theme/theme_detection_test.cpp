@@ -1,13 +1,13 @@
-#include "theme/theme_detection.h"
+#include "engine/theme/theme_detection.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "paint/face_colours.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "theme/theme_binding.h"
+#include "engine/paint/face_colours.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/theme/theme_binding.h"
 
 namespace zembrik {
 namespace {

@@ -1,13 +1,13 @@
 // Rule dates, the bias carry, daylight-saving state and zone time, on the fixture rules and on
 // rules made to sit on month and year boundaries.
-#include "timezone/daylight_saving.h"
+#include "engine/timezone/daylight_saving.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
 
-#include "zone_test_support.h"
+#include "tests/timezone/zone_test_support.h"
 
 namespace zembrik::testing {
 namespace {

@@ -1,10 +1,10 @@
 // Indirect strings and their resolution in a special locale.
-#include "timezone/indirect_string.h"
+#include "engine/timezone/indirect_string.h"
 
 #include <gtest/gtest.h>
 
-#include "registry/memory_registry.h"
-#include "timezone/table_zone_names.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/timezone/table_zone_names.h"
 
 namespace zembrik::testing {
 namespace {

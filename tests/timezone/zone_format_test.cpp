@@ -3,11 +3,11 @@
 // and local time.
 #include <gtest/gtest.h>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "names/name_tables.h"
-#include "timezone/daylight_saving.h"
-#include "zone_test_support.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_tables.h"
+#include "engine/timezone/daylight_saving.h"
+#include "tests/timezone/zone_test_support.h"
 
 namespace zembrik::testing {
 namespace {

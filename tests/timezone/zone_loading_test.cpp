@@ -1,9 +1,9 @@
 // Building the zone table from `tzones`, `ZN-locale` and the fixture database.
-#include "timezone/zone_loading.h"
+#include "engine/timezone/zone_loading.h"
 
 #include <gtest/gtest.h>
 
-#include "zone_test_support.h"
+#include "tests/timezone/zone_test_support.h"
 
 namespace zembrik::testing {
 namespace {

@@ -1,6 +1,6 @@
 // zembrik-format's command line is a fixed interface: these cases pin it down, and run a few
 // whole-system examples through it (cell values, name lists from --set, lock keys, bias).
-#include "format_tool.h"
+#include "tools/format/format_tool.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // errors they report.
 #include <gtest/gtest.h>
 
-#include "format_tool.h"
-#include "format_tool_zones.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "timezone/zone_fixtures.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/zone_fixtures.h"
+#include "tools/format/format_tool.h"
+#include "tools/format/format_tool_zones.h"
 
 namespace zembrik {
 namespace {

@@ -1,8 +1,8 @@
 // The clock's captured background against a parent window with a sunken edge that paints a
 // picture in which every pixel tells its position, and against a fake visual-styles library.
-#include "win32/captured_background_win32.h"
+#include "platform/win32/captured_background_win32.h"
 
-#include "win32/theme_library_win32.h"
+#include "platform/win32/theme_library_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win32/font_win32.h"
+#include "platform/win32/font_win32.h"
 
 #include <gtest/gtest.h>
 

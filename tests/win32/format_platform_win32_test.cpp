@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "format/format_render.h"
-#include "names/name_loading.h"
-#include "win32/format_platform_win32.h"
+#include "engine/format/format_render.h"
+#include "engine/names/name_loading.h"
+#include "platform/win32/format_platform_win32.h"
 
 namespace zembrik {
 namespace {

@@ -2,13 +2,13 @@
 // land, read back as pixels.
 #include <gtest/gtest.h>
 
-#include "format/format_compile.h"
-#include "gdi_pixels.h"
-#include "names/name_tables.h"
-#include "paint/face_painter.h"
-#include "settings/cell_value.h"
-#include "win32/font_win32.h"
-#include "win32/gdi_surface.h"
+#include "engine/format/format_compile.h"
+#include "engine/names/name_tables.h"
+#include "engine/paint/face_painter.h"
+#include "engine/settings/cell_value.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "tests/win32/gdi_pixels.h"
 
 namespace zembrik::testing {
 namespace {

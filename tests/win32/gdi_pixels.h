@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "paint/geometry.h"
-#include "settings/cell_style.h"
+#include "engine/paint/geometry.h"
+#include "engine/settings/cell_style.h"
 
 namespace zembrik::testing {
 

@@ -1,10 +1,10 @@
 // The GDI surface against Wine's GDI: pixels read back from memory contexts.
-#include "win32/gdi_surface.h"
+#include "platform/win32/gdi_surface.h"
 
 #include <gtest/gtest.h>
 
-#include "gdi_pixels.h"
-#include "win32/font_win32.h"
+#include "platform/win32/font_win32.h"
+#include "tests/win32/gdi_pixels.h"
 
 namespace zembrik::testing {
 namespace {

@@ -2,10 +2,10 @@
 // of its own, lie where the layout puts the cell.
 #include <gtest/gtest.h>
 
-#include "face_preview.h"
-#include "gdi_pixels.h"
-#include "win32/font_win32.h"
-#include "win32/gdi_surface.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "tests/win32/gdi_pixels.h"
+#include "tools/preview/face_preview.h"
 
 namespace zembrik::testing {
 namespace {

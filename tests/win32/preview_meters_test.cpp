@@ -2,15 +2,15 @@
 // the bar stands at the right edge in its colour, the graph runs across the face.
 #include <gtest/gtest.h>
 
-#include "face_preview.h"
-#include "gdi_pixels.h"
-#include "meter_feed.h"
-#include "meters/face_meters.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
-#include "win32/font_win32.h"
-#include "win32/gdi_surface.h"
+#include "engine/meters/face_meters.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "tests/win32/gdi_pixels.h"
+#include "tools/preview/face_preview.h"
+#include "tools/preview/meter_feed.h"
 
 namespace zembrik::testing {
 namespace {

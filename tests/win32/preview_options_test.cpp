@@ -1,6 +1,6 @@
 // zembrik-preview's command line: --help and bad arguments end the run before any painting,
 // with the exit the scripts read (0 for help, 2 for a bad argument).
-#include "preview_options.h"
+#include "tools/preview/preview_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "registry/registry_access.h"
-#include "registry_conformance.h"
-#include "win32/registry_win32.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/registry_win32.h"
+#include "tests/registry/registry_conformance.h"
 
 namespace zembrik::testing {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "meters/meter_sampling.h"
-#include "win32/system_load_win32.h"
+#include "engine/meters/meter_sampling.h"
+#include "platform/win32/system_load_win32.h"
 
 namespace zembrik {
 namespace {

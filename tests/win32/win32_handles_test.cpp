@@ -4,11 +4,11 @@
 
 #include <utility>
 
-#include "win32/dc_scopes_win32.h"
-#include "win32/gdi_surface.h"
-#include "win32/memory_bitmap_win32.h"
-#include "win32/win32_handles.h"
-#include "win32/window_bindings_win32.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "platform/win32/memory_bitmap_win32.h"
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/window_bindings_win32.h"
 
 namespace zembrik {
 namespace {

@@ -10,13 +10,13 @@
 #include <set>
 #include <string>
 
-#include "registry/registry_access.h"
-#include "timezone/calendar_days.h"
-#include "timezone/configured_zone_table.h"
-#include "timezone/zone_loading.h"
-#include "win32/calendar_time_win32.h"
-#include "win32/registry_win32.h"
-#include "win32/zone_names_win32.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/calendar_days.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "engine/timezone/zone_loading.h"
+#include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/zone_names_win32.h"
 
 namespace zembrik {
 namespace {

@@ -1,20 +1,20 @@
-#include "format_tool.h"
+#include "tools/format/format_tool.h"
 
 #include <charconv>
 #include <optional>
 #include <tuple>
 
-#include "format/format_compile.h"
-#include "format/format_render.h"
-#include "format/platform_state.h"
-#include "format/zone_table.h"
-#include "format_tool_zones.h"
-#include "names/name_loading.h"
-#include "names/name_tables.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "settings/cell_value.h"
-#include "timezone/calendar_days.h"
+#include "engine/format/format_compile.h"
+#include "engine/format/format_render.h"
+#include "engine/format/platform_state.h"
+#include "engine/format/zone_table.h"
+#include "engine/names/name_loading.h"
+#include "engine/names/name_tables.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/cell_value.h"
+#include "engine/timezone/calendar_days.h"
+#include "tools/format/format_tool_zones.h"
 
 namespace zembrik {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "format/calendar_time.h"
-#include "names/locale_source.h"
+#include "engine/format/calendar_time.h"
+#include "engine/names/locale_source.h"
 
 namespace zembrik {
 

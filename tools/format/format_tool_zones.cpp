@@ -1,10 +1,10 @@
-#include "format_tool_zones.h"
+#include "tools/format/format_tool_zones.h"
 
-#include "format_tool.h"
-#include "registry/registry_access.h"
-#include "timezone/daylight_saving.h"
-#include "timezone/zone_fixtures.h"
-#include "timezone/zone_loading.h"
+#include "engine/registry/registry_access.h"
+#include "engine/timezone/daylight_saving.h"
+#include "engine/timezone/zone_fixtures.h"
+#include "engine/timezone/zone_loading.h"
+#include "tools/format/format_tool.h"
 
 namespace zembrik {
 

@@ -14,12 +14,12 @@
 #include <utility>
 #include <vector>
 
-#include "format/platform_state.h"
-#include "format/zone_table.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_key.h"
-#include "timezone/configured_zone_table.h"
-#include "timezone/zone_database.h"
+#include "engine/format/platform_state.h"
+#include "engine/format/zone_table.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_key.h"
+#include "engine/timezone/configured_zone_table.h"
+#include "engine/timezone/zone_database.h"
 
 namespace zembrik {
 

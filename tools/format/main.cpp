@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "format_tool.h"
+#include "tools/format/format_tool.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
-#include "format_tool_zones.h"
-#include "win32/calendar_time_win32.h"
-#include "win32/format_platform_win32.h"
-#include "win32/registry_win32.h"
-#include "win32/zone_names_win32.h"
+#include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/format_platform_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/zone_names_win32.h"
+#include "tools/format/format_tool_zones.h"
 #endif
 
 namespace {

@@ -1,7 +1,7 @@
-#include "driver_face.h"
+#include "tools/hook_driver/driver_face.h"
 
-#include "registry/registry_access.h"
-#include "win32/registry_win32.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "driver_paint_count.h"
+#include "tools/hook_driver/driver_paint_count.h"
 
-#include "paint_counter.h"
+#include "tests/hook/paint_counter.h"
 
 namespace zembrik {
 

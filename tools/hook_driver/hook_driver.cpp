@@ -14,9 +14,9 @@
 #include <cstring>
 #include <memory>
 
-#include "driver_face.h"
-#include "driver_paint_count.h"
-#include "hook_exports.h"
+#include "hook/hook_exports.h"
+#include "tools/hook_driver/driver_face.h"
+#include "tools/hook_driver/driver_paint_count.h"
 
 namespace {
 

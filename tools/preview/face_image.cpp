@@ -1,4 +1,4 @@
-#include "face_image.h"
+#include "tools/preview/face_image.h"
 
 #include <cstdio>
 #include <vector>

@@ -8,10 +8,10 @@
 #include <string>
 #include <utility>
 
-#include "paint/geometry.h"
-#include "settings/cell_style.h"
-#include "win32/dc_scopes_win32.h"
-#include "win32/win32_handles.h"
+#include "engine/paint/geometry.h"
+#include "engine/settings/cell_style.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 

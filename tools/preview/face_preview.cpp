@@ -1,9 +1,9 @@
-#include "face_preview.h"
+#include "tools/preview/face_preview.h"
 
-#include "registry/memory_registry.h"
-#include "settings/load_settings.h"
-#include "settings/settings_paths.h"
-#include "win32/gdi_surface.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/settings/load_settings.h"
+#include "engine/settings/settings_paths.h"
+#include "platform/win32/gdi_surface.h"
 
 namespace zembrik {
 

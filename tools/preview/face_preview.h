@@ -3,13 +3,13 @@
 // paint it into a picture through the clock's own painter and GDI surface.
 #include <memory>
 
-#include "face_image.h"
-#include "format/zone_table.h"
-#include "names/name_tables.h"
-#include "paint/face_painter.h"
-#include "registry/registry_key.h"
-#include "settings/clock_config.h"
-#include "settings/font_cache.h"
+#include "engine/format/zone_table.h"
+#include "engine/names/name_tables.h"
+#include "engine/paint/face_painter.h"
+#include "engine/registry/registry_key.h"
+#include "engine/settings/clock_config.h"
+#include "engine/settings/font_cache.h"
+#include "tools/preview/face_image.h"
 
 namespace zembrik {
 

@@ -1,6 +1,6 @@
-#include "meter_feed.h"
+#include "tools/preview/meter_feed.h"
 
-#include "meters/meter_sampling.h"
+#include "engine/meters/meter_sampling.h"
 
 namespace zembrik {
 

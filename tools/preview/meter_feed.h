@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/clock_config.h"
+#include "engine/settings/clock_config.h"
 
 namespace zembrik {
 

@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "face_preview.h"
-#include "meter_feed.h"
-#include "meters/face_meters.h"
-#include "names/name_loading.h"
-#include "paint/face_colours.h"
-#include "preview_options.h"
-#include "registry/registry_access.h"
-#include "win32/calendar_time_win32.h"
-#include "win32/font_win32.h"
-#include "win32/format_platform_win32.h"
-#include "win32/gdi_surface.h"
-#include "win32/registry_win32.h"
-#include "win32/system_colours_win32.h"
+#include "engine/meters/face_meters.h"
+#include "engine/names/name_loading.h"
+#include "engine/paint/face_colours.h"
+#include "engine/registry/registry_access.h"
+#include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/font_win32.h"
+#include "platform/win32/format_platform_win32.h"
+#include "platform/win32/gdi_surface.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/system_colours_win32.h"
+#include "tools/preview/face_preview.h"
+#include "tools/preview/meter_feed.h"
+#include "tools/preview/preview_options.h"
 
 namespace zembrik {
 namespace {

@@ -1,4 +1,4 @@
-#include "preview_options.h"
+#include "tools/preview/preview_options.h"
 
 #include <cwchar>
 #include <cwctype>

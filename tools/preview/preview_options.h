@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "face_preview.h"
-#include "meter_feed.h"
-#include "paint/geometry.h"
+#include "engine/paint/geometry.h"
+#include "tools/preview/face_preview.h"
+#include "tools/preview/meter_feed.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
 // Window procedures of the taskbar windows around the clocks: "Shell_TrayWnd", its band and
 // notification area with pager and show-desktop button, and "Shell_SecondaryTrayWnd".
 
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

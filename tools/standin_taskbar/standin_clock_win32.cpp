@@ -1,7 +1,7 @@
 // The native clocks ("TrayClockWClass" on the main taskbar, "ClockButton" on secondary ones) and
 // their tooltip.
 
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 namespace standin {
 namespace {

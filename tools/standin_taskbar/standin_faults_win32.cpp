@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 namespace standin {
 namespace {

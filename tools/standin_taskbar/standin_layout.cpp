@@ -1,4 +1,4 @@
-#include "standin_layout.h"
+#include "tools/standin_taskbar/standin_layout.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "standin_protocol.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace standin {
 

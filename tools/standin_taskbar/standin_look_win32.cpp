@@ -1,6 +1,6 @@
-#include "standin_look_win32.h"
+#include "tools/standin_taskbar/standin_look_win32.h"
 
-#include "standin_layout.h"
+#include "tools/standin_taskbar/standin_layout.h"
 
 #include <algorithm>
 

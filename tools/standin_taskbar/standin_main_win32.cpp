@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "standin_options.h"
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_options.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 namespace standin {
 namespace {

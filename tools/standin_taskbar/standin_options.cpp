@@ -1,4 +1,4 @@
-#include "standin_options.h"
+#include "tools/standin_taskbar/standin_options.h"
 
 #include <charconv>
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "standin_layout.h"
-#include "standin_protocol.h"
+#include "tools/standin_taskbar/standin_layout.h"
+#include "tools/standin_taskbar/standin_protocol.h"
 
 namespace standin {
 

@@ -1,7 +1,7 @@
 // The stand-in for the shell's date and time panel: opened by WM_COMMAND 408 to the taskbar and by
 // the native clock's click action; shows the long date and the time, closes on Esc or a click.
 
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 namespace standin {
 namespace {

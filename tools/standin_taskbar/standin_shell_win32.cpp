@@ -1,4 +1,4 @@
-#include "standin_shell_win32.h"
+#include "tools/standin_taskbar/standin_shell_win32.h"
 
 #include <commctrl.h>
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "standin_layout.h"
-#include "standin_look_win32.h"
-#include "standin_options.h"
-#include "win32/dc_scopes_win32.h"
-#include "win32/win32_handles.h"
+#include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/win32_handles.h"
+#include "tools/standin_taskbar/standin_layout.h"
+#include "tools/standin_taskbar/standin_look_win32.h"
+#include "tools/standin_taskbar/standin_options.h"
 
 namespace standin {
 

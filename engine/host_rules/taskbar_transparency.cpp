@@ -1,4 +1,4 @@
-#include "host/taskbar_transparency.h"
+#include "engine/host_rules/taskbar_transparency.h"
 
 #include <algorithm>
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "host/minute_countdown.h"
-#include "host/read_until_it_fits.h"
-#include "host/restart_guard.h"
-#include "host/start_failure_reports.h"
-#include "host/taskbar_transparency.h"
+#include "engine/host_rules/minute_countdown.h"
+#include "engine/host_rules/read_until_it_fits.h"
+#include "engine/host_rules/restart_guard.h"
+#include "engine/host_rules/start_failure_reports.h"
+#include "engine/host_rules/taskbar_transparency.h"
 
 namespace zembrik {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/program_command.h"
+#include "engine/host_rules/program_command.h"
 
 namespace zembrik {
 namespace {

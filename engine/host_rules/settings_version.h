@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "registry/registry_key.h"
+#include "engine/registry/registry_key.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/host_command.h"
-#include "host/module_dir.h"
+#include "engine/host_rules/host_command.h"
+#include "engine/host_rules/module_dir.h"
 
 namespace zembrik {
 namespace {

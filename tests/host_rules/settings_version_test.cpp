@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "host/settings_version.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
-#include "support/registry_decorators.h"
+#include "engine/host_rules/settings_version.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
+#include "tests/support/registry_decorators.h"
 
 namespace zembrik {
 namespace {

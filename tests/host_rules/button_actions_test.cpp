@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "host/button_actions.h"
-#include "registry/memory_registry.h"
-#include "registry/registry_access.h"
+#include "engine/host_rules/button_actions.h"
+#include "engine/registry/memory_registry.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 namespace {

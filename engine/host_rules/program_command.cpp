@@ -1,4 +1,4 @@
-#include "host/program_command.h"
+#include "engine/host_rules/program_command.h"
 
 #include <array>
 

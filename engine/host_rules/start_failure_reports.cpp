@@ -1,4 +1,4 @@
-#include "host/start_failure_reports.h"
+#include "engine/host_rules/start_failure_reports.h"
 
 namespace zembrik {
 

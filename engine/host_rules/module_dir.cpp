@@ -1,4 +1,4 @@
-#include "host/module_dir.h"
+#include "engine/host_rules/module_dir.h"
 
 namespace zembrik {
 

@@ -1,7 +1,7 @@
-#include "host/settings_version.h"
+#include "engine/host_rules/settings_version.h"
 
-#include "registry/registry_access.h"
-#include "settings/settings_paths.h"
+#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 
 namespace zembrik {
 

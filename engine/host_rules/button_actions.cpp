@@ -1,7 +1,7 @@
-#include "host/button_actions.h"
+#include "engine/host_rules/button_actions.h"
 
-#include "host/taskbar_transparency.h"
-#include "registry/registry_access.h"
+#include "engine/host_rules/taskbar_transparency.h"
+#include "engine/registry/registry_access.h"
 
 namespace zembrik {
 

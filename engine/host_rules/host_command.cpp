@@ -1,4 +1,4 @@
-#include "host/host_command.h"
+#include "engine/host_rules/host_command.h"
 
 namespace zembrik {
 

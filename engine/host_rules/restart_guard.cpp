@@ -1,4 +1,4 @@
-#include "host/restart_guard.h"
+#include "engine/host_rules/restart_guard.h"
 
 namespace zembrik {
 
