@@ -85,30 +85,6 @@ class ClockSetUnderWine : public ::testing::Test {
   }
 };
 
-TEST_F(ClockSetUnderWine, ListsThePrimarySetsThenRunningAndStoredSetsInSignedOrder) {
-  running(1);
-  running(2);
-  key(u"vertical_3");
-  model->selectClockSet(kUndeterminedSet, &page);
-  EXPECT_EQ(model->currentSet(), kPrimaryHorizontalSet);
-  EXPECT_EQ(model->selectedClock(), HandleToULong(bar.clock(0)));
-  std::vector<std::u16string> texts;
-  for (const ComboItem& item : page.clockSet.items) texts.push_back(item.text);
-  EXPECT_EQ(
-      texts,
-      (std::vector<std::u16string>{
-          u"Primary Clock Horizontal Settings", u"Primary Clock Vertical Settings",
-          u"Secondary Clock (3) Vertical Settings", u"Secondary Clock (2) Vertical Settings",
-          u"Secondary Clock (1) Vertical Settings", u"Secondary Clock (1) Horizontal Settings",
-          u"Secondary Clock (2) Horizontal Settings"}));
-
-  // A secondary clock chosen: its taskbar is wider than tall, so the horizontal set stays.
-  model->chooseClockSet(-2, &page);
-  EXPECT_EQ(model->selectedClock(), HandleToULong(bar.clock(2)));
-  model->selectClockSet(kUndeterminedSet, &page);
-  EXPECT_EQ(model->currentSet(), 2);
-}
-
 TEST_F(ClockSetUnderWine, ReloadReachesTheHostAndTheClocksOfTheScope) {
   TestHostWindow host;
   running(1);
