@@ -20,6 +20,7 @@ class OptionsChild {
 
   bool started() const noexcept { return process_ != nullptr; }
   DWORD id() const noexcept { return id_; }
+  HANDLE process() const noexcept { return process_.get(); }
   // Its main window, once it shows one within `timeoutMs`; else null.
   HWND waitForWindow(DWORD timeoutMs = 20000);
   // The exit code, or STILL_ACTIVE when it runs on after `timeoutMs`.
