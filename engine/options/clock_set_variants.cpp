@@ -30,7 +30,15 @@ void ClockSetModel::chooseMonitorItem(int index, PageCombos& combos, const SeedN
       enableVariant(kEnableNameVariant, combos, seedNewKey);
       break;
     default:  // the items that describe the current state
-      break;
+      return;
+  }
+  // An action that could not be carried out leaves the combo describing the state as it is,
+  // not showing the action as if it were done.
+  MonitorCombo& combo = combos.monitor;
+  if (combo.selection > 0 && combo.selection < static_cast<int>(combo.items.size()) &&
+      combo.items[static_cast<size_t>(combo.selection)].data >= kDisableNameVariant) {
+    combo.selection = 0;
+    combos.changes.monitorComboRefilled = true;
   }
 }
 
@@ -68,8 +76,6 @@ void ClockSetModel::enableVariant(MonitorItem item, PageCombos& combos,
     OpenedKey made = parent.createSubkey(variantName, kKeyReadWrite, KeyLifetime::Persistent);
     if (!made) {
       reportOpenError(variantName);
-      combos.monitor.selection = 0;
-      combos.changes.monitorComboRefilled = true;
       return;
     }
     copyValues(parent, *made.key);

@@ -133,6 +133,8 @@ TEST_F(MonitorVariants, AVariantThatCannotBeRenamedStaysInUse) {
   choose(kDisableSizeVariant);
   EXPECT_EQ(model.variantMode(), kSizeVariant);
   EXPECT_EQ(windows.posted, (std::vector<WindowRef>{0x100}));
+  EXPECT_EQ(page.monitor.selection, 0) << "the combo shows the variant still in use";
+  EXPECT_TRUE(page.changes.monitorComboRefilled);
 }
 
 }  // namespace
