@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "engine/host_rules/settings_version.h"
 #include "engine/options/registry_copy.h"
@@ -235,10 +236,10 @@ bool ClockSetModel::openSetKey() {
   OpenedKey opened =
       settingsKey_->createSubkey(orientation, kKeyReadWrite, KeyLifetime::Persistent);
   if (!opened) {
-    // Reported once while the failure lasts: the refresh retries every second.
-    if (!setKeyErrorShown_)
+    // Reported once while the failure lasts: the refresh retries every second, also while the
+    // message box's own loop runs.
+    if (!std::exchange(setKeyErrorShown_, true))
       reportOpenError(orientation);
-    setKeyErrorShown_ = true;
     return false;
   }
   baseKey_ = std::move(opened.key);

@@ -10,6 +10,7 @@
 #include "engine/registry/registry_access.h"
 #include "engine/settings/settings_paths.h"
 #include "tests/engine_options/fake_clock_set_windows.h"
+#include "tests/support/registry_decorators.h"
 
 namespace zembrik::testing {
 

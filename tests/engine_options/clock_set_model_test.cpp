@@ -166,3 +166,53 @@ TEST_F(ClockSetSelection, DoesNothingWithoutTheSettingsKey) {
 
 }  // namespace
 }  // namespace zembrik::testing
+
+namespace zembrik::testing {
+namespace {
+
+// Refuses to create a key of the given name, as a key protected by its access rights would.
+class RefusingCreateKey final : public ForwardingKey {
+ public:
+  RefusingCreateKey(std::unique_ptr<RegistryKey> inner, std::u16string refused)
+      : ForwardingKey(std::move(inner)), refused_(std::move(refused)) {}
+  OpenedKey createSubkey(std::u16string_view path, KeyAccess access,
+                         KeyLifetime lifetime) override {
+    if (path == refused_)
+      return {RegStatus::AccessDenied, nullptr};
+    return ForwardingKey::createSubkey(path, access, lifetime);
+  }
+
+ protected:
+  std::unique_ptr<RegistryKey> wrap(std::unique_ptr<RegistryKey> key) override {
+    return std::make_unique<RefusingCreateKey>(std::move(key), refused_);
+  }
+
+ private:
+  std::u16string refused_;
+};
+
+TEST(ClockSetFailures, AKeyThatCannotBeCreatedIsReportedOnceAndNothingIsWritten) {
+  struct Case {
+    const char16_t* refused;
+    ClockSetId set;
+  };
+  for (Case c : {Case{u"horizontal", kPrimaryHorizontalSet}, Case{u"horizontal_1", 1}}) {
+    MemoryRegistry registry;
+    RefusingCreateKey user(registry.currentUser(), c.refused);
+    FakeClockSetWindows windows;
+    std::vector<std::u16string> errors;
+    ClockSetModel model(user, windows, [&](const std::u16string& text) { errors.push_back(text); });
+    ASSERT_TRUE(model.openSettingsKey());
+    for (int second = 0; second < 3; ++second) EXPECT_FALSE(model.selectClockSet(c.set, nullptr));
+    EXPECT_FALSE(model.writeSetNumber(u"nRows", 2));
+    EXPECT_FALSE(model.writeSetNumber(u"nRows", 3));
+    EXPECT_EQ(errors, std::vector<std::u16string>{u"Error can't open registry: "
+                                                  u"Software\\OBR\\Zembrik\\" +
+                                                  std::u16string(c.refused)})
+        << "one box, not one a second; the writes after it are skipped";
+    EXPECT_EQ(registry.valueWrites(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace zembrik::testing
