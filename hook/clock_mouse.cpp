@@ -107,7 +107,9 @@ LRESULT onMouseButton(ClockInstance& clock, HWND window, UINT message, WPARAM wP
   if (forwardToHost(clock, message, wParam, lParam, /*addonTest=*/true, /*addonsOnly=*/true))
     return 0;
   const bool up = isButtonUp(message);
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  // The message's own key state as well: it is the state at the click, also where the shell's
+  // thread has not read the key itself.
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0 || (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL);
   switch (decideButton(actionFor(message), up, hookState().osGeneration, ctrl,
                        clock.alarms.alarmActive())) {
     case ButtonOutcome::DismissAlarm:
