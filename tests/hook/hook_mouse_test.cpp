@@ -2,6 +2,7 @@
 // through SendInput too) and SetCursorPos hovers against the stand-in taskbar, whose Windows
 // version is chosen per test. Each case prints a log line of what the host window received and
 // what the stand-in did.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -212,6 +213,56 @@ void closePanel(const StandinTaskbar& bar) {
   pumpFor(100);
 }
 
+// Writes the screen from the tooltip's top-left corner (less a margin) to the taskbar's bottom
+// right, with the arrow pointer drawn where the pointer is, as a 24-bit BMP to the file that the
+// environment variable `variable` names (scripts/tooltip_screenshots turns it into a PNG).
+void saveScreenshotIfAsked(const wchar_t* variable, HWND tip, const StandinTaskbar& bar) {
+  wchar_t path[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(variable, path, MAX_PATH))
+    return;
+  RECT at{}, taskbar{};
+  GetWindowRect(tip, &at);
+  GetWindowRect(bar.taskbar(), &taskbar);
+  const RECT shot{std::max(at.left - 120, taskbar.left), at.top - 30, taskbar.right,
+                  taskbar.bottom};
+  const int width = shot.right - shot.left;
+  const int height = shot.bottom - shot.top;
+  HDC screen = GetDC(nullptr);
+  UniqueMemoryDc memory(CreateCompatibleDC(screen));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !memory) {
+    ReleaseDC(nullptr, screen);
+    return;
+  }
+  HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, screen, shot.left, shot.top, SRCCOPY);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  DrawIconEx(memory.get(), cursor.x - shot.left, cursor.y - shot.top,
+             LoadCursorW(nullptr, IDC_ARROW), 0, 0, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+  file.bfSize = file.bfOffBits + stride * static_cast<DWORD>(height);
+  if (FILE* out = _wfopen(path, L"wb")) {
+    std::fwrite(&file, sizeof(file), 1, out);
+    std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out);
+    std::fwrite(bits, stride * static_cast<DWORD>(height), 1, out);
+    std::fclose(out);
+  }
+  SelectObject(memory.get(), old);
+  ReleaseDC(nullptr, screen);
+}
+
 class HookMouse : public HookTest {
  protected:
   void TearDown() override {
@@ -389,6 +440,7 @@ TEST_F(HookMouse, TheCustomTooltipEndsOnePixelInsideTheScreensRightEdge) {
   std::snprintf(extra, sizeof(extra), "tooltip=(%ld,%ld)-(%ld,%ld) screen right=%d text=%s",
                 rect.left, rect.top, rect.right, rect.bottom, screenRight, narrow(text).c_str());
   logCase("custom tooltip near the right edge", host, bar, extra);
+  saveScreenshotIfAsked(L"ZEMBRIK_TOOLTIP_SHOT", tip, bar);
 
   click(clockPoint(bar, 2), Button::Middle);
   EXPECT_FALSE(visible(tip)) << "a click takes the tooltip down";
@@ -427,6 +479,7 @@ TEST_F(HookMouse, ARingingAlarmsNameIsTheTooltip) {
   ASSERT_TRUE(visible(tip));
   EXPECT_EQ(windowText(tip), L"Alarm: Tea is ready");
   logCase("alarm tooltip (win7)", host, bar, narrow(windowText(tip)).c_str());
+  saveScreenshotIfAsked(L"ZEMBRIK_ALARM_TIP_SHOT", tip, bar);
 }
 
 TEST_F(HookMouse, WithoutACustomTooltipGeneration3ShowsTheNativeTip) {
