@@ -11,10 +11,6 @@ namespace zembrik {
 
 namespace {
 
-bool runsOurProcedure(HWND window) {
-  return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(showDesktopProc);
-}
-
 LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC native) {
   switch (message) {
     case WM_SIZE:
@@ -47,10 +43,9 @@ void takeOverShowDesktop(ClockInstance& clock) {
   GetWindowRect(button, &rect);
   clock.showDesktopSize = packSize(rect.right - rect.left, rect.bottom - rect.top);
   HookState& state = hookState();
-  // A second replacement on top of ours would find ours as its native procedure and call itself
-  // for ever: the button already ours stays as it is.
-  if (state.subclassedShowDesktop == button && state.nativeShowDesktopProc &&
-      runsOurProcedure(button)) {
+  // A second replacement would find ours (or a foreign one forwarding to ours) as its native
+  // procedure and call itself for ever: a button already ours stays as it is.
+  if (state.subclassedShowDesktop == button && state.nativeShowDesktopProc) {
     clock.showDesktopButton = button;
     return;
   }
