@@ -13,7 +13,9 @@
 #include "hook/clock_services.h"
 #include "hook/clock_size.h"
 #include "hook/clock_theme.h"
+#include "hook/clock_tooltip.h"
 #include "hook/clock_window_proc.h"
+#include "hook/show_desktop_button.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/format_platform_win32.h"
@@ -77,7 +79,6 @@ void prepareClock(ClockInstance& clock) {
   }
   state.osGeneration = currentOsGeneration(state.osGeneration);
   reloadClockSettings(clock);
-  // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
   Win32LocaleSource locale;
   loadLocaleNames(hookState().names, locale);
@@ -102,6 +103,8 @@ std::unique_ptr<ClockInstance> unregister(HookState& state, HWND clockWindow) {
 // it entered (or keeps forwarding where another program subclassed on top of it).
 void releaseWindows(ClockInstance& clock) {
   clock.tick.reset();
+  destroyTooltip(clock);
+  releaseShowDesktop(clock);
   if (clock.nativeNotifyProc)
     leaveChain(clock.notify, notifyAreaProc, clock.nativeNotifyProc);
   clock.nativeNotifyProc = nullptr;
@@ -173,6 +176,8 @@ bool takeOverWindows(ClockInstance& clock) {
   clock.nativeClockProc = enterChain(clock.clock, clockWindowProc);
   if (!clock.nativeClockProc)
     return false;
+  createTooltip(clock, hookState().osGeneration);
+  takeOverShowDesktop(clock);
   if (hookState().osGeneration > 6 && clock.isMain()) {
     // Without it the notification area keeps its native size: the clock still works.
     clock.nativeNotifyProc = enterChain(clock.notify, notifyAreaProc);

@@ -40,7 +40,9 @@ void reloadClockSettings(ClockInstance& clock) {
       services.zones,
       &services.meters,
       [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); },
-      &hookState().monitors};
+      &hookState().monitors,
+      &hookState().mouseActions,
+      hookState().osGeneration};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

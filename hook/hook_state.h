@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/paint/face_colours.h"
+#include "engine/settings/mouse_settings.h"
 #include "engine/theme/theme_binding.h"
 #include "hook/clock_instance.h"
 #include "hook/clock_services.h"
@@ -76,6 +77,10 @@ struct HookState {
   bool attaching = false;
   bool relayoutPending = false;
   HWND hiddenShowDesktop = nullptr;
+  // The show-desktop button while the main clock has it subclassed, and its own procedure.
+  HWND subclassedShowDesktop = nullptr;
+  WNDPROC nativeShowDesktopProc = nullptr;
+  MouseActions mouseActions;  // set by every settings load
   HWND primaryClockWindow = nullptr;
   UniqueHook lockKeyHook;
 

@@ -6,6 +6,7 @@
 #include "engine/settings/clock_set_key.h"
 #include "engine/settings/face_loading.h"
 #include "engine/settings/monitor_variant_key.h"
+#include "engine/settings/mouse_settings.h"
 #include "engine/settings/settings_paths.h"
 #include "engine/settings/this_key.h"
 
@@ -51,8 +52,12 @@ void readMeters(ClockConfig& clock, RegistryKey& set, bool faceHasRows,
 // Add-on faces are not merged yet.
 void mergeAddOnFaces(ClockConfig& /*clock*/, RegistryKey& /*set*/) {}
 
-// Mouse actions and the custom tooltip are not read yet.
-void readMouseAndTooltip(ClockConfig& /*clock*/, RegistryKey& /*root*/) {}
+void readMouseAndTooltip(ClockConfig& clock, RegistryKey& root, const SettingsSources& sources) {
+  MouseActions actions = readMouseActions(root, sources.osGeneration);
+  if (sources.mouseActions)
+    *sources.mouseActions = actions;
+  clock.tooltipFormat = readTooltipFormat(root, sources.zones);
+}
 
 // The theme state is not re-read yet: `placement.themeActive` stays as the caller set it.
 void rereadThemeState(ClockConfig& /*clock*/) {}
@@ -138,7 +143,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
   clock.columnMetrics.assign(static_cast<std::size_t>(clock.columns), ColumnMetrics{});
 
   clock.hideShowDesktop = readNumber(*root.key, u"hideShowDesktop").value_or(0);  // 12
-  readMouseAndTooltip(clock, *root.key);
+  readMouseAndTooltip(clock, *root.key, sources);
 
   loadNameTexts(sources.names, *root.key);  // 13
 

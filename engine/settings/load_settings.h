@@ -9,6 +9,7 @@
 #include "engine/settings/clock_config.h"
 #include "engine/settings/font_cache.h"
 #include "engine/settings/monitor_source.h"
+#include "engine/settings/mouse_settings.h"
 
 namespace zembrik {
 
@@ -27,6 +28,10 @@ struct SettingsSources {
   // Where the clock window stands: picks the variant of its monitor and that monitor's size
   // below the clock-set key. Null: the clock-set key itself (the host, most tests).
   MonitorSource* monitors = nullptr;
+  // Takes the button actions, which the last load sets for every clock of the process. Null:
+  // they are read and dropped.
+  MouseActions* mouseActions = nullptr;
+  int osGeneration = 0;  // picks the default button actions
 };
 
 enum class LoadOutcome {

@@ -306,7 +306,10 @@ LRESULT CALLBACK TestHostWindow::procedure(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<TestHostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self && message >= WM_USER && message < 0x8000) {
+  // The library's messages, and the mouse messages it forwards from the clock.
+  const bool forwardedMouse = (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+                              message == WM_CONTEXTMENU || message == WM_DROPFILES;
+  if (self && ((message >= WM_USER && message < 0x8000) || forwardedMouse)) {
     self->received_.push_back({message, wParam, lParam});
     return 0;
   }

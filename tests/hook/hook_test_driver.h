@@ -89,7 +89,8 @@ struct RecordedMessage {
   LPARAM lParam;
 };
 
-// A hidden window of class "ZembrikClass" titled "Zembrik" that records what it receives.
+// A hidden window of class "ZembrikClass" titled "Zembrik" that records what it receives: the
+// messages from WM_USER on and the mouse messages the library forwards.
 class TestHostWindow {
  public:
   TestHostWindow();

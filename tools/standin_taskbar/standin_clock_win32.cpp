@@ -74,6 +74,9 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEHOVER:
       shell.showClockTip(window, true);
       return 0;
+    case WM_NOTIFY:
+      return answerClockTipText(window, lParam) ? 0
+                                                : DefWindowProcW(window, message, wParam, lParam);
     case WM_MOUSELEAVE:
       if (Bar* bar = shell.barOf(window))
         bar->trackingMouse = false;

@@ -43,8 +43,10 @@ std::wstring formatNow(bool date, DWORD flags) {
 
 // A hidden show-desktop button (the hook library hides it on request) leaves its room to the
 // clock. Its own style bit decides, not IsWindowVisible, which is false until the bar is shown.
+// A button that answers the size query with 0 (the hook library's subclass) leaves it too.
 bool showDesktopTakesRoom(const Bar& bar) {
-  return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE);
+  return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE) &&
+         SendMessageW(bar.showDesktop, kMsgGetSize, 0, 0) != 0;
 }
 
 }  // namespace

@@ -29,6 +29,13 @@ struct Bar {
   bool trackingMouse = false;  // the clock asked for hover and leave notices
 };
 
+// What the pointer made the shell do (kMsgTaskbarMenus and after); it outlives re-creations.
+struct PointerCounts {
+  int taskbarMenus = 0;
+  POINT lastMenuPoint{};  // screen coordinates
+  int showDesktopClicks = 0;
+};
+
 // Misbehaviour asked for at run time (standin_faults_win32.cpp); it outlives re-creations.
 struct FaultState {
   bool restartOnSubclassArmed = false;
@@ -76,6 +83,8 @@ class Shell {
   void requestLoopAction(LoopAction action);
 
   FaultState& faults() { return faults_; }
+  PointerCounts& pointerCounts() { return pointerCounts_; }
+  HWND dateTimePanel() const { return panel_.get(); }
   // Changes whenever the tree is destroyed. A caller that sends to the shell's windows while it
   // holds a Bar compares it before and after: the tree may have been re-created inside the send.
   unsigned generation() const { return generation_; }
@@ -101,6 +110,7 @@ class Shell {
   zembrik::UniqueWindow panel_;
   zembrik::UniqueWindow tip_;
   FaultState faults_;
+  PointerCounts pointerCounts_;
   unsigned generation_ = 0;
 };
 
@@ -123,6 +133,11 @@ void broadcastTaskbarCreated();
 
 // Misbehaviour on request: handles kMsgHang to kMsgResourceCounts sent to "Shell_TrayWnd".
 LRESULT onFaultMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+// Answers kMsgTaskbarMenus to kMsgDateTimePanel sent to "Shell_TrayWnd".
+LRESULT onPointerCountMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+// The native clock's answer to a tooltip's text request for its own window; false for others.
+bool answerClockTipText(HWND clock, LPARAM lParam);
+
 // True, once, when an armed restart-on-subclass is due (the loop then re-creates the tree).
 bool takeDueRestartOnSubclass(Shell& shell);
 // Called first by the procedures of the main taskbar, the notification area and the clocks for
