@@ -5,6 +5,7 @@
 // running-clock key keeps one group per clock.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -250,32 +251,42 @@ TEST_F(HookMonitors, ClocksComeMoveAndGoWithTheirTaskbars) {
   pumpFor(1500);
   EXPECT_EQ(widthOf(right), mainWidth) << "the moved clock took its new monitor's set";
   EXPECT_GT(widthOf(left), mainWidth);
-  // Now the left secondary is the lowest-rightmost? The library decides; each window keeps one
-  // group and no index is listed twice.
   const std::string moved = dumpThis();
   std::printf("the key this after a taskbar moved:\n%s", moved.c_str());
+  std::vector<std::optional<std::uint32_t>> listed{thisValue(u"hwndLo"), thisValue(u"hwndLo_1"),
+                                                   thisValue(u"hwndLo_2")};
+  std::sort(listed.begin(), listed.end());
+  std::vector<std::optional<std::uint32_t>> expected{lowOf(main), lowOf(right), lowOf(left)};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(listed, expected) << "one group per clock";
   EXPECT_EQ(moved.find("_3"), std::string::npos);
 
-  // Back to the right monitor, then the left monitor's taskbar is unplugged.
+  // Back to the right monitor; then the right monitor is unplugged: its clock detaches, and the
+  // left clock, re-numbered from 2 to 1, leaves no group 2 behind.
   host.clear();
   control(bar, standin::kMsgMoveSecondary, kBarRight,
           MAKELPARAM(1, static_cast<int>(standin::Edge::Bottom)));
   ASSERT_TRUE(waitForAttached(host, {main, right, left}));
+  EXPECT_EQ(thisValue(u"hwndLo_1"), lowOf(right));
+  EXPECT_EQ(thisValue(u"hwndLo_2"), lowOf(left));
+  ASSERT_TRUE(bar.foreignSubclass(kBarRight, false));
   const LRESULT destroysBefore = control(bar, standin::kMsgNativeClockDestroys, 0, 0);
-  ASSERT_EQ(control(bar, standin::kMsgRemoveSecondary, kBarLeft, 0), 1);
-  pumpFor(1000);
+  host.clear();
+  ASSERT_EQ(control(bar, standin::kMsgRemoveSecondary, kBarRight, 0), 1);
+  ASSERT_TRUE(waitForAttached(host, {main, left}));
   EXPECT_EQ(control(bar, standin::kMsgNativeClockDestroys, 0, 0), destroysBefore + 1)
       << "the shell's own clock procedure saw its WM_DESTROY";
   const std::string afterRemoval = dumpThis();
-  std::printf("the key this after the left taskbar was removed:\n%s", afterRemoval.c_str());
+  std::printf("the key this after the right taskbar was removed:\n%s", afterRemoval.c_str());
   EXPECT_EQ(thisValue(u"hwndLo"), lowOf(main)) << "the main clock is still listed";
   EXPECT_EQ(thisValue(u"isVertical"), 0u);
-  EXPECT_EQ(thisValue(u"hwndLo_1"), lowOf(right));
-  EXPECT_FALSE(thisValue(u"hwndLo_2").has_value());
-  EXPECT_FALSE(thisValue(u"isVertical_2").has_value());
+  EXPECT_TRUE(thisValue(u"isXPtheme").has_value());
+  EXPECT_EQ(thisValue(u"hwndLo_1"), lowOf(left));
+  EXPECT_EQ(thisValue(u"isVertical_1"), 0u);
+  for (const char16_t* stale : {u"hwndLo_2", u"hwndHi_2", u"isVertical_2"})
+    EXPECT_FALSE(thisValue(stale).has_value()) << narrow(stale);
   EXPECT_EQ(bar.exitCode(), static_cast<DWORD>(STILL_ACTIVE));
 
-  ASSERT_TRUE(bar.foreignSubclass(kBarRight, false));
   endHook();
   EXPECT_EQ(dumpThis(), "(no key)\n");
   EXPECT_EQ(dumpClockSets(), setsBefore) << "attach, reloads and detach leave the sets alone";
