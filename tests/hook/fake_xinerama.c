@@ -81,7 +81,6 @@ HeadInfo* XineramaQueryScreens(void* display, int* count) {
     *count = 0;
     return 0;
   }
-  for (i = 0; i < *count; ++i)
-    list[i] = heads[i];
+  for (i = 0; i < *count; ++i) list[i] = heads[i];
   return list;
 }
