@@ -32,7 +32,8 @@ void sendMouseLeave(HWND window) {
 }
 
 // The running-clock key lists every attached clock. It goes with the last one; a clock that goes
-// while others stay (a late detach, a taskbar that closed) takes only its own entries with it.
+// while others stay (a late detach, a taskbar that closed) or leaves its index for another takes
+// only its own entries with it.
 // kNoEntries: a clock whose attach was rolled back, whose index may be another clock's.
 constexpr int kNoEntries = -1;
 void forgetRunningClock(const HookState& state, int clockIndex) {
@@ -47,6 +48,11 @@ void forgetRunningClock(const HookState& state, int clockIndex) {
   auto self = root.key->openSubkey(u"this", kKeyReadWrite);
   if (!self || clockIndex == kNoEntries)
     return;
+  // After a re-numbering another clock may hold the index, and the group is its own.
+  for (const auto& [window, clock] : state.clockByWindow) {
+    if (clock->clockIndex == clockIndex)
+      return;
+  }
   const std::u16string suffix = indexSuffix(clockIndex);
   for (const char16_t* name : {u"isVertical", u"hwndLo", u"hwndHi"})
     self.key->deleteValue(name + suffix);
@@ -235,7 +241,11 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
   ClockInstance* clock = nullptr;
   if (auto found = state.clockByWindow.find(record.clock); found != state.clockByWindow.end()) {
     clock = found->second.get();
+    const int previousIndex = clock->clockIndex;
     clock->clockIndex = clockIndex;
+    // A re-numbered clock lists itself under its new index only.
+    if (previousIndex != clockIndex)
+      forgetRunningClock(state, previousIndex);
     reloadClockSettings(*clock);
   } else {
     sendMouseLeave(record.clock);

@@ -102,6 +102,14 @@ LRESULT toHost(ClockInstance& clock, UINT message, WPARAM wParam, LPARAM lParam,
   return 0;
 }
 
+// A taskbar that goes away (a monitor unplugged) destroys its clock: the clock detaches, and the
+// shell's own clock procedure still gets its WM_DESTROY to clean up after itself.
+LRESULT onDestroy(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC native = clock.nativeClockProc;
+  detachClock(window);
+  return native ? CallWindowProcA(native, window, WM_DESTROY, wParam, lParam) : 0;
+}
+
 LRESULT onNotify(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
   if (answerTooltipText(clock, lParam))
     return 0;
@@ -111,6 +119,7 @@ LRESULT onNotify(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam
 LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
+      return onDestroy(clock, window, wParam, lParam);
     case MSG_DETACH:
       detachClock(window);
       return 0;
@@ -226,7 +235,6 @@ LRESULT fallBack(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPRO
     case WM_PAINT:
       ValidateRect(window, nullptr);
       return 0;
-    case WM_DESTROY:
     case MSG_DETACH:
       return 0;
     default:

@@ -1,6 +1,7 @@
 // Window procedures of the taskbar windows around the clocks: "Shell_TrayWnd", its band and
 // notification area with pager and show-desktop button, and "Shell_SecondaryTrayWnd".
 
+#include "tools/standin_taskbar/standin_secondary_protocol.h"
 #include "tools/standin_taskbar/standin_shell_win32.h"
 
 #include <commctrl.h>
@@ -119,6 +120,8 @@ LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LP
     return onCountMessage(shell, message, wParam, lParam);
   if (message >= kMsgTaskbarMenus && message <= kMsgDateTimePanel)
     return onPointerCountMessage(shell, message, wParam, lParam);
+  if (message >= kMsgAddSecondary && message <= kMsgNativeClockDestroys)
+    return shell.onSecondaryMessage(message, wParam, lParam);
   if (restarted)
     return 0;
   if (isPaint(message))

@@ -39,6 +39,9 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE:
       SetTimer(window, kRepaintTimer, 1000, nullptr);
       return 0;
+    case WM_DESTROY:
+      shell.countNativeClockDestroy();
+      return 0;
     case WM_TIMER:
       if (wParam == kRepaintTimer)
         InvalidateRect(window, nullptr, FALSE);

@@ -74,12 +74,17 @@ Shell::~Shell() {
 }
 
 bool Shell::createWindows() {
-  bars_.reserve(1 + options_.secondaries.size());
+  bars_.reserve(1 + options_.secondaries.size() + options_.secondariesOn.size());
   if (!createMain())
     return false;
   for (const auto& rect : options_.secondaries)
     if (!createSecondary(rect))
       return false;
+  for (const auto& on : options_.secondariesOn) {
+    auto rect = secondaryOnMonitor(on.monitor, on.edge);
+    if (!rect || !createSecondary(*rect))
+      return false;
+  }
   for (auto& bar : bars_) ShowWindow(bar.window.get(), SW_SHOWNOACTIVATE);
   broadcastTaskbarCreated();
   return true;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,12 @@ class Shell {
   // Starts, changes or stops (0) the self-layout timer on the main taskbar.
   void setSelfLayout(int periodMs);
 
+  // Secondary taskbars that come, move and go at run time (standin_secondary_win32.cpp).
+  LRESULT onSecondaryMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<Rect> secondaryOnMonitor(int number, Edge edge) const;
+  void announceWorkAreaChange();
+  void countNativeClockDestroy() { ++nativeClockDestroys_; }
+
   HINSTANCE instance() const { return instance_; }
   const Options& options() const { return options_; }
   const Look& look() const { return look_; }
@@ -112,6 +119,7 @@ class Shell {
   FaultState faults_;
   PointerCounts pointerCounts_;
   unsigned generation_ = 0;
+  int nativeClockDestroys_ = 0;
 };
 
 // Window procedures find the shell here (set from the creation parameter on WM_NCCREATE).
