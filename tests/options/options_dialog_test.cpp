@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -183,6 +185,41 @@ TEST_F(OptionsDialogTest, OptionsFontReplacesTheFontOfTheDialogAndEveryPage) {
   GetWindowRect(plain.window(), &plainFrame);
   GetWindowRect(large.window(), &largeFrame);
   EXPECT_GT(largeFrame.right - largeFrame.left, plainFrame.right - plainFrame.left);
+}
+
+}  // namespace
+}  // namespace zembrik::testing
+
+namespace zembrik::testing {
+namespace {
+
+std::uint64_t ownProcessorMicroseconds() {
+  FILETIME created{}, ended{}, kernel{}, user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  const auto ticks = [](const FILETIME& time) {
+    return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+  };
+  return (ticks(kernel) + ticks(user)) / 10;
+}
+
+// A measurement, not a test (--gtest_also_run_disabled_tests): the processor time of one
+// refresh of timer 357 on each page, and of 10 s of the dialog's loop with the timer running.
+TEST_F(OptionsDialogTest, DISABLED_MeasureRefreshProcessorTime) {
+  OptionsHarness options;
+  for (std::size_t index : {kGeneralPage, kClockPage, kPerfMeterPage}) {
+    options.showPage(index);
+    constexpr int kRefreshes = 200;
+    const auto before = ownProcessorMicroseconds();
+    for (int i = 0; i < kRefreshes; ++i)
+      SendMessageW(options.page(index), WM_TIMER, C_BaseTab::kRefreshTimerId, 0);
+    const auto perRefresh = (ownProcessorMicroseconds() - before) / kRefreshes;
+    std::printf("page %zu: %llu us of processor time per refresh\n", index,
+                static_cast<unsigned long long>(perRefresh));
+  }
+  const auto before = ownProcessorMicroseconds();
+  options.pumpMessages(10000);
+  std::printf("10 s of the loop on the PerfMeter page: %llu us\n",
+              static_cast<unsigned long long>(ownProcessorMicroseconds() - before));
 }
 
 }  // namespace
