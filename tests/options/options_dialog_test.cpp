@@ -55,6 +55,9 @@ TEST_F(OptionsDialogTest, SixHeadersInOrderAndOnlyTheFirstPageShown) {
   GetClassNameW(options.window(), className, 64);
   EXPECT_STREQ(className, L"ZembrikOptionsByOBR");
   EXPECT_TRUE(GetWindowLongW(options.window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  wchar_t about[64] = {};
+  GetMenuStringW(GetSystemMenu(options.window(), FALSE), 16, about, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(about, L"&About opt...");
 }
 
 TEST_F(OptionsDialogTest,
