@@ -1,5 +1,6 @@
-// The main dialog as the program creates it: tabs, pages, the first page, the title, the keys
-// that must not close it, help and the options font.
+// The main dialog as the program creates it: tabs, pages and their place, the keys that must
+// not close it, help and the options font. (The first page and the title are seen from outside
+// in options_program_test.)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -92,45 +93,6 @@ TEST_F(OptionsDialogTest, PageLiesBelowTheFirstHeaderInsideTheTabControl) {
     EXPECT_EQ(page.top, header.bottom + 6) << index;
     EXPECT_LE(page.right, tabs.right) << index;
     EXPECT_LE(page.bottom, tabs.bottom) << index;
-  }
-}
-
-TEST_F(OptionsDialogTest, CommandLineChoosesTheFirstPage) {
-  const struct {
-    const wchar_t* commandLine;
-    std::size_t page;
-  } cases[] = {
-      {L"  clock", kClockPage},
-      {L"TIME ZONES", kTimeZonesPage},
-      {L"\tperfmeter", kPerfMeterPage},
-      {L"nonsense", kGeneralPage},
-      {L"", kGeneralPage},
-      {L"clock x", kGeneralPage},
-  };
-  for (const auto& each : cases) {
-    SCOPED_TRACE(each.commandLine);
-    OptionsHarness options({each.commandLine});
-    EXPECT_EQ(options.dialog().visiblePage(), each.page);
-    EXPECT_EQ(SendMessageW(options.dialog().tabControl(), TCM_GETCURSEL, 0, 0),
-              static_cast<LRESULT>(each.page));
-    EXPECT_TRUE(shownAndEnabled(options.page(each.page)));
-  }
-}
-
-TEST_F(OptionsDialogTest, TitleFromTheStoredVersion) {
-  const struct {
-    std::optional<std::uint32_t> version;
-    const wchar_t* title;
-  } cases[] = {
-      {0x01002D00, L"Zembrik 1.45"},
-      {0x01003201, L"Zembrik 1.50.1; Quarrow  1.45"},
-      {0x01000B00, L"Zembrik 1.11; Quarrow  1.45"},
-      {std::nullopt, L"Quarrow  1.45"},
-  };
-  for (const auto& each : cases) {
-    resetSettings(each.version);
-    OptionsHarness options;
-    EXPECT_EQ(windowText(options.window()), each.title);
   }
 }
 
