@@ -1,10 +1,13 @@
-// The main dialog as the program creates it: tabs, pages, the first page, the title, the keys
-// that must not close it, help and the options font.
+// The main dialog as the program creates it: tabs, pages and their place, the keys that must
+// not close it, help and the options font. (The first page and the title are seen from outside
+// in options_program_test.)
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -53,6 +56,9 @@ TEST_F(OptionsDialogTest, SixHeadersInOrderAndOnlyTheFirstPageShown) {
   GetClassNameW(options.window(), className, 64);
   EXPECT_STREQ(className, L"ZembrikOptionsByOBR");
   EXPECT_TRUE(GetWindowLongW(options.window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  wchar_t about[64] = {};
+  GetMenuStringW(GetSystemMenu(options.window(), FALSE), 16, about, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(about, L"&About opt...");
 }
 
 TEST_F(OptionsDialogTest,
@@ -87,45 +93,6 @@ TEST_F(OptionsDialogTest, PageLiesBelowTheFirstHeaderInsideTheTabControl) {
     EXPECT_EQ(page.top, header.bottom + 6) << index;
     EXPECT_LE(page.right, tabs.right) << index;
     EXPECT_LE(page.bottom, tabs.bottom) << index;
-  }
-}
-
-TEST_F(OptionsDialogTest, CommandLineChoosesTheFirstPage) {
-  const struct {
-    const wchar_t* commandLine;
-    std::size_t page;
-  } cases[] = {
-      {L"  clock", kClockPage},
-      {L"TIME ZONES", kTimeZonesPage},
-      {L"\tperfmeter", kPerfMeterPage},
-      {L"nonsense", kGeneralPage},
-      {L"", kGeneralPage},
-      {L"clock x", kGeneralPage},
-  };
-  for (const auto& each : cases) {
-    SCOPED_TRACE(each.commandLine);
-    OptionsHarness options({each.commandLine});
-    EXPECT_EQ(options.dialog().visiblePage(), each.page);
-    EXPECT_EQ(SendMessageW(options.dialog().tabControl(), TCM_GETCURSEL, 0, 0),
-              static_cast<LRESULT>(each.page));
-    EXPECT_TRUE(shownAndEnabled(options.page(each.page)));
-  }
-}
-
-TEST_F(OptionsDialogTest, TitleFromTheStoredVersion) {
-  const struct {
-    std::optional<std::uint32_t> version;
-    const wchar_t* title;
-  } cases[] = {
-      {0x01002D00, L"Zembrik 1.45"},
-      {0x01003201, L"Zembrik 1.50.1; Quarrow  1.45"},
-      {0x01000B00, L"Zembrik 1.11; Quarrow  1.45"},
-      {std::nullopt, L"Quarrow  1.45"},
-  };
-  for (const auto& each : cases) {
-    resetSettings(each.version);
-    OptionsHarness options;
-    EXPECT_EQ(windowText(options.window()), each.title);
   }
 }
 
@@ -183,6 +150,41 @@ TEST_F(OptionsDialogTest, OptionsFontReplacesTheFontOfTheDialogAndEveryPage) {
   GetWindowRect(plain.window(), &plainFrame);
   GetWindowRect(large.window(), &largeFrame);
   EXPECT_GT(largeFrame.right - largeFrame.left, plainFrame.right - plainFrame.left);
+}
+
+}  // namespace
+}  // namespace zembrik::testing
+
+namespace zembrik::testing {
+namespace {
+
+std::uint64_t ownProcessorMicroseconds() {
+  FILETIME created{}, ended{}, kernel{}, user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  const auto ticks = [](const FILETIME& time) {
+    return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+  };
+  return (ticks(kernel) + ticks(user)) / 10;
+}
+
+// A measurement, not a test (--gtest_also_run_disabled_tests): the processor time of one
+// refresh of timer 357 on each page, and of 10 s of the dialog's loop with the timer running.
+TEST_F(OptionsDialogTest, DISABLED_MeasureRefreshProcessorTime) {
+  OptionsHarness options;
+  for (std::size_t index : {kGeneralPage, kClockPage, kPerfMeterPage}) {
+    options.showPage(index);
+    constexpr int kRefreshes = 200;
+    const auto before = ownProcessorMicroseconds();
+    for (int i = 0; i < kRefreshes; ++i)
+      SendMessageW(options.page(index), WM_TIMER, C_BaseTab::kRefreshTimerId, 0);
+    const auto perRefresh = (ownProcessorMicroseconds() - before) / kRefreshes;
+    std::printf("page %zu: %llu us of processor time per refresh\n", index,
+                static_cast<unsigned long long>(perRefresh));
+  }
+  const auto before = ownProcessorMicroseconds();
+  options.pumpMessages(10000);
+  std::printf("10 s of the loop on the PerfMeter page: %llu us\n",
+              static_cast<unsigned long long>(ownProcessorMicroseconds() - before));
 }
 
 }  // namespace
