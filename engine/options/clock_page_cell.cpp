@@ -105,8 +105,8 @@ std::uint32_t encodeFaceSeparatorBoxes(const FaceSeparatorBoxes& boxes) noexcept
     word |= kSeparatorLeading;
   if (boxes.trailing)
     word |= kSeparatorTrailing;
-  word |= boxes.onePixel ? kOnePixelThickness
-                         : static_cast<std::uint32_t>(kDefaultSeparatorThickness);
+  word |=
+      boxes.onePixel ? kOnePixelThickness : static_cast<std::uint32_t>(kDefaultSeparatorThickness);
   return word;
 }
 

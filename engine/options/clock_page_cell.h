@@ -16,8 +16,8 @@ struct ClockPageCell {
   // Fields as in the stored cell value; `value.format` is the text the page shows (alignment
   // already folded into it, a centred text without its marks) and `value.alignment` is unused.
   CellValue value;
-  std::u16string font;                   // `font_` as stored; empty: no font of its own
-  std::int32_t color = kNoCellColor;     // `color_`
+  std::u16string font;                     // `font_` as stored; empty: no font of its own
+  std::int32_t color = kNoCellColor;       // `color_`
   std::optional<std::uint32_t> keptColor;  // `_color_`, kept aside while "Color" is unchecked
 
   const std::u16string& text() const noexcept { return value.format; }

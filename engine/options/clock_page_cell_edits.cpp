@@ -108,7 +108,8 @@ bool ClockPageModel::setEffect(int effect) {
 bool ClockPageModel::setReset(int choice) {
   return editSelectedCell([&](ClockPageCell& cell) {
     constexpr std::uint8_t kResetBits = kCellResetX | kCellResetY;
-    cell.value.flags = static_cast<std::uint8_t>((cell.value.flags & ~kResetBits) | (choice & kResetBits));
+    cell.value.flags =
+        static_cast<std::uint8_t>((cell.value.flags & ~kResetBits) | (choice & kResetBits));
   });
 }
 
@@ -179,7 +180,8 @@ bool ClockPageModel::applyChosenColor(std::uint32_t color) {
   RegistryKey* key = keyForWrite();
   if (key == nullptr)
     return false;
-  bool ok = writeNumber(*key, cellValueName(u"color", selection_.focusRow, selection_.focusColumn), color);
+  bool ok = writeNumber(*key, cellValueName(u"color", selection_.focusRow, selection_.focusColumn),
+                        color);
   selectedCell()->color = static_cast<std::int32_t>(color);
   services_.notifyClock(0);
   return ok;
@@ -196,7 +198,8 @@ std::optional<FontDialogFont> ClockPageModel::beginFontDialog() {
   }
   std::optional<FontSpec> spec = parseFontSpec(cell.font);
   if (!spec)
-    return FontDialogFont{kDialogDefaultPoints, kDefaultFontWeight, std::u16string(kDialogDefaultFace)};
+    return FontDialogFont{kDialogDefaultPoints, kDefaultFontWeight,
+                          std::u16string(kDialogDefaultFace)};
   std::u16string face;
   for (char c : spec->face) face.push_back(static_cast<unsigned char>(c));
   return FontDialogFont{spec->size, spec->weight, face};

@@ -45,7 +45,8 @@ constexpr std::optional<DefaultPageCell> kLowHorizontal[] = {
     DefaultPageCell{u"HH:mm", u"12,700,:Arial", 0, 6, 4},
 };
 
-ClockPageLayout layoutOf(int columns, int rows, std::span<const std::optional<DefaultPageCell>> cells) {
+ClockPageLayout layoutOf(int columns, int rows,
+                         std::span<const std::optional<DefaultPageCell>> cells) {
   ClockPageLayout layout;
   layout.columns = columns;
   layout.rows = rows;

@@ -29,7 +29,8 @@ bool deleteIfPresent(RegistryKey& set, const std::u16string& name) {
   return status == RegStatus::Ok || status == RegStatus::NotFound;
 }
 
-bool writePosition(RegistryKey& set, int row, int column, const std::optional<ClockPageCell>& cell) {
+bool writePosition(RegistryKey& set, int row, int column,
+                   const std::optional<ClockPageCell>& cell) {
   std::u16string cellName = cellValueName(u"cell", row, column);
   std::u16string fontName = cellValueName(u"font", row, column);
   std::u16string colorName = cellValueName(u"color", row, column);
@@ -37,7 +38,8 @@ bool writePosition(RegistryKey& set, int row, int column, const std::optional<Cl
   bool ok = true;
   if (cell && !cell->text().empty()) {
     ok &= writeText(set, cellName, writePageCellValue(cell->value));
-    ok &= cell->font.empty() ? deleteIfPresent(set, fontName) : writeText(set, fontName, cell->font);
+    ok &=
+        cell->font.empty() ? deleteIfPresent(set, fontName) : writeText(set, fontName, cell->font);
     ok &= cell->color == kNoCellColor
               ? deleteIfPresent(set, colorName)
               : writeNumber(set, colorName, static_cast<std::uint32_t>(cell->color));
@@ -108,7 +110,8 @@ std::optional<ClockPageLayout> readClockPageLayout(RegistryKey& set) {
   layout.rows = gridCount(*rows);
   layout.cells.resize(static_cast<std::size_t>(layout.columns * layout.rows));
   for (int column = 0; column < layout.columns; ++column) {
-    for (int row = layout.rows - 1; row >= 0; --row) layout.at(row, column) = readCell(set, row, column);
+    for (int row = layout.rows - 1; row >= 0; --row)
+      layout.at(row, column) = readCell(set, row, column);
   }
   return layout;
 }

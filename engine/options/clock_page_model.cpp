@@ -21,10 +21,18 @@ std::u16string hexColor(std::uint32_t color) {
   return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
 }
 
-void insertColumnAt(ClockPageLayout& layout, int at) { layout.insertColumn(at); }
-void deleteColumnAt(ClockPageLayout& layout, int at) { layout.deleteColumn(at); }
-void insertRowAt(ClockPageLayout& layout, int at) { layout.insertRow(at); }
-void deleteRowAt(ClockPageLayout& layout, int at) { layout.deleteRow(at); }
+void insertColumnAt(ClockPageLayout& layout, int at) {
+  layout.insertColumn(at);
+}
+void deleteColumnAt(ClockPageLayout& layout, int at) {
+  layout.deleteColumn(at);
+}
+void insertRowAt(ClockPageLayout& layout, int at) {
+  layout.insertRow(at);
+}
+void deleteRowAt(ClockPageLayout& layout, int at) {
+  layout.deleteRow(at);
+}
 
 }  // namespace
 
@@ -96,9 +104,11 @@ ClockPageCell* ClockPageModel::selectedCell() {
 }
 
 const ClockPageCell* ClockPageModel::selectedCell() const {
-  if (selection_.selectedCount != 1 || !layout_.contains(selection_.focusRow, selection_.focusColumn))
+  if (selection_.selectedCount != 1 ||
+      !layout_.contains(selection_.focusRow, selection_.focusColumn))
     return nullptr;
-  const std::optional<ClockPageCell>& cell = layout_.at(selection_.focusRow, selection_.focusColumn);
+  const std::optional<ClockPageCell>& cell =
+      layout_.at(selection_.focusRow, selection_.focusColumn);
   return cell ? &*cell : nullptr;
 }
 
@@ -116,7 +126,8 @@ void ClockPageModel::select(const GridSelection& selection) {
 }
 
 void ClockPageModel::rememberNeighbourFont(int row, int column) {
-  const int neighbours[4][2] = {{row, column - 1}, {row, column + 1}, {row - 1, column}, {row + 1, column}};
+  const int neighbours[4][2] = {
+      {row, column - 1}, {row, column + 1}, {row - 1, column}, {row + 1, column}};
   for (const auto& [r, c] : neighbours) {
     if (!layout_.contains(r, c))
       continue;
@@ -160,14 +171,14 @@ std::optional<CellFields> ClockPageModel::selectedCellFields() const {
 
 bool ClockPageModel::wholeColumnSelected() const {
   return selection_.firstColumn >= 0 && selection_.firstColumn == selection_.lastColumn &&
-         selection_.firstColumn < layout_.columns && layout_.rows > 0 &&
-         selection_.firstRow == 0 && selection_.lastRow == layout_.rows - 1;
+         selection_.firstColumn < layout_.columns && layout_.rows > 0 && selection_.firstRow == 0 &&
+         selection_.lastRow == layout_.rows - 1;
 }
 
 bool ClockPageModel::wholeRowSelected() const {
   return selection_.firstRow >= 0 && selection_.firstRow == selection_.lastRow &&
-         selection_.firstRow < layout_.rows && layout_.columns > 0 &&
-         selection_.firstColumn == 0 && selection_.lastColumn == layout_.columns - 1;
+         selection_.firstRow < layout_.rows && layout_.columns > 0 && selection_.firstColumn == 0 &&
+         selection_.lastColumn == layout_.columns - 1;
 }
 
 // A one-row grid's column, or a one-column grid's row, is also a single cell: the commands go
@@ -187,7 +198,8 @@ GridCommandStates ClockPageModel::commandStates() const {
   return states;
 }
 
-bool ClockPageModel::changeGrid(LayoutChange change, void (*reshape)(ClockPageLayout&, int), int at) {
+bool ClockPageModel::changeGrid(LayoutChange change, void (*reshape)(ClockPageLayout&, int),
+                                int at) {
   ClockPageServices::OwnKey own = services_.makeSureOfOwnKey();
   if (own.key == nullptr)
     return false;
