@@ -4,6 +4,7 @@
 
 #include "engine/options/clock_page_cell.h"
 #include "engine/options/clock_page_field.h"
+#include "engine/options/clock_page_help.h"
 
 namespace zembrik {
 namespace {
@@ -109,6 +110,16 @@ TEST(FieldNumbers, OnlyWholeNumbersAreTaken) {
   EXPECT_EQ(parseFieldNumber(u" -5 "), -5);
   EXPECT_EQ(parseFieldNumber(u"+7"), 7);
   EXPECT_GT(*parseFieldNumber(u"99999999999999999999999"), 10000);
+}
+
+TEST(FormatHelp, FortySixTokensThenSixLinesWithoutATab) {
+  auto help = clockPageFormatHelp();
+  ASSERT_EQ(help.size(), 52u);
+  for (std::size_t i = 0; i < help.size(); ++i)
+    EXPECT_EQ(help[i].find(u'\t') != std::u16string_view::npos, i < 46) << i;
+  EXPECT_EQ(help[21], u"h\t= hour  1..12");
+  EXPECT_EQ(help[28], u"ss\t= sec  00..59");
+  EXPECT_EQ(help[51], u"use quotes (') or (\") for special");
 }
 
 }  // namespace
