@@ -6,6 +6,7 @@
 
 #include "engine/registry/registry_access.h"
 #include "grid/grid_messages.h"
+#include "options/base_tab_ids.h"
 #include "options/page_clock_ids.h"
 #include "tests/options/options_harness_win32.h"
 
@@ -122,6 +123,37 @@ TEST_F(PageClockTest, AScriptedSessionLeavesExactlyTheExpectedValues) {
   EXPECT_EQ(box.caption, L"Delete line");
   EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(box.buttons, static_cast<UINT>(MB_OKCANCEL));
+}
+
+// Keyboard only: Tab into the grid, an arrow to a cell, Ctrl+Space for its column, Tab to
+// "> Col+" and Space.
+TEST_F(PageClockTest, AColumnIsInsertedWithTheKeyboardAlone) {
+  OptionsHarness options;
+  options.showPage(kClockPage);
+  auto setControlKey = [](bool down) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  };
+  auto press = [&](WPARAM key, bool control = false) {
+    setControlKey(control);
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    options.pumpMessages(50);
+    setControlKey(false);
+  };
+  SetFocus(options.control(kClockPage, IDC_MONITOR_COMBO));
+  press(VK_TAB);
+  ASSERT_EQ(GetFocus(), options.control(kClockPage, IDC_CLOCK_GRID));
+  press(VK_DOWN);
+  press(VK_SPACE, true);
+  press(VK_TAB);
+  press(VK_TAB);
+  ASSERT_EQ(GetFocus(), options.control(kClockPage, IDC_INSERT_COLUMN_AFTER));
+  press(VK_SPACE);
+  EXPECT_EQ(readNumber(*horizontal(), u"nColumns"), 2u);
 }
 
 }  // namespace
