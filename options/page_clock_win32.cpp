@@ -95,6 +95,19 @@ const SpaceField* spaceField(int id) {
   return nullptr;
 }
 
+// Wide enough for the last row's header with the grid's font and a margin on each side.
+int rowHeaderWidth(HWND grid, int rows) {
+  std::wstring widest = L"row " + std::to_wstring(rows > 0 ? rows - 1 : 0);
+  WindowDc dc(grid);
+  SelectedObject keepFont(dc.get(),
+                          reinterpret_cast<HGDIOBJ>(SendMessageW(grid, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), widest.c_str(), static_cast<int>(widest.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.get(), &metrics);
+  return size.cx + 2 * metrics.tmAveCharWidth;
+}
+
 // The primary clock window's height, which picks the default face of a horizontal set.
 int primaryClockHeight() {
   HWND tray = FindWindowW(L"Shell_TrayWnd", L"");
@@ -191,6 +204,7 @@ void CTabClock::fillGrid() {
   grid::gridSetSelection(grid, grid::GridRange{});
   model_->select({});
   grid::gridAutoSizeColumns(grid);
+  grid::gridSetColumnWidth(grid, 0, rowHeaderWidth(grid, layout.rows));
   InvalidateRect(grid, nullptr, TRUE);
 }
 
