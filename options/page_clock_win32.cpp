@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/options/clock_page_help.h"
-#include "engine/options/font_description.h"
 #include "grid/grid_messages.h"
 #include "options/page_clock_ids.h"
 #include "platform/win32/dc_scopes_win32.h"
@@ -14,7 +13,6 @@ namespace zembrik {
 
 namespace {
 
-constexpr UINT kMsgReload = WM_USER + 5;
 constexpr int kResetChoices = 4;
 
 std::wstring wide(std::u16string_view text) {
@@ -108,49 +106,14 @@ int rowHeaderWidth(HWND grid, int rows) {
   return size.cx + 2 * metrics.tmAveCharWidth;
 }
 
-// The primary clock window's height, which picks the default face of a horizontal set.
-int primaryClockHeight() {
-  HWND tray = FindWindowW(L"Shell_TrayWnd", L"");
-  HWND notify = tray ? FindWindowExW(tray, nullptr, L"TrayNotifyWnd", L"") : nullptr;
-  HWND clock = notify ? FindWindowExW(notify, nullptr, L"TrayClockWClass", nullptr) : nullptr;
-  RECT rect{};
-  if (clock == nullptr || !GetWindowRect(clock, &rect))
-    return 0;
-  return rect.bottom - rect.top;
-}
-
 }  // namespace
-
-// What the page model asks of the framework. Until the pages reach the editor's clock-set state
-// (ClockSetPageServices wraps it), the key is the one the base page opened, it is the set's own,
-// and a change is announced to the host program.
-class CTabClock::PageServices final : public ClockPageServices {
- public:
-  explicit PageServices(CTabClock& page) : page_(page) {}
-
-  RegistryKey* setKey() override { return page_.setKey(); }
-  OwnKey makeSureOfOwnKey() override { return {page_.setKey(), false}; }
-  void notifyClock(int scope) override {
-    (void)scope;
-    if (HWND host = FindWindowW(L"ZembrikClass", L"Zembrik"))
-      PostMessageW(host, kMsgReload, 0, 0);
-  }
-  std::int32_t currentSet() const override { return 0; }
-  int measuredClockHeight() const override { return primaryClockHeight(); }
-  std::u16string fontDescription(std::u16string_view spec) const override {
-    return editedFontSpec(spec).description;
-  }
-
- private:
-  CTabClock& page_;
-};
 
 CTabClock::CTabClock(OptionsContext& context) : C_BaseTab(context, IDD_PAGE_CLOCK) {}
 
 CTabClock::~CTabClock() = default;
 
 void CTabClock::onInitPage() {
-  services_ = std::make_unique<PageServices>(*this);
+  services_ = std::make_unique<ClockSetPageServices>(clockSet(), windows_);
   model_ = std::make_unique<ClockPageModel>(*services_);
   showingValues_ = true;
   replaceComboTexts(control(IDC_CELL_EFFECT), {L"None", L"Shadow", L"Engrave", L"Emboss"});
@@ -178,6 +141,11 @@ void CTabClock::onInitPage() {
       selectedCellControls_.push_back(child);
   }
   showingValues_ = false;
+}
+
+void CTabClock::seedNewKey(int flag) {
+  if (model_)
+    model_->seedNewKey(flag != 0);
 }
 
 void CTabClock::onRefresh(bool setChanged) {

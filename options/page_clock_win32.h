@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "engine/options/clock_page_model.h"
+#include "engine/options/clock_page_services.h"
 #include "options/base_tab_win32.h"
+#include "options/clock_set_windows_win32.h"
 
 namespace zembrik {
 
@@ -20,10 +22,9 @@ class CTabClock : public C_BaseTab {
   void onRefresh(bool setChanged) override;
   bool onCommand(int controlId, int notification, HWND control) override;
   bool onNotify(const NMHDR& header, LRESULT& result) override;
+  void seedNewKey(int flag) override;
 
  private:
-  class PageServices;
-
   void fillGrid();
   void showFaceValues();
   void showSelectedCell();
@@ -46,7 +47,8 @@ class CTabClock : public C_BaseTab {
   bool checked(int id) const;
   void check(int id, bool on);
 
-  std::unique_ptr<PageServices> services_;
+  Win32ClockSetWindows windows_;  // the taskbar the default layout is measured on
+  std::unique_ptr<ClockSetPageServices> services_;
   std::unique_ptr<ClockPageModel> model_;
   std::vector<HWND> selectedCellControls_;  // every control wholly inside the group
   bool showingValues_ = false;              // notifications caused by the page itself are not edits
