@@ -8,6 +8,7 @@
 #include "grid/grid_messages.h"
 #include "options/base_tab_ids.h"
 #include "options/page_clock_ids.h"
+#include "tests/options/host_double_win32.h"
 #include "tests/options/options_harness_win32.h"
 
 namespace zembrik::testing {
@@ -123,6 +124,21 @@ TEST_F(PageClockTest, AScriptedSessionLeavesExactlyTheExpectedValues) {
   EXPECT_EQ(box.caption, L"Delete line");
   EXPECT_EQ(box.icon, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(box.buttons, static_cast<UINT>(MB_OKCANCEL));
+}
+
+// The one-second refresh of an idle page writes nothing and so tells nobody to reload.
+TEST_F(PageClockTest, AnIdlePageTellsNobodyToReload) {
+  HostDouble host;
+  OptionsHarness options;
+  options.showPage(kClockPage);
+  options.pumpMessages(200);
+  host.clear();
+  options.pumpMessages(2500);  // two refreshes
+  EXPECT_EQ(host.count(WM_USER + 5), 0u);
+  clickCell(options.control(kClockPage, IDC_CLOCK_GRID), 1, 1);
+  options.setText(kClockPage, IDC_CELL_TEXT, L"HH");
+  options.pumpMessages(100);
+  EXPECT_EQ(host.count(WM_USER + 5), 1u);  // one edit, one notification
 }
 
 // Keyboard only: Tab into the grid, an arrow to a cell, Ctrl+Space for its column, Tab to
