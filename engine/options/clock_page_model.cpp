@@ -58,8 +58,10 @@ bool ClockPageModel::afterSelectClockSet(bool baseChanged) {
     bool vertical = set < 0 && set != kNoSetYet;
     layout_ = defaultClockPageLayout(vertical, services_.measuredClockHeight());
     seedNewKey(false);
+    // Only a reload that wrote something has anything for the clock to reload; a set switch or
+    // a new monitor variant is announced by the framework already.
+    services_.notifyClock(0);
   }
-  services_.notifyClock(0);
   return true;
 }
 

@@ -74,8 +74,9 @@ TEST_F(PageModel, AnIdleRefreshReadsNothingWritesNothingAndNotifiesNobody) {
   for (int tick = 0; tick < 5; ++tick) EXPECT_FALSE(page.afterSelectClockSet(false));
   EXPECT_EQ(registry.valueWrites(), writesBefore);
   EXPECT_TRUE(log.empty());
-  // A changed set reloads.
+  // A changed set reloads; with its layout stored there is nothing to write or announce.
   EXPECT_TRUE(page.afterSelectClockSet(true));
+  EXPECT_TRUE(log.empty());
 }
 
 TEST_F(PageModel, TheSelectedCellShowsItsFieldsOrTheFirstNeighbourFont) {
