@@ -7,17 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "engine/options/reload_targets.h"
 #include "engine/registry/registry_key.h"
 
 namespace zembrik {
 
-// Whom a change is announced to: the host and the selected clock, the host and every clock, or
-// the host alone.
-enum class ReloadScope : std::uint32_t { SelectedClock = 0, EveryClock = 1, HostOnly = 0xFF };
-
 enum class MessageIcon { None, Exclamation, Stop, Information };
 
-// What a form page needs of the page framework. The Win32 page wires it to the base page.
+// What a form page needs of the page framework (clock_set_page_services.h gives it over the
+// clock-set model; native tests fake it).
 class FormPageServices {
  public:
   virtual ~FormPageServices() = default;
@@ -26,10 +24,12 @@ class FormPageServices {
   // The key the selected clock set is read from (a secondary set without a key of its own
   // reads the key that stands in for it). Null when none is open.
   virtual RegistryKey* setKeyForReading() = 0;
-  // The selected set's own key, created first when the set has none, so that a per-set write
-  // never lands in another set's key. Null when it cannot be made.
-  virtual RegistryKey* setKeyForWriting() = 0;
-  virtual void notifyClock(ReloadScope scope) = 0;
+  // Per-set writes: compared with the value in use and, when different, written into the
+  // selected set's own key, which is created first when the set has none, so that a per-set
+  // write never lands in another set's key. True when the value in use equals `value` after.
+  virtual bool writeSetNumber(std::u16string_view name, std::uint32_t value) = 0;
+  virtual bool writeSetText(std::u16string_view name, std::u16string_view value) = 0;
+  virtual void notifyClock(NotifyScope scope) = 0;
   virtual void showMessage(std::u16string_view text, std::u16string_view caption,
                            MessageIcon icon) = 0;
 };

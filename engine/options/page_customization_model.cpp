@@ -105,7 +105,7 @@ void CustomizationPageModel::setTexts(const std::array<std::u16string, 12>& text
     writeTextKeepingDefault(*settings, kCustomTexts[i].valueName, texts[i],
                             kCustomTexts[i].shownDefault);
   }
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void CustomizationPageModel::chooseMouseItem(MouseButton button, int item) {
@@ -117,7 +117,7 @@ void CustomizationPageModel::chooseMouseItem(MouseButton button, int item) {
   if (!settings)
     return;
   writeText(*settings, kMouseButtonValueNames[b], kMouseItemValues[static_cast<std::size_t>(item)]);
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void CustomizationPageModel::typeMouseProgram(MouseButton button, std::u16string_view typed) {
@@ -128,7 +128,7 @@ void CustomizationPageModel::typeMouseProgram(MouseButton button, std::u16string
   if (!settings)
     return;
   writeText(*settings, kMouseButtonValueNames[b], program);
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void CustomizationPageModel::close() {
@@ -136,7 +136,7 @@ void CustomizationPageModel::close() {
     services_.showMessage(kSettingsOpenError, kErrorCaption, MessageIcon::Exclamation);
     return;
   }
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 }  // namespace zembrik

@@ -191,7 +191,7 @@ void GeneralPageModel::setSwitches(bool restart, bool weekStartsMonday, bool cal
   writeFlag(*settings, u"restart", restart);
   writeFlag(*settings, u"weekMo", weekStartsMonday);
   writeFlag(*settings, u"topCalendar", calendarOnTop);
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void GeneralPageModel::setHideShowDesktop(bool checked) {
@@ -203,11 +203,8 @@ void GeneralPageModel::setHideShowDesktop(bool checked) {
 
 void GeneralPageModel::setFlatTray(bool checked) {
   state_.flatTray = checked;
-  RegistryKey* set = services_.setKeyForWriting();
-  if (!set)
-    return;
-  writeFlag(*set, u"FlatTray", checked);
-  services_.notifyClock(ReloadScope::EveryClock);
+  if (services_.writeSetNumber(u"FlatTray", checked ? 1u : 0u))
+    services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void GeneralPageModel::setTaskbarTransparency(int position) {
@@ -217,7 +214,7 @@ void GeneralPageModel::setTaskbarTransparency(int position) {
     return;
   writeNumber(*settings, u"transparentTaskBar",
               static_cast<std::uint32_t>(state_.taskbarTransparency));
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void GeneralPageModel::setCalendarTransparency(int position) {
@@ -227,7 +224,7 @@ void GeneralPageModel::setCalendarTransparency(int position) {
     return;
   writeNumber(*settings, u"transparentCalendar",
               static_cast<std::uint32_t>(state_.calendarTransparency));
-  services_.notifyClock(ReloadScope::HostOnly);
+  services_.notifyClock(NotifyScope::HostOnly);
 }
 
 void GeneralPageModel::setTexts(std::u16string_view weekdayNames, std::u16string_view calendarTitle,
@@ -241,7 +238,7 @@ void GeneralPageModel::setTexts(std::u16string_view weekdayNames, std::u16string
   writeTextKeepingDefault(*settings, u"weekDaysCal", weekdayNames, kDefaultWeekdayNames);
   writeTextKeepingDefault(*settings, u"CalendarTitle", calendarTitle, kDefaultCalendarTitle);
   writeTextKeepingDefault(*settings, u"CustomTooltip", customTooltip, u"");
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 void GeneralPageModel::setCalendarWeeks(int weekdayPlace, int weekNumberPlace) {
@@ -252,7 +249,7 @@ void GeneralPageModel::setCalendarWeeks(int weekdayPlace, int weekNumberPlace) {
     return;
   writeNumber(*settings, u"CalendarWeeks",
               joinCalendarWeeks(state_.weekdayPlace, state_.weekNumberPlace));
-  services_.notifyClock(ReloadScope::SelectedClock);
+  services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 bool GeneralPageModel::clickTodayCalendar(
@@ -272,7 +269,7 @@ bool GeneralPageModel::clickTodayCalendar(
   }
   writeNumber(*settings, u"TodayCalendar", next);
   state_.todayCalendar = next;
-  services_.notifyClock(ReloadScope::HostOnly);
+  services_.notifyClock(NotifyScope::HostOnly);
   return checked;
 }
 
@@ -286,7 +283,7 @@ void GeneralPageModel::chooseCalendarFont(const FontChoice& chosen) {
   if (!settings)
     return;
   writeText(*settings, u"CalendarFont", *state_.calendarFont);
-  services_.notifyClock(ReloadScope::SelectedClock);
+  services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 FontChoice GeneralPageModel::optionsFontStart() const {
@@ -327,7 +324,7 @@ void GeneralPageModel::close() {
   if (s.optionsFont)
     writeText(*settings, u"OptionsFont", *s.optionsFont);
   writeNumber(*settings, u"CalendarWeeks", joinCalendarWeeks(s.weekdayPlace, s.weekNumberPlace));
-  services_.notifyClock(ReloadScope::EveryClock);
+  services_.notifyClock(NotifyScope::EveryClock);
 }
 
 }  // namespace zembrik

@@ -138,19 +138,13 @@ void PerfMeterPageModel::loadClockSet() {
 }
 
 void PerfMeterPageModel::writeMeter(Meter m) {
-  RegistryKey* set = services_.setKeyForWriting();
-  if (!set)
-    return;
-  writeText(*set, kMeterValueNames[index(m)], meterText(m, meter(m)));
-  services_.notifyClock(ReloadScope::SelectedClock);
+  if (services_.writeSetText(kMeterValueNames[index(m)], meterText(m, meter(m))))
+    services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 void PerfMeterPageModel::writeGraph(Meter m) {
-  RegistryKey* set = services_.setKeyForWriting();
-  if (!set)
-    return;
-  writeText(*set, kGraphValueNames[index(m)], graphText(m, graph(m)));
-  services_.notifyClock(ReloadScope::SelectedClock);
+  if (services_.writeSetText(kGraphValueNames[index(m)], graphText(m, graph(m))))
+    services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 void PerfMeterPageModel::setShown(Meter m, bool shown) {
@@ -220,11 +214,8 @@ void PerfMeterPageModel::setMainsBoxes(bool hideOnMains, bool onlyWhileCharging)
   if (!loaded_)
     return;
   state_.mains = {hideOnMains, onlyWhileCharging};
-  RegistryKey* set = services_.setKeyForWriting();
-  if (!set)
-    return;
-  writeText(*set, u"btrOnAC", mainsText(state_.mains));
-  services_.notifyClock(ReloadScope::SelectedClock);
+  if (services_.writeSetText(u"btrOnAC", mainsText(state_.mains)))
+    services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 void PerfMeterPageModel::setBatteryAlarm(std::int64_t percent) {
@@ -235,7 +226,7 @@ void PerfMeterPageModel::setBatteryAlarm(std::int64_t percent) {
   if (!settings)
     return;
   writeNumber(*settings, u"btrAlarm", static_cast<std::uint32_t>(percent));
-  services_.notifyClock(ReloadScope::SelectedClock);
+  services_.notifyClock(NotifyScope::SelectedClock);
 }
 
 }  // namespace zembrik

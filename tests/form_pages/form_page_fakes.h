@@ -49,11 +49,18 @@ class FakePageServices final : public FormPageServices {
 
   RegistryKey* settingsKey() override { return settingsOpen ? settings.get() : nullptr; }
   RegistryKey* setKeyForReading() override { return readSet.get(); }
-  RegistryKey* setKeyForWriting() override {
-    ++ownKeyRequests;
-    return ownSet.get();
+  // As the clock-set model: compared with the key read, written into the set's own key.
+  bool writeSetNumber(std::u16string_view name, std::uint32_t value) override {
+    if (readNumber(*readSet, name) == value)
+      return true;
+    return writeNumber(*ownSet, name, value);
   }
-  void notifyClock(ReloadScope scope) override { reloads.push_back(scope); }
+  bool writeSetText(std::u16string_view name, std::u16string_view value) override {
+    if (readText(*readSet, name) == value)
+      return true;
+    return writeText(*ownSet, name, value);
+  }
+  void notifyClock(NotifyScope scope) override { reloads.push_back(scope); }
   void showMessage(std::u16string_view text, std::u16string_view caption,
                    MessageIcon icon) override {
     messages.push_back({std::u16string(text), std::u16string(caption), icon});
@@ -71,8 +78,7 @@ class FakePageServices final : public FormPageServices {
   std::unique_ptr<RegistryKey> readSet;
   std::unique_ptr<RegistryKey> ownSet;
   bool settingsOpen = true;
-  int ownKeyRequests = 0;
-  std::vector<ReloadScope> reloads;
+  std::vector<NotifyScope> reloads;
   std::vector<Message> messages;
 };
 

@@ -28,7 +28,7 @@ TEST(CustomizationPage, DefaultsAreShownButOnlyChangedTextsAreCreated) {
   texts[3] = u"";    // textCapsOff stays at its empty default
   page.setTexts(texts);
   EXPECT_EQ(valuesOf(*fake.settings), (Values{{"textAM", "sz:am"}, {"textCapsOn", "sz:"}}));
-  EXPECT_EQ(fake.reloads.back(), ReloadScope::EveryClock);
+  EXPECT_EQ(fake.reloads.back(), NotifyScope::EveryClock);
 }
 
 TEST(CustomizationPage, StoredProgramValuesAreShownAsTyped) {
@@ -95,7 +95,7 @@ TEST(CustomizationPage, TypedProgramThenPickedItemStoresTheItem) {
   EXPECT_EQ(readText(*fake.settings, u"MouseButtonL"), u"*m");
   page.chooseMouseItem(MouseButton::Right, kMouseNone);
   EXPECT_EQ(readText(*fake.settings, u"MouseButtonR"), u"");
-  EXPECT_EQ(fake.reloads, std::vector<ReloadScope>(3, ReloadScope::EveryClock));
+  EXPECT_EQ(fake.reloads, std::vector<NotifyScope>(3, NotifyScope::EveryClock));
   page.close();
   EXPECT_EQ(fake.reloads.size(), 4u);
 }

@@ -97,7 +97,7 @@ TEST_F(GeneralPage, TodayCalendarBoxAsksKeepsTimeAndCancels) {
 
   EXPECT_FALSE(page.clickTodayCalendar(false, cancel));
   EXPECT_EQ(readNumber(*fake.settings, u"TodayCalendar"), 0x80002710u);
-  EXPECT_EQ(fake.reloads, (std::vector{ReloadScope::HostOnly, ReloadScope::HostOnly}));
+  EXPECT_EQ(fake.reloads, (std::vector{NotifyScope::HostOnly, NotifyScope::HostOnly}));
 }
 
 TEST_F(GeneralPage, EachControlWritesItsValuesWithItsScope) {
@@ -105,29 +105,29 @@ TEST_F(GeneralPage, EachControlWritesItsValuesWithItsScope) {
     const char* what;
     std::function<void(GeneralPageModel&)> act;
     Values settingsAfter;
-    std::optional<ReloadScope> scope;
+    std::optional<NotifyScope> scope;
   };
   const Step steps[] = {
       {"lists",
        [](auto& p) { p.setCalendarWeeks(2, 3); },
        {{"CalendarWeeks", "dword:14"}},
-       ReloadScope::SelectedClock},
+       NotifyScope::SelectedClock},
       {"switches",
        [](auto& p) { p.setSwitches(true, false, true); },
        {{"restart", "dword:1"}, {"weekMo", "dword:0"}, {"topCalendar", "dword:1"}},
-       ReloadScope::EveryClock},
+       NotifyScope::EveryClock},
       {"taskbar slider",
        [](auto& p) { p.setTaskbarTransparency(40); },
        {{"transparentTaskBar", "dword:40"}},
-       ReloadScope::EveryClock},
+       NotifyScope::EveryClock},
       {"calendar slider",
        [](auto& p) { p.setCalendarTransparency(130); },
        {{"transparentCalendar", "dword:100"}},
-       ReloadScope::HostOnly},
+       NotifyScope::HostOnly},
       {"tooltip typed",
        [](auto& p) { p.setTexts(u"Su;Mo;Tu;We;Th;Fr;Sa", u"MMMM - yyyy", u"h"); },
        {{"CustomTooltip", "sz:h"}},
-       ReloadScope::EveryClock},
+       NotifyScope::EveryClock},
       {"show desktop",
        [](auto& p) { p.setHideShowDesktop(true); },
        {{"hideShowDesktop", "dword:1"}},
@@ -138,7 +138,7 @@ TEST_F(GeneralPage, EachControlWritesItsValuesWithItsScope) {
          p.chooseCalendarFont({12, 700, u"Tahoma"});
        },
        {{"CalendarFont", "sz:12,700,:Tahoma"}},
-       ReloadScope::SelectedClock},
+       NotifyScope::SelectedClock},
   };
   for (const Step& step : steps) {
     FakePageServices local;
@@ -146,8 +146,8 @@ TEST_F(GeneralPage, EachControlWritesItsValuesWithItsScope) {
     page.load();
     step.act(page);
     EXPECT_EQ(valuesOf(*local.settings), step.settingsAfter) << step.what;
-    const std::vector<ReloadScope> expected =
-        step.scope ? std::vector{*step.scope} : std::vector<ReloadScope>{};
+    const std::vector<NotifyScope> expected =
+        step.scope ? std::vector{*step.scope} : std::vector<NotifyScope>{};
     EXPECT_EQ(local.reloads, expected) << step.what;
   }
 }
@@ -157,7 +157,7 @@ TEST_F(GeneralPage, FlatTrayGoesToTheSetsOwnKey) {
   page.setFlatTray(true);
   EXPECT_EQ(valuesOf(*fake.ownSet), (Values{{"FlatTray", "dword:1"}}));
   EXPECT_TRUE(valuesOf(*fake.readSet).empty());
-  EXPECT_EQ(fake.reloads, std::vector{ReloadScope::EveryClock});
+  EXPECT_EQ(fake.reloads, std::vector{NotifyScope::EveryClock});
 }
 
 TEST_F(GeneralPage, AutoStartIsWrittenAndRemovedAtOnce) {
@@ -220,7 +220,7 @@ TEST_F(GeneralPage, CloseWritesItsListOnceAndReloadsEveryClock) {
                                           {"CalendarTitle", "sz:MMMM - yyyy"},
                                           {"CalendarWeeks", "dword:5"},
                                       }));
-  EXPECT_EQ(fake.reloads, std::vector{ReloadScope::EveryClock});
+  EXPECT_EQ(fake.reloads, std::vector{NotifyScope::EveryClock});
   const auto writes = fake.registry.valueWrites();
   page.close();
   EXPECT_EQ(fake.registry.valueWrites(), writes);  // unchanged values are not written again

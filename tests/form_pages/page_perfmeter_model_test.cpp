@@ -29,7 +29,7 @@ TEST(PerfMeterPage, FreshSetShowsDefaultsAndTheFirstCheckWritesTheWholeText) {
   // Into the set's own key, never into the key that was read for it.
   EXPECT_EQ(valuesOf(*fake.ownSet), (Values{{"cpuLoad", "sz:D65280,2,0"}}));
   EXPECT_TRUE(valuesOf(*fake.readSet).empty());
-  EXPECT_EQ(fake.reloads, std::vector{ReloadScope::SelectedClock});
+  EXPECT_EQ(fake.reloads, std::vector{NotifyScope::SelectedClock});
 }
 
 TEST(PerfMeterPage, StoredTextsReadAsTheClockReadsThem) {
