@@ -5,6 +5,7 @@
 #include "engine/host_rules/settings_version.h"
 #include "engine/settings/settings_paths.h"
 #include "options/base_tab_ids.h"
+#include "options/clock_set_state_win32.h"
 #include "options/dialog_template_win32.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -92,12 +93,13 @@ INT_PTR C_BaseTab::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void C_BaseTab::onInitDialog() {
-  auto root = openCurrentUserRoot();
-  auto opened =
-      root->createSubkey(kSettingsRootPath, kKeyRead | kKeySetValue, KeyLifetime::Persistent);
-  settingsKey_ = std::move(opened.key);
-  if (!settingsKey_)  // the page stays; its writes are skipped
-    ui().showError(window_, std::wstring(kErrorOpenSettings.begin(), kErrorOpenSettings.end()));
+  // The page stays when the settings key cannot be opened; its writes are skipped.
+  UserInteraction* interaction = &ui();
+  HWND owner = GetParent(window_);
+  setClockSetErrorSink([interaction, owner](const std::u16string& text) {
+    interaction->showError(owner, std::wstring(text.begin(), text.end()));
+  });
+  clockSet().openSettingsKey();
   onInitPage();
 }
 
@@ -123,26 +125,11 @@ INT_PTR C_BaseTab::onCommandMessage(WPARAM wParam, LPARAM lParam) {
 void C_BaseTab::onDestroy() {
   onDestroyPage();
   refreshTimer_.reset();
-  setKey_.reset();
-  settingsKey_.reset();
+  clockSet().closeKeys();
 }
 
 void C_BaseTab::refresh() {
   onRefresh(selectClockSet());
 }
-
-// --- Clock-set hooks. The clock-set code replaces these bodies (SelectClockSet, the combos
-// 1100 and 1102, the monitor variants). Until then the set key is the horizontal primary set's.
-
-bool C_BaseTab::selectClockSet() {
-  if (!settingsKey_ || setKey_)
-    return false;
-  setKey_ = settingsKey_->createSubkey(u"horizontal", kKeyReadWrite, KeyLifetime::Persistent).key;
-  return setKey_ != nullptr;
-}
-
-void C_BaseTab::onClockSetChosen() {}
-
-void C_BaseTab::onMonitorChosen() {}
 
 }  // namespace zembrik

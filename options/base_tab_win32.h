@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "engine/options/clock_set_model.h"
 #include "engine/registry/registry_key.h"
 #include "options/options_context_win32.h"
 #include "platform/win32/window_bindings_win32.h"
@@ -53,15 +54,23 @@ class C_BaseTab {
   }
   // Before the keys close with the window: take the controls' values into the page.
   virtual void onDestroyPage() {}
+  // SeedNewKey: called with 1 after a monitor variant key was created (already a copy of the
+  // key it refines); the Clock page writes its current values into setKey().
+  virtual void seedNewKey(int flag) { (void)flag; }
 
   OptionsContext& context() const noexcept { return context_; }
   UserInteraction& ui() const noexcept { return context_.ui(); }
   HWND control(int id) const noexcept { return GetDlgItem(window_, id); }
   // Software\OBR\Zembrik, open to read and set values; null when it could not be opened.
-  RegistryKey* settingsKey() const noexcept { return settingsKey_.get(); }
-  // The key of the clock set being edited (or of its monitor variant); null until the
-  // clock-set code knows it.
-  RegistryKey* setKey() const noexcept { return setKey_.get(); }
+  RegistryKey* settingsKey() const noexcept { return clockSet().settingsKey(); }
+  // The key of the clock set being edited (or of its monitor variant), for reading; null until
+  // the clock-set code knows it. Per-set writes go through clockSet().ownSetKey() or
+  // clockSet().writeSetNumber/writeSetText.
+  RegistryKey* setKey() const noexcept { return clockSet().setKey(); }
+  // The clock-set state all pages share (engine/options/clock_set_model.h).
+  ClockSetModel& clockSet() const;
+  // NotifyClock: MSG_RELOAD to the host and, by scope, to the clocks.
+  void notifyClock(NotifyScope scope) const { clockSet().notifyClock(scope); }
 
  private:
   static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,12 +87,16 @@ class C_BaseTab {
   bool selectClockSet();
   void onClockSetChosen();
   void onMonitorChosen();
+  bool hasClockSetCombos() const noexcept;
+  // Shows what the model changed in the combos; true when the page must read its per-set
+  // values again (the set, its key or its variant changed, or the combos were refilled).
+  bool showClockSetChanges(bool refilled);
 
   OptionsContext& context_;
   int templateId_;
   HWND window_ = nullptr;
-  std::unique_ptr<RegistryKey> settingsKey_;
-  std::unique_ptr<RegistryKey> setKey_;
+  PageCombos clockSetCombos_;
+  ClockSetInUse clockSetSeen_;  // as this page last read its per-set values
   UniqueTimer refreshTimer_;
 };
 

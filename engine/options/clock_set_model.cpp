@@ -74,6 +74,10 @@ MonitorItem ClockSetModel::variantMode() const noexcept {
   return kAnyMonitor;
 }
 
+ClockSetInUse ClockSetModel::inUse() const {
+  return {current_, variantMode(), fallback_, baseKey_ != nullptr, monitorName_, sizeText_};
+}
+
 void ClockSetModel::reportOpenError(std::u16string_view keyName) {
   reportError_(std::u16string(kErrorOpenSettings) + u"\\" + std::u16string(keyName));
 }

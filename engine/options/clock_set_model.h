@@ -17,6 +17,18 @@
 
 namespace zembrik {
 
+// Which key per-set values come from: a page reads its values again when this changes.
+struct ClockSetInUse {
+  ClockSetId set = kUndeterminedSet;
+  MonitorItem mode = kAnyMonitor;
+  bool standIn = false;
+  bool open = false;
+  std::u16string monitorName;
+  std::u16string sizeText;
+
+  bool operator==(const ClockSetInUse&) const = default;
+};
+
 class ClockSetModel {
  public:
   // Shows an error text in a message box with caption "Error" and the exclamation icon.
@@ -70,6 +82,7 @@ class ClockSetModel {
   const std::u16string& monitorName() const noexcept { return monitorName_; }
   const std::u16string& monitorSizeText() const noexcept { return sizeText_; }
   MonitorItem variantMode() const noexcept;
+  ClockSetInUse inUse() const;
 
  private:
   void followPrimaryTaskbar();
