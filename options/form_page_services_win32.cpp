@@ -2,44 +2,41 @@
 
 #include <string>
 
-#include "engine/protocol/window_messages.h"
-#include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
+#include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 
-bool PageKeyServices::writeSetNumber(std::u16string_view name, std::uint32_t value) {
-  RegistryKey* set = set_();
-  return set && writeNumber(*set, name, value);
-}
+namespace {
 
-bool PageKeyServices::writeSetText(std::u16string_view name, std::u16string_view value) {
-  RegistryKey* set = set_();
-  return set && writeText(*set, name, value);
-}
-
-void PageKeyServices::notifyClock(NotifyScope) {
-  if (const HWND host = FindWindowW(L"ZembrikClass", L"Zembrik"))
-    PostMessageW(host, MSG_RELOAD, 0, 0);
-}
-
-void PageKeyServices::showMessage(std::u16string_view text, std::u16string_view caption,
-                                  MessageIcon icon) {
-  UINT type = MB_OK;
+UINT messageBoxIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Exclamation:
-      type |= MB_ICONEXCLAMATION;
-      break;
+      return MB_ICONEXCLAMATION;
     case MessageIcon::Stop:
-      type |= MB_ICONSTOP;
-      break;
+      return MB_ICONSTOP;
     case MessageIcon::Information:
-      type |= MB_ICONINFORMATION;
-      break;
+      return MB_ICONINFORMATION;
     case MessageIcon::None:
       break;
   }
-  ui_.messageBox(owner_(), std::wstring(text.begin(), text.end()),
-                 std::wstring(caption.begin(), caption.end()), type);
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<ClockSetPageServices> makeFormPageServices(ClockSetModel& clockSet,
+                                                           UserInteraction& ui, HWND owner) {
+  auto openSettings = []() -> std::unique_ptr<RegistryKey> {
+    auto root = openCurrentUserRoot();
+    return root ? root->openSubkey(kSettingsRootPath, kKeyReadWrite).key : nullptr;
+  };
+  return std::make_unique<ClockSetPageServices>(
+      clockSet, openSettings,
+      [&ui, owner](std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
+        ui.messageBox(owner, std::wstring(text.begin(), text.end()),
+                      std::wstring(caption.begin(), caption.end()), MB_OK | messageBoxIcon(icon));
+      });
 }
 
 }  // namespace zembrik

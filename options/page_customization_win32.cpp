@@ -37,15 +37,13 @@ std::optional<MouseButton> mouseButtonOf(int id) {
 
 }  // namespace
 
-CTabCustom::CTabCustom(OptionsContext& context)
-    : C_BaseTab(context, IDD_PAGE_CUSTOMIZATION),
-      services_([this] { return settingsKey(); }, [this] { return setKey(); },
-                [this] { return window(); }, context.ui()) {}
+CTabCustom::CTabCustom(OptionsContext& context) : C_BaseTab(context, IDD_PAGE_CUSTOMIZATION) {}
 
 CTabCustom::~CTabCustom() = default;
 
 void CTabCustom::onInitPage() {
-  model_ = std::make_unique<CustomizationPageModel>(services_, context().oldSystem);
+  services_ = makeFormPageServices(clockSet(), ui(), window());
+  model_ = std::make_unique<CustomizationPageModel>(*services_, context().oldSystem);
   model_->load();
   filling_ = true;
   for (int id : kMouseIds) fillList(window(), id, kMouseItemTexts);

@@ -46,10 +46,7 @@ std::wstring ownProgramPath() {
 
 }  // namespace
 
-CTabMain::CTabMain(OptionsContext& context)
-    : C_BaseTab(context, IDD_PAGE_GENERAL),
-      services_([this] { return settingsKey(); }, [this] { return setKey(); },
-                [this] { return window(); }, context.ui()) {
+CTabMain::CTabMain(OptionsContext& context) : C_BaseTab(context, IDD_PAGE_GENERAL) {
   timeoutPrompt_ = [this](HWND owner, std::uint32_t offered) {
     return askTodayTimeout(this->context(), owner, offered);
   };
@@ -61,7 +58,8 @@ void CTabMain::onInitPage() {
   currentUser_ = openCurrentUserRoot();
   if (!currentUser_)
     return;
-  model_ = std::make_unique<GeneralPageModel>(services_, *currentUser_, context().oldSystem);
+  services_ = makeFormPageServices(clockSet(), ui(), window());
+  model_ = std::make_unique<GeneralPageModel>(*services_, *currentUser_, context().oldSystem);
   model_->load();
   filling_ = true;
   fillList(window(), IDC_WEEKDAY_PLACE, kWeekdayPlaces);

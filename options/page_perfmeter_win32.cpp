@@ -71,10 +71,7 @@ NumberRange rangeOf(NumberField field) {
 
 }  // namespace
 
-CTabPerf::CTabPerf(OptionsContext& context)
-    : C_BaseTab(context, IDD_PAGE_PERFMETER),
-      services_([this] { return settingsKey(); }, [this] { return setKey(); },
-                [this] { return window(); }, context.ui()) {}
+CTabPerf::CTabPerf(OptionsContext& context) : C_BaseTab(context, IDD_PAGE_PERFMETER) {}
 
 CTabPerf::~CTabPerf() = default;
 
@@ -92,7 +89,8 @@ void CTabPerf::onRefresh(bool setChanged) {
     return;
   filling_ = true;
   if (!model_) {
-    model_ = std::make_unique<PerfMeterPageModel>(services_);
+    services_ = makeFormPageServices(clockSet(), ui(), window());
+    model_ = std::make_unique<PerfMeterPageModel>(*services_);
     setUpControls();
   }
   model_->loadClockSet();

@@ -13,10 +13,17 @@ class ClockSetPageServices final : public FormPageServices {
   using MessageSink =
       std::function<void(std::u16string_view text, std::u16string_view caption, MessageIcon)>;
 
-  ClockSetPageServices(ClockSetModel& model, MessageSink showMessage)
-      : model_(model), showMessage_(std::move(showMessage)) {}
+  using SettingsOpener = std::function<std::unique_ptr<RegistryKey>()>;
+
+  ClockSetPageServices(ClockSetModel& model, SettingsOpener openSettings, MessageSink showMessage)
+      : model_(model),
+        openSettings_(std::move(openSettings)),
+        showMessage_(std::move(showMessage)) {}
 
   RegistryKey* settingsKey() override { return model_.settingsKey(); }
+  std::unique_ptr<RegistryKey> reopenSettingsKey() override {
+    return openSettings_ ? openSettings_() : nullptr;
+  }
   RegistryKey* setKeyForReading() override { return model_.setKey(); }
   bool writeSetNumber(std::u16string_view name, std::uint32_t value) override {
     return model_.writeSetNumber(name, value);
@@ -33,6 +40,7 @@ class ClockSetPageServices final : public FormPageServices {
 
  private:
   ClockSetModel& model_;
+  SettingsOpener openSettings_;
   MessageSink showMessage_;
 };
 

@@ -2,6 +2,7 @@
 // The binding layer the form pages (General, Customization, PerfMeter) share: what a page asks
 // of the framework, and the conversions between control contents and stored values.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,6 +22,9 @@ class FormPageServices {
   virtual ~FormPageServices() = default;
   // The program-wide settings key; null when it is not open (then nothing is written).
   virtual RegistryKey* settingsKey() = 0;
+  // Opens the settings key anew, for a page that writes when it closes, after the keys it
+  // shares with the other pages were closed. Null when it cannot be opened.
+  virtual std::unique_ptr<RegistryKey> reopenSettingsKey() = 0;
   // The key the selected clock set is read from (a secondary set without a key of its own
   // reads the key that stands in for it). Null when none is open.
   virtual RegistryKey* setKeyForReading() = 0;

@@ -132,7 +132,7 @@ void CustomizationPageModel::typeMouseProgram(MouseButton button, std::u16string
 }
 
 void CustomizationPageModel::close() {
-  if (!services_.settingsKey()) {
+  if (!services_.reopenSettingsKey()) {
     services_.showMessage(kSettingsOpenError, kErrorCaption, MessageIcon::Exclamation);
     return;
   }

@@ -304,9 +304,12 @@ OptionsFontOutcome GeneralPageModel::chooseOptionsFont(const FontChoice& chosen,
 }
 
 void GeneralPageModel::close() {
-  RegistryKey* settings = settingsOrMessage();
-  if (!settings)
+  std::unique_ptr<RegistryKey> reopened = services_.reopenSettingsKey();
+  if (!reopened) {
+    services_.showMessage(kSettingsOpenError, kErrorCaption, MessageIcon::Exclamation);
     return;
+  }
+  RegistryKey* settings = reopened.get();
   const GeneralPageState& s = state_;
   writeAutoStart(*settings);
   writeFlagOrDelete(*settings, u"hideShowDesktop", s.hideShowDesktop);

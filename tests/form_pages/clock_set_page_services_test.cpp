@@ -11,7 +11,7 @@ namespace {
 
 class FormPagesOnClockSets : public ClockSetFixture {
  protected:
-  ClockSetPageServices services{model, nullptr};
+  ClockSetPageServices services{model, nullptr, nullptr};
 };
 
 TEST_F(FormPagesOnClockSets, PerSetWritesNeverChangeThePrimarySet) {

@@ -48,6 +48,9 @@ class FakePageServices final : public FormPageServices {
   }
 
   RegistryKey* settingsKey() override { return settingsOpen ? settings.get() : nullptr; }
+  std::unique_ptr<RegistryKey> reopenSettingsKey() override {
+    return settingsOpen ? user->openSubkey(kSettingsRootPath, kKeyReadWrite).key : nullptr;
+  }
   RegistryKey* setKeyForReading() override { return readSet.get(); }
   // As the clock-set model: compared with the key read, written into the set's own key.
   bool writeSetNumber(std::u16string_view name, std::uint32_t value) override {
