@@ -100,13 +100,14 @@ void CTabMain::showFonts() {
 void CTabMain::onRefresh(bool setChanged) {
   if (!model_)
     return;
-  if (!setChanged && initialised_) {
-    return;
-  }
+  // The theme can change while the page is open: the box follows it at every refresh, its
+  // state only when another set is edited.
   OpenedKey thisKey = currentUser_->openSubkey(kThisKeyPath, kKeyRead);
+  const bool wasChecked = isChecked(window(), IDC_FLAT_TRAY);
   model_->loadClockSet(thisKey.key.get());
   setEnabled(window(), IDC_FLAT_TRAY, model_->state().flatTrayEnabled);
-  setChecked(window(), IDC_FLAT_TRAY, model_->state().flatTray);
+  setChecked(window(), IDC_FLAT_TRAY,
+             setChanged || !initialised_ ? model_->state().flatTray : wasChecked);
   initialised_ = true;
 }
 
