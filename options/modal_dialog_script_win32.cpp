@@ -1,0 +1,25 @@
+#include "options/modal_dialog_script_win32.h"
+
+#include <utility>
+
+namespace zembrik {
+
+namespace {
+
+ModalDialogScript& currentScript() {
+  static ModalDialogScript script;
+  return script;
+}
+
+}  // namespace
+
+void setModalDialogScript(ModalDialogScript script) {
+  currentScript() = std::move(script);
+}
+
+void runModalDialogScript(HWND dialog, int templateId) {
+  if (currentScript())
+    currentScript()(dialog, templateId);
+}
+
+}  // namespace zembrik
