@@ -18,6 +18,7 @@
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/format_platform_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/window_id_win32.h"
 
 namespace zembrik {
 
@@ -217,20 +218,7 @@ int currentOsGeneration(int previous) {
 }
 
 int taskbarDpi(HWND window) {
-  HookState& state = hookState();
-  if (!state.dpiFunctionLookedUp) {
-    state.dpiFunctionLookedUp = true;
-    UniqueModule user32(LoadLibraryA("User32.dll"));
-    if (user32) {
-      state.getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-          reinterpret_cast<void*>(GetProcAddress(user32.get(), "GetDpiForWindow")));
-      // The function found lives in the library: its reference is kept for the process's life.
-      if (state.getDpiForWindow)
-        (void)user32.release();
-    }
-  }
-  UINT dpi = state.getDpiForWindow ? state.getDpiForWindow(window) : 0;
-  return dpi ? static_cast<int>(dpi) : 96;
+  return hookState().monitors.windowDpi(windowIdOf(window));
 }
 
 bool attachClock(const TaskbarRecord& record, int clockIndex) {

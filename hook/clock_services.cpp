@@ -39,7 +39,8 @@ void reloadClockSettings(ClockInstance& clock) {
       services.names,
       services.zones,
       &services.meters,
-      [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); }};
+      [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); },
+      &hookState().monitors};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

@@ -252,6 +252,17 @@ int StandinTaskbar::foreignSubclassCalls(int index) const {
   return send(standin::kMsgForeignSubclassCalls, index, 0, answer) ? static_cast<int>(answer) : 0;
 }
 
+int StandinTaskbar::clockMessageCount(int index, UINT message) const {
+  LRESULT answer = 0;
+  return send(standin::kMsgClockMessageCount, index, message, answer) ? static_cast<int>(answer)
+                                                                      : -1;
+}
+
+bool StandinTaskbar::resetClockMessageCounts() {
+  LRESULT answer = 0;
+  return send(standin::kMsgResetClockMessageCounts, 0, 0, answer) && answer == 1;
+}
+
 int StandinTaskbar::clockProcedureState(int index) const {
   LRESULT answer = 0;
   return send(standin::kMsgClockProcedureState, index, 0, answer) ? static_cast<int>(answer) : -1;

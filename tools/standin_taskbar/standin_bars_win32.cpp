@@ -112,6 +112,8 @@ LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LP
     return onControlMessage(shell, message, wParam, lParam);
   if (message >= kMsgHang && message <= kMsgResourceCounts)
     return onFaultMessage(shell, message, wParam, lParam);
+  if (message == kMsgClockMessageCount || message == kMsgResetClockMessageCounts)
+    return onCountMessage(shell, message, wParam, lParam);
   if (restarted)
     return 0;
   if (isPaint(message))

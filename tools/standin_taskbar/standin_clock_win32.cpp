@@ -30,6 +30,7 @@ void onMouseMove(Bar& bar, HWND window) {
 }
 
 LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  countClockMessage(window, message);
   // Also inside a message that the hook library forwards from its own procedure: the window, and
   // the library's instance with it, is destroyed while that procedure is on the stack.
   if (restartNowIfDue(shell))

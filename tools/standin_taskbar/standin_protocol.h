@@ -140,6 +140,13 @@ inline constexpr unsigned kCountGdi = 0;
 inline constexpr unsigned kCountUser = 1;
 inline constexpr unsigned kCountHandles = 2;
 
+// Send, wParam = taskbar index, lParam = a message number. Returns how many messages of that
+// number the clock window's own procedure received since the counts were last reset (messages
+// that a subclass on top keeps to itself are not seen); 0 when there is no such taskbar.
+inline constexpr unsigned kMsgClockMessageCount = kWmApp + 17;
+// Send. Sets every clock's counts to 0. Returns 1.
+inline constexpr unsigned kMsgResetClockMessageCounts = kWmApp + 18;
+
 enum class Edge : int { Bottom = 0, Top = 1, Left = 2, Right = 3 };
 
 // The shell's own protocol, as the stand-in implements it. A left click on a clock opens the

@@ -138,4 +138,8 @@ bool registerPanelClass(HINSTANCE instance);
 HWND createDateTimePanel(Shell& shell, const RECT& anchor, bool vertical);
 HWND createClockTip(Shell& shell);
 
+// Messages received by each clock window's own procedure (standin_counts_win32.cpp).
+void countClockMessage(HWND clock, UINT message);
+LRESULT onCountMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+
 }  // namespace standin
