@@ -14,11 +14,11 @@ namespace zembrik {
 
 namespace {
 
-constexpr int kDayBoxes[7] = {IDC_ALARM_SUNDAY,    IDC_ALARM_MONDAY, IDC_ALARM_TUESDAY,
+constexpr int kDayBoxes[7] = {IDC_ALARM_SUNDAY,    IDC_ALARM_MONDAY,   IDC_ALARM_TUESDAY,
                               IDC_ALARM_WEDNESDAY, IDC_ALARM_THURSDAY, IDC_ALARM_FRIDAY,
                               IDC_ALARM_SATURDAY};
-constexpr int kDateControls[] = {IDC_ALARM_DAY,   IDC_ALARM_DAY_SPIN,  IDC_ALARM_MONTH,
-                                 IDC_ALARM_MONTH_SPIN, IDC_ALARM_YEAR, IDC_ALARM_YEAR_SPIN,
+constexpr int kDateControls[] = {IDC_ALARM_DAY,        IDC_ALARM_DAY_SPIN, IDC_ALARM_MONTH,
+                                 IDC_ALARM_MONTH_SPIN, IDC_ALARM_YEAR,     IDC_ALARM_YEAR_SPIN,
                                  IDC_ALARM_REPEAT};
 constexpr const wchar_t* kRepeatTexts[] = {L"no", L"monthly", L"annually"};
 
@@ -27,12 +27,10 @@ struct Spin {
   int edit;
 };
 // The spins in the order of alarmDetailRanges(): hour, minute, seconds, day, month, year.
-constexpr Spin kSpins[] = {{IDC_ALARM_HOUR_SPIN, IDC_ALARM_HOUR},
-                           {IDC_ALARM_MINUTE_SPIN, IDC_ALARM_MINUTE},
-                           {IDC_ALARM_SECONDS_SPIN, IDC_ALARM_SECONDS},
-                           {IDC_ALARM_DAY_SPIN, IDC_ALARM_DAY},
-                           {IDC_ALARM_MONTH_SPIN, IDC_ALARM_MONTH},
-                           {IDC_ALARM_YEAR_SPIN, IDC_ALARM_YEAR}};
+constexpr Spin kSpins[] = {
+    {IDC_ALARM_HOUR_SPIN, IDC_ALARM_HOUR},       {IDC_ALARM_MINUTE_SPIN, IDC_ALARM_MINUTE},
+    {IDC_ALARM_SECONDS_SPIN, IDC_ALARM_SECONDS}, {IDC_ALARM_DAY_SPIN, IDC_ALARM_DAY},
+    {IDC_ALARM_MONTH_SPIN, IDC_ALARM_MONTH},     {IDC_ALARM_YEAR_SPIN, IDC_ALARM_YEAR}};
 
 std::wstring wide(std::u16string_view text) {
   return {text.begin(), text.end()};
@@ -45,8 +43,8 @@ std::u16string portable(const std::wstring& text) {
 std::wstring controlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(),
-                                                      static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -139,10 +137,10 @@ void CAlarmDetails::onInitDialog() {
   setNumber(window_, IDC_ALARM_MINUTE, details_.minute);
   check(window_, IDC_ALARM_EXPIRES, details_.expires);
   setNumber(window_, IDC_ALARM_SECONDS, details_.seconds);
-  CheckRadioButton(window_, IDC_ALARM_NO_DATE, IDC_ALARM_DATE,
-                   details_.mode == AlarmDateMode::Date       ? IDC_ALARM_DATE
-                   : details_.mode == AlarmDateMode::Weekdays ? IDC_ALARM_WEEKDAYS
-                                                              : IDC_ALARM_NO_DATE);
+  // One by one: CheckRadioButton would clear the day boxes, whose ids lie between these.
+  check(window_, IDC_ALARM_NO_DATE, details_.mode == AlarmDateMode::NoDate);
+  check(window_, IDC_ALARM_WEEKDAYS, details_.mode == AlarmDateMode::Weekdays);
+  check(window_, IDC_ALARM_DATE, details_.mode == AlarmDateMode::Date);
   for (int day = 0; day < 7; ++day) check(window_, kDayBoxes[day], details_.days[day]);
   setNumber(window_, IDC_ALARM_DAY, details_.day);
   setNumber(window_, IDC_ALARM_MONTH, details_.month);
@@ -197,7 +195,7 @@ AlarmDetails CAlarmDetails::readControls() const {
   read.month = controlNumber(window_, IDC_ALARM_MONTH);
   read.year = controlNumber(window_, IDC_ALARM_YEAR);
   const auto repeat = SendDlgItemMessageW(window_, IDC_ALARM_REPEAT, CB_GETCURSEL, 0, 0);
-  read.repeat = repeat == 1 ? AlarmRepeat::Monthly
+  read.repeat = repeat == 1   ? AlarmRepeat::Monthly
                 : repeat == 2 ? AlarmRepeat::Annually
                               : AlarmRepeat::No;
   read.customColour = checked(window_, IDC_ALARM_CUSTOM_COLOUR);

@@ -15,14 +15,12 @@ class CAlarmDetails {
  public:
   // Shows the dialog filled with `details`, in the options font; the values the user accepted,
   // or nothing after Cancel.
-  static std::optional<AlarmDetails> run(HWND owner, OptionsContext& context,
-                                         AlarmDetails details);
+  static std::optional<AlarmDetails> run(HWND owner, OptionsContext& context, AlarmDetails details);
 
  private:
   CAlarmDetails(OptionsContext& context, AlarmDetails details)
       : context_(context), details_(std::move(details)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void onInitDialog();
   void onCommand(int id, int notification);

@@ -18,8 +18,10 @@ void setModalDialogScript(ModalDialogScript script) {
 }
 
 void runModalDialogScript(HWND dialog, int templateId) {
-  if (currentScript())
-    currentScript()(dialog, templateId);
+  // A copy: the script may replace itself while it runs.
+  const ModalDialogScript script = currentScript();
+  if (script)
+    script(dialog, templateId);
 }
 
 }  // namespace zembrik

@@ -68,8 +68,7 @@ void CTabAlarms::fillRows() {
   for (std::size_t row = 0; row < model_->rows(); ++row) {
     const AlarmRowTexts texts = model_->rowTexts(row, now);
     for (int column = 0; column < kAlarmColumns; ++column) {
-      grid::gridSetText(grid(), static_cast<int>(row) + 1, column,
-                        wide(texts[column]).c_str());
+      grid::gridSetText(grid(), static_cast<int>(row) + 1, column, wide(texts[column]).c_str());
     }
   }
 }
@@ -177,7 +176,8 @@ void CTabAlarms::editSelected() {
   const auto row = model_->selectedRow();
   if (!row)
     return;
-  const auto details = CAlarmDetails::run(window(), context(), model_->detailsOfRow(*row, localNow()));
+  const auto details =
+      CAlarmDetails::run(window(), context(), model_->detailsOfRow(*row, localNow()));
   if (!details)
     return;
   if (!model_->edit(*row, *details, localNow()))
@@ -190,9 +190,8 @@ void CTabAlarms::deleteSelected() {
   if (!row)
     return;
   const std::wstring name = wide(model_->alarmInRow(*row).name);
-  const int answer =
-      ui().messageBox(window(), L"Delete alarm:\n" + name + L"\nare you sure?",
-                      L"Delete alarm: " + name, MB_YESNO | MB_ICONQUESTION);
+  const int answer = ui().messageBox(window(), L"Delete alarm:\n" + name + L"\nare you sure?",
+                                     L"Delete alarm: " + name, MB_YESNO | MB_ICONQUESTION);
   if (answer != IDYES)
     return;
   if (!model_->remove(*row))

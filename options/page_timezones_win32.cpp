@@ -5,6 +5,7 @@
 #include "engine/registry/registry_access.h"
 #include "engine/timezone/zone_loading.h"
 #include "grid/grid_messages.h"
+#include "options/clock_set_state_win32.h"
 #include "options/page_timezones_ids.h"
 #include "options/select_tzone_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -181,17 +182,17 @@ void CTabTZones::onLocaleChosen() {
   if (item < 0 || !model_)
     return;
   std::wstring text(static_cast<std::size_t>(
-                        SendMessageW(locales, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0)) + 1,
+                        SendMessageW(locales, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0)) +
+                        1,
                     L'\0');
-  text.resize(static_cast<std::size_t>(SendMessageW(locales, CB_GETLBTEXT,
-                                                    static_cast<WPARAM>(item),
-                                                    reinterpret_cast<LPARAM>(text.data()))));
+  text.resize(static_cast<std::size_t>(SendMessageW(
+      locales, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text.data()))));
   if (!model_->chooseLocale(std::u16string(text.begin(), text.end())))
     ui().showError(window(), L"Error can't open registry: Software\\OBR\\Zembrik");
 }
 
 void CTabTZones::notifyClocks() {
-  // Scope 1: the host and every clock. Wired to the framework's NotifyClock once it is there.
+  clockSetModel().notifyClock(NotifyScope::EveryClock);
 }
 
 }  // namespace zembrik

@@ -18,8 +18,8 @@ std::wstring wide(std::u16string_view text) {
 std::u16string controlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(),
-                                                      static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return {text.begin(), text.end()};
 }
 

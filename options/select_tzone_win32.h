@@ -19,8 +19,7 @@ class CSelectTZone {
  private:
   CSelectTZone(OptionsContext& context, ZoneChoiceDialog choice)
       : context_(context), choice_(std::move(choice)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void onInitDialog();
   void onCommand(int id, int notification);
