@@ -42,7 +42,6 @@ void CTabTZones::onInitPage() {
   model_ = std::make_unique<TimeZonesPageModel>(*settings, [this] { notifyClocks(); });
   model_->load(readZonesOfTheSystem());
   grid::gridSetSelectionMode(grid(), grid::GRID_SELECT_ROWS);
-  grid::gridSetFixed(grid(), 1, 0);
   fillTable();
 }
 
@@ -66,6 +65,7 @@ void CTabTZones::fillLocales() {
 void CTabTZones::fillTable() {
   const int rows = static_cast<int>(model_->rows());
   grid::gridSetSize(grid(), rows + 1, kZoneColumns);
+  grid::gridSetFixed(grid(), 1, 0);  // after the size: the grid keeps no more fixed rows than rows
   const ZoneRowTexts& headers = zoneHeaderTexts();
   for (int column = 0; column < kZoneColumns; ++column)
     grid::gridSetText(grid(), 0, column, wide(headers[column]).c_str());
