@@ -76,9 +76,25 @@ int addAlarmForNextMinute(const std::wstring& name) {
   return 0;
 }
 
+// The mouse over the primary clock, where the clock shows its tooltip (the ringing alarms' names).
+int hoverOverClock() {
+  HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+  HWND notify = tray ? FindWindowExW(tray, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
+  HWND clock = notify ? FindWindowExW(notify, nullptr, L"TrayClockWClass", nullptr) : nullptr;
+  RECT rect{};
+  if (clock == nullptr || !GetWindowRect(clock, &rect))
+    return 1;
+  SetCursorPos((rect.left + rect.right) / 2 - 3, (rect.top + rect.bottom) / 2);
+  Sleep(100);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  return 0;
+}
+
 int run(const std::wstring& step, const std::wstring& argument) {
   if (step == L"add-alarm")
     return addAlarmForNextMinute(argument);
+  if (step == L"hover")
+    return hoverOverClock();
   seedExamples();
   OptionsHarness options;
   if (step == L"alarms" || step == L"alarm-dialog") {
