@@ -7,6 +7,7 @@
 #include "options/alarm_details_win32.h"
 #include "options/page_alarms_ids.h"
 #include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/caught_exception_win32.h"
 
 namespace zembrik {
 
@@ -54,7 +55,19 @@ void CTabAlarms::onInitPage() {
   fillRows();
   gridAutoSizeColumns(grid());
   updateButtons();
-  rowsTimer_ = UniqueTimer(window(), kRowsTimerId, 1000);
+  // With a procedure of its own: the base page takes every WM_TIMER that reaches the dialog.
+  rowsTimer_ = UniqueTimer(window(), kRowsTimerId, 1000, &onRowsTimer);
+}
+
+void CALLBACK CTabAlarms::onRowsTimer(HWND window, UINT, UINT_PTR, DWORD) {
+  try {
+    // The page object the base keeps with its window; this timer is set on Alarms pages only.
+    auto* page = reinterpret_cast<C_BaseTab*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (page != nullptr)
+      static_cast<CTabAlarms*>(page)->fillRows();  // the times to alarm change; the order stays
+  } catch (...) {
+    recordCaughtException(L"CTabAlarms::onRowsTimer");
+  }
 }
 
 void CTabAlarms::onDestroyPage() {
@@ -148,14 +161,6 @@ bool CTabAlarms::onNotify(const NMHDR& header, LRESULT& result) {
     default:
       return false;
   }
-}
-
-bool CTabAlarms::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
-  if (message != WM_TIMER || wParam != kRowsTimerId)
-    return false;
-  fillRows();  // the times to alarm change; the order stays
-  result = TRUE;
-  return true;
 }
 
 void CTabAlarms::showRegistryError() {

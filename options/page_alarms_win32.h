@@ -20,10 +20,10 @@ class CTabAlarms : public C_BaseTab {
   void onInitPage() override;
   bool onCommand(int controlId, int notification, HWND control) override;
   bool onNotify(const NMHDR& header, LRESULT& result) override;
-  bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   void onDestroyPage() override;
 
  private:
+  static void CALLBACK onRowsTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
   HWND grid() const { return control(1030); }
   // Sorts for the current time, rewrites the rows and selects the selected alarm's row again.
   void refreshTable();
