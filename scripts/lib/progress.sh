@@ -6,9 +6,9 @@
 #       Runs the command and, while it runs, prints "<script>: what ... N s" on stderr every
 #       ZEMBRIK_PROGRESS_EVERY seconds (5), then "<script>: what took N s". Returns its status.
 #   build_with_progress LOG cmake --build ...
-#       Runs a build adding everything it prints to LOG and prints the build tool's own "[done/total]"
-#       count with the step it is on, at most every ZEMBRIK_PROGRESS_EVERY seconds, on stdout.
-#       Returns the build's status.
+#       Runs a build, adding everything it prints to LOG, and prints the build tool's own
+#       "[done/total]" count with the step it is on, at most every ZEMBRIK_PROGRESS_EVERY seconds,
+#       on stdout. Returns the build's status.
 
 with_progress() {
   local what=$1 who=${0##*/} every=${ZEMBRIK_PROGRESS_EVERY:-5} started=$SECONDS pid status=0
