@@ -2,6 +2,9 @@
 // thread beyond the real registry's own latency.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "engine/format/zone_table.h"
 #include "engine/names/name_tables.h"
 #include "engine/registry/memory_registry.h"
@@ -87,5 +90,39 @@ void BM_LoadSettingsThreeByThree(benchmark::State& state) {
     state.SkipWithError("the face did not load");
 }
 BENCHMARK(BM_LoadSettingsThreeByThree)->Arg(0)->Arg(1)->Arg(2);
+
+// Arg: how many registered add-ons each put one cell of their own before the 3 x 3 face.
+void BM_LoadSettingsWithAddons(benchmark::State& state) {
+  const auto addons = static_cast<int>(state.range(0));
+  MemoryRegistry registry;
+  auto user = registry.currentUser();
+  writeThreeByThreeFace(*user);
+  std::vector<std::int32_t> ids;
+  for (int id = 1; id <= addons; ++id) {
+    ids.push_back(id);
+    std::u16string path = std::u16string(kSettingsRootPath) + u"\\horizontal\\addon_" +
+                          static_cast<char16_t>(u'0' + id);
+    auto face = user->createSubkey(path, kKeyReadWrite, KeyLifetime::Persistent).key;
+    writeNumber(*face, u"nColumns", 1);
+    writeNumber(*face, u"nRows", 1);
+    writeText(*face, cellValueName(u"cell", 0, 0), u",,,,,,:'mail 3'");
+  }
+  NumberedFonts factory;
+  FontCache fonts(factory);
+  NameTables names;
+  EmptyZoneTable zones;
+  ClockConfig clock;
+  clock.placement.window = WindowId{0x10010, 64};
+  clock.placement.dpi = 96;
+  clock.placement.windowHeight = 40;
+  SettingsSources sources{*user, fonts, names, zones};
+  sources.addonIds = ids;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(loadSettings(clock, sources));
+  }
+  if (clock.columns != 3 + addons)
+    state.SkipWithError("the add-on faces were not merged");
+}
+BENCHMARK(BM_LoadSettingsWithAddons)->Arg(0)->Arg(4);
 
 }  // namespace

@@ -49,6 +49,13 @@ struct ColumnMetrics {
   int extraWidth = 0;
 };
 
+// The add-on cells merged in front of the clock's own, outermost first: the add-on and how
+// many leading columns (horizontal taskbar) or rows (vertical) its cells take.
+struct AddonSpan {
+  std::int32_t id = 0;
+  int slots = 0;
+};
+
 struct ClockConfig {
   ClockPlacement placement;
 
@@ -61,6 +68,7 @@ struct ClockConfig {
   int columns = 1;
   int rows = 0;
   int ownColumns = 1;  // before add-on faces were merged
+  std::vector<AddonSpan> addonSpans;
   std::vector<ColumnMetrics> columnMetrics;
 
   ClockMeters meters;  // kept across loads: a load replaces their settings, not their history

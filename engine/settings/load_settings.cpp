@@ -1,5 +1,6 @@
 #include "engine/settings/load_settings.h"
 
+#include "engine/addons/addon_faces.h"
 #include "engine/meters/meter_values.h"
 #include "engine/names/name_loading.h"
 #include "engine/registry/registry_access.h"
@@ -20,6 +21,7 @@ void releaseFace(ClockConfig& clock) {
   clock.columns = 1;
   clock.ownColumns = 1;
   clock.rows = 0;
+  clock.addonSpans.clear();
   clock.columnMetrics.assign(1, ColumnMetrics{});
 }
 
@@ -48,9 +50,6 @@ void readMeters(ClockConfig& clock, RegistryKey& set, bool faceHasRows,
   readMeterSettings(clock.meters, set, faceHasRows,
                     sources.meters != nullptr ? sources.meters->mainsMode : dropped);
 }
-
-// Add-on faces are not merged yet.
-void mergeAddOnFaces(ClockConfig& /*clock*/, RegistryKey& /*set*/) {}
 
 void readMouseAndTooltip(ClockConfig& clock, RegistryKey& root, const SettingsSources& sources) {
   MouseActions actions = readMouseActions(root, sources.osGeneration);
@@ -139,7 +138,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
   buildFace(clock, setKey, counts, sources);  // 9
   countRows(clock);                           // 10
 
-  mergeAddOnFaces(clock, setKey);  // 11
+  mergeAddonFaces(clock, setKey, sources.addonIds, sources.fonts, sources.zones);  // 11
   clock.columnMetrics.assign(static_cast<std::size_t>(clock.columns), ColumnMetrics{});
 
   clock.hideShowDesktop = readNumber(*root.key, u"hideShowDesktop").value_or(0);  // 12

@@ -1,6 +1,8 @@
 #pragma once
 // `loadSettings`: rebuilds a clock's whole configuration from the registry.
+#include <cstdint>
 #include <functional>
+#include <span>
 
 #include "engine/format/zone_table.h"
 #include "engine/meters/meter_process_state.h"
@@ -32,6 +34,9 @@ struct SettingsSources {
   // they are read and dropped.
   MouseActions* mouseActions = nullptr;
   int osGeneration = 0;  // picks the default button actions
+  // The registered add-ons in registration order; their faces are merged in front of the
+  // clock's own cells.
+  std::span<const std::int32_t> addonIds;
 };
 
 enum class LoadOutcome {
