@@ -14,8 +14,8 @@ struct AddonClick {
   LPARAM lParam = 0;  // the click within the add-on's cells
 };
 
-// The add-on whose cells lie under the click at `lParam` (clock client coordinates). No add-on
-// has cells on the face yet, so no click lands on one.
+// The add-on whose cells lie under the click at `lParam` (clock client coordinates), as the
+// last draw pass placed them; none outside the add-on strip.
 std::optional<AddonClick> addonUnderClick(const ClockInstance& clock, WPARAM wParam, LPARAM lParam);
 
 }  // namespace zembrik

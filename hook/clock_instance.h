@@ -14,6 +14,7 @@
 #include "engine/settings/clock_config.h"
 #include "engine/taskbar/packed_size.h"
 #include "engine/theme/theme_binding.h"
+#include "hook/clock_addon_layout.h"
 #include "hook/clock_tooltip.h"
 #include "platform/win32/captured_background_win32.h"
 #include "platform/win32/window_bindings_win32.h"
@@ -38,6 +39,7 @@ struct ClockInstance {
   ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters
   AlarmDisplay alarms;                        // ringing alarms and the battery alarm
   CapturedBackground background;              // what the face is painted on
+  ClockAddonLayout addonLayout{config};  // where the add-on cells went; for the click test
   std::unique_ptr<FacePainter> painter;  // made on first use; refers to the background and meters
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;

@@ -42,7 +42,8 @@ void reloadClockSettings(ClockInstance& clock) {
       [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); },
       &hookState().monitors,
       &hookState().mouseActions,
-      hookState().osGeneration};
+      hookState().osGeneration,
+      hookState().addons.ids()};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

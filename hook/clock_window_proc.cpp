@@ -1,6 +1,7 @@
 #include "hook/clock_window_proc.h"
 
 #include "engine/protocol/window_messages.h"
+#include "hook/addon_messages.h"
 #include "hook/clock_attach.h"
 #include "hook/clock_mouse.h"
 #include "hook/clock_paint.h"
@@ -194,6 +195,10 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
       return 0;
     case MSG_RELOAD:
       return onReload(clock);
+    case MSG_ADDON_REGISTER:
+      return onAddonRegister(clock, wParam, lParam);
+    case MSG_ADDON_UNREGISTER:
+      return onAddonUnregister(clock, wParam);
     case MSG_ALARM_ON:
       return onAlarm(clock, /*on=*/true, wParam);
     case MSG_ALARM_OFF:

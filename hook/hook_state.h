@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/addons/addon_table.h"
 #include "engine/paint/face_colours.h"
 #include "engine/settings/mouse_settings.h"
 #include "engine/theme/theme_binding.h"
@@ -81,6 +82,8 @@ struct HookState {
   HWND subclassedShowDesktop = nullptr;
   WNDPROC nativeShowDesktopProc = nullptr;
   MouseActions mouseActions;  // set by every settings load
+  // The registered add-ons; kept while the library stays loaded, across detaches.
+  AddonTable addons;
   HWND primaryClockWindow = nullptr;
   UniqueHook lockKeyHook;
 

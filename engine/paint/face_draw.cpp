@@ -85,9 +85,10 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
   fitColumns(clock, frame.content.height() - (vertical ? frame.ownStartGap : 0), vertical);
 
   int extent = addonExtent(clock, addonColumns);
-  if (addonColumns > 0)
-    addons_.placed(
-        {frame.content.left, frame.content.top, frame.content.left + extent, frame.content.bottom});
+  // Without add-on columns the strip is empty, so no click is taken for an add-on.
+  addons_.placed(addonColumns > 0 ? Rect{frame.content.left, frame.content.top,
+                                         frame.content.left + extent, frame.content.bottom}
+                                  : Rect{});
   drawFaceSeparators(memory, frame, client, vertical, inputs.colours, extent);
   // The last cell's font stays selected: the next paint usually starts with it, and whoever
   // deletes fonts calls deselectFonts first.
