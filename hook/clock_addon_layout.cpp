@@ -12,25 +12,22 @@ int ClockAddonLayout::leadingRows(const ClockConfig& clock) const {
   return clock.placement.vertical ? addonLeadingSlots(clock) : 0;
 }
 
-void ClockAddonLayout::placed(const Rect& strip) {
+void ClockAddonLayout::placed(const Rect& strip, std::span<const int> slotEnds) {
   strip_ = {strip.left, strip.top, strip.width(), strip.height()};
   edges_.clear();
-  if (config_.placement.vertical || strip.width() <= 0)
-    return;
-  // Each add-on's cells end where its last column ends.
-  int edge = 0;
-  std::size_t column = 0;
+  // Each add-on's cells end where its last column (row) ends.
+  std::size_t slot = 0;
   for (const AddonSpan& span : config_.addonSpans) {
-    for (int k = 0; k < span.slots && column < config_.columnMetrics.size(); ++k, ++column)
-      edge += config_.columnMetrics[column].width + config_.columnMetrics[column].extraWidth;
-    edges_.push_back({span.id, edge});
+    slot += static_cast<std::size_t>(span.slots);
+    if (slot == 0 || slot > slotEnds.size())
+      break;
+    edges_.push_back({span.id, slotEnds[slot - 1]});
   }
 }
 
 void ClockAddonLayout::forget() noexcept {
   strip_ = {};
-  for (AddonEdge& edge : edges_)
-    edge.farEdge = -1;
+  for (AddonEdge& edge : edges_) edge.farEdge = -1;
 }
 
 }  // namespace zembrik

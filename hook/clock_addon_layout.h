@@ -15,7 +15,7 @@ class ClockAddonLayout final : public AddonLayout {
 
   int leadingColumns(const ClockConfig& clock) const override;
   int leadingRows(const ClockConfig& clock) const override;
-  void placed(const Rect& strip) override;
+  void placed(const Rect& strip, std::span<const int> slotEnds) override;
 
   // Forgets the far edges until the next draw pass (a registration changed the face).
   void forget() noexcept;

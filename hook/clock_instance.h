@@ -39,7 +39,7 @@ struct ClockInstance {
   ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters
   AlarmDisplay alarms;                        // ringing alarms and the battery alarm
   CapturedBackground background;              // what the face is painted on
-  ClockAddonLayout addonLayout{config};  // where the add-on cells went; for the click test
+  ClockAddonLayout addonLayout{config};       // where the add-on cells went; for the click test
   std::unique_ptr<FacePainter> painter;  // made on first use; refers to the background and meters
 
   std::uint16_t minuteOfLastPaint = 0xFFFF;

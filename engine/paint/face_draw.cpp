@@ -85,14 +85,11 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
   fitColumns(clock, frame.content.height() - (vertical ? frame.ownStartGap : 0), vertical);
 
   int extent = addonExtent(clock, addonColumns);
-  // Without add-on columns the strip is empty, so no click is taken for an add-on.
-  addons_.placed(addonColumns > 0 ? Rect{frame.content.left, frame.content.top,
-                                         frame.content.left + extent, frame.content.bottom}
-                                  : Rect{});
   drawFaceSeparators(memory, frame, client, vertical, inputs.colours, extent);
   // The last cell's font stays selected: the next paint usually starts with it, and whoever
   // deletes fonts calls deselectFonts first.
   drawColumns(memory, clock, inputs, frame, addonColumns, outcome);
+  reportAddonStrip(clock, frame, addonColumns);
   meters_.draw(memory, client);
   finish(memory, target, client, inputs.osGeneration);
 
@@ -152,6 +149,41 @@ void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight
     fitSlots_.push_back(index);
   }
   fitCollected();
+}
+
+void FacePainter::reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame,
+                                   int addonColumns) {
+  slotEnds_.clear();
+  Rect strip{};  // empty without add-on cells, so no click is taken for an add-on
+  if (!clock.placement.vertical) {
+    int end = 0;
+    for (int column = 0; column < addonColumns; ++column) {
+      const ColumnMetrics& metrics = clock.columnMetrics[static_cast<std::size_t>(column)];
+      end += metrics.width + metrics.extraWidth;
+      slotEnds_.push_back(end);
+    }
+    if (addonColumns > 0)
+      strip = {frame.content.left, frame.content.top, frame.content.left + end,
+               frame.content.bottom};
+  } else {
+    // A row ends below the lowest of its drawn cells.
+    const auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
+    const int addonRows = std::clamp(addons_.leadingRows(clock), 0, clock.rows);
+    const int top = frame.content.top + frame.ownStartGap;
+    int end = 0;
+    for (int row = 0; row < addonRows; ++row) {
+      for (std::size_t column = 0; column < columns; ++column) {
+        const std::size_t index = static_cast<std::size_t>(row) * columns + column;
+        const CellConfig* cell = index < clock.cells.size() ? clock.cells[index].get() : nullptr;
+        if (cell != nullptr && placements_[index].topOffset != kHiddenCell)
+          end = std::max(end, placements_[index].rect.bottom + cell->bottomInset - top);
+      }
+      slotEnds_.push_back(end);
+    }
+    if (addonRows > 0)
+      strip = {frame.content.left, top, frame.content.right, top + end};
+  }
+  addons_.placed(strip, slotEnds_);
 }
 
 int FacePainter::addonExtent(const ClockConfig& clock, int addonColumns) const {

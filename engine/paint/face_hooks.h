@@ -3,6 +3,7 @@
 // (the theme code), the meter bars and graphs, and the add-on cells. Each default does what the
 // clock does without that feature: a plain background, no meters, no add-ons.
 #include <array>
+#include <span>
 
 #include "engine/paint/draw_surface.h"
 #include "engine/paint/face_colours.h"
@@ -57,8 +58,13 @@ class AddonLayout {
     (void)clock;
     return 0;
   }
-  // Where the add-on cells went in the last draw pass, in client coordinates.
-  virtual void placed(const Rect& strip) { (void)strip; }
+  // Where the add-on cells went in the last draw pass: the strip in client coordinates (empty
+  // without add-on cells) and, for each leading column (row), where it ends, measured from the
+  // strip's left (top) edge.
+  virtual void placed(const Rect& strip, std::span<const int> slotEnds) {
+    (void)strip;
+    (void)slotEnds;
+  }
 };
 
 // Null members take the defaults above.

@@ -101,6 +101,7 @@ class FacePainter {
   void fitColumns(ClockConfig& clock, int faceHeight, bool vertical);
   void fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical);
   int addonExtent(const ClockConfig& clock, int addonColumns) const;
+  void reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame, int addonColumns);
   void drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
                    const FaceFrame& frame, int addonColumns, PaintOutcome& outcome);
   int drawCell(DrawSurface& memory, CellConfig& cell, std::size_t index, int left, int right, int y,
@@ -128,7 +129,9 @@ class FacePainter {
 
   // Kept between paints so that a draw pass with nothing resized allocates nothing.
   std::vector<CellPlacement> placements_;
-  std::vector<int> rowOffsets_;  // reset X: how far later columns of a row move left
+  std::vector<int> rowOffsets_;
+  std::vector<int> slotEnds_;  // where each add-on column (row) ends, for the add-on hook  // reset
+                               // X: how far later columns of a row move left
   std::vector<FitCell> fit_;
   std::vector<std::size_t> fitSlots_;
   std::vector<std::size_t> fitOrder_;

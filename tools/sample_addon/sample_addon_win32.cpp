@@ -4,8 +4,8 @@
 // The protocol in short: write the face below the clock's set key, post MSG_ADDON_REGISTER (id,
 // own window) to the clock, register again whenever MSG_ADDON_REGISTER (0, 0) arrives (a clock
 // attached anew), and post MSG_ADDON_UNREGISTER (id) before ending.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
