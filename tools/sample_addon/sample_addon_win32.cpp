@@ -4,8 +4,9 @@
 // The protocol in short: write the face below the clock's set key, post MSG_ADDON_REGISTER (id,
 // own window) to the clock, register again whenever MSG_ADDON_REGISTER (0, 0) arrives (a clock
 // attached anew), and post MSG_ADDON_UNREGISTER (id) before ending.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdint>
 #include <cstdio>
