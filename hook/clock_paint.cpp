@@ -18,7 +18,8 @@ namespace {
 FacePainter& painterOf(ClockInstance& clock) {
   if (!clock.painter) {
     clock.painter = std::make_unique<FacePainter>(
-        hookState().surfaceFactory, FaceHooks{&clock.background, &clock.faceMeters, &clock.addonLayout});
+        hookState().surfaceFactory,
+        FaceHooks{&clock.background, &clock.faceMeters, &clock.addonLayout});
   }
   return *clock.painter;
 }
