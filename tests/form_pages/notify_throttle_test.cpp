@@ -29,8 +29,9 @@ TEST(NotifyThrottle, MergesHeldScopesFlushesAndSurvivesAClockGoingBack) {
   EXPECT_EQ(throttle.request(NotifyScope::HostOnly, 20), std::nullopt);
   EXPECT_EQ(throttle.flush(), kEvery) << "reaches every window either would have";
   EXPECT_EQ(throttle.flush(), std::nullopt);
-  EXPECT_EQ(throttle.request(kSelected, 100), std::nullopt);
-  EXPECT_EQ(throttle.due(5), kSelected) << "an earlier time is never waited for";
+  EXPECT_EQ(throttle.request(kSelected, 1000), kSelected);
+  EXPECT_EQ(throttle.request(kSelected, 1010), std::nullopt);
+  EXPECT_EQ(throttle.due(5), kSelected) << "a time before the last sending is never waited for";
 }
 
 }  // namespace
