@@ -2,19 +2,24 @@
 // host), and a text typed on the Clock page reaches the clock the stand-in lays out.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "engine/protocol/window_messages.h"
 #include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 #include "grid/grid_messages.h"
 #include "hook/hook_exports.h"
 #include "options/page_clock_ids.h"
 #include "options/page_general_ids.h"
+#include "platform/win32/registry_win32.h"
 #include "tests/hook/hook_test_driver.h"
 #include "tests/options/options_harness_win32.h"
 
@@ -150,11 +155,12 @@ TEST(PageGeneralEndToEnd, TypingATooltipReloadsTheShellAtMostFourTimesASecond) {
     pumpFor(1000);
     const long long ticksAfter = standinCpuTicks();
     const int reloads = host.count(MSG_RELOAD);
-    std::printf("[typing] 40 keystrokes in %lu ms: %d reloads, stand-in CPU %lld ms over "
-                "%lu ms (%lld ms without typing)\n",
-                static_cast<unsigned long>(typingMs), reloads,
-                ticksBefore < 0 || ticksAfter < 0 ? -1 : (ticksAfter - ticksBefore) * 10,
-                static_cast<unsigned long>(typingMs + 1000), idleMs);
+    std::printf(
+        "[typing] 40 keystrokes in %lu ms: %d reloads, stand-in CPU %lld ms over "
+        "%lu ms (%lld ms without typing)\n",
+        static_cast<unsigned long>(typingMs), reloads,
+        ticksBefore < 0 || ticksAfter < 0 ? -1 : (ticksAfter - ticksBefore) * 10,
+        static_cast<unsigned long>(typingMs + 1000), idleMs);
     RecordProperty("reloads", reloads);
     RecordProperty("standin_cpu_ms", static_cast<int>((ticksAfter - ticksBefore) * 10));
     // At most one a quarter second, and one after the last keystroke.
@@ -162,6 +168,68 @@ TEST(PageGeneralEndToEnd, TypingATooltipReloadsTheShellAtMostFourTimesASecond) {
     EXPECT_LE(reloads, static_cast<int>(typingMs / 250) + 2);
   }
   endHook();
+  resetSettings();
+}
+
+// Which windows each General page control tells to reload, counted at the host double and at
+// the stand-in's three clocks (no hook library: the stand-in's own procedures count).
+TEST(PageGeneralScopes, EachControlReloadsTheWindowsOfItsScope) {
+  resetSettings();
+  StandinTaskbar bar(L"--secondary=0,0,600,30 --secondary=600,0,1200,30");
+  ASSERT_TRUE(bar.running());
+  {
+    // What the hook library writes for running secondary clocks.
+    auto user = openCurrentUserRoot();
+    auto self =
+        createKeyWithPersistentParents(*user, kThisKeyPath, kKeyReadWrite, KeyLifetime::Volatile);
+    ASSERT_TRUE(self);
+    for (int clock : {1, 2}) {
+      const std::u16string n = clock == 1 ? u"1" : u"2";
+      writeNumber(*self.key, u"hwndLo_" + n, HandleToULong(bar.clock(clock)));
+      writeNumber(*self.key, u"hwndHi_" + n, 0);
+    }
+  }
+  TestHostWindow host;
+  OptionsHarness options;
+  options.showPage(kGeneralPage);
+  options.pumpMessages(300);
+  auto slide = [&](int id, int position) {
+    HWND slider = options.control(kGeneralPage, id);
+    SendMessageW(slider, TBM_SETPOS, TRUE, position);
+    SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                 reinterpret_cast<LPARAM>(slider));
+  };
+  struct Case {
+    const char* control;
+    std::function<void()> change;
+    int host, main, first, second;
+  };
+  const Case cases[] = {
+      {"week starts on Monday", [&] { options.click(kGeneralPage, IDC_WEEK_STARTS_MONDAY); }, 1, 1,
+       1, 1},
+      {"custom tooltip", [&] { options.setText(kGeneralPage, IDC_CUSTOM_TOOLTIP, L"%H"); }, 1, 1, 1,
+       1},
+      {"taskbar transparency", [&] { slide(IDC_TASKBAR_TRANSPARENCY, 30); }, 1, 1, 1, 1},
+      {"calendar transparency", [&] { slide(IDC_CALENDAR_TRANSPARENCY, 30); }, 1, 0, 0, 0},
+      {"weekday place (the edited set's clock)",
+       [&] { options.selectComboItem(kGeneralPage, IDC_WEEKDAY_PLACE, 2); }, 1, 1, 0, 0},
+      {"hide show desktop (read at start)",
+       [&] { options.click(kGeneralPage, IDC_HIDE_SHOW_DESKTOP); }, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    ASSERT_TRUE(bar.resetClockMessageCounts());
+    host.clear();
+    c.change();
+    options.pumpMessages(400);
+    std::printf("[scope] %-40s host %d, clocks %d %d %d\n", c.control, host.count(MSG_RELOAD),
+                bar.clockMessageCount(0, MSG_RELOAD), bar.clockMessageCount(1, MSG_RELOAD),
+                bar.clockMessageCount(2, MSG_RELOAD));
+    EXPECT_EQ(host.count(MSG_RELOAD), c.host);
+    EXPECT_EQ(bar.clockMessageCount(0, MSG_RELOAD), c.main);
+    EXPECT_EQ(bar.clockMessageCount(1, MSG_RELOAD), c.first);
+    EXPECT_EQ(bar.clockMessageCount(2, MSG_RELOAD), c.second);
+  }
   resetSettings();
 }
 
