@@ -68,6 +68,30 @@ TEST_F(GeneralPageTest, FreshSettingsShowDefaultsAndASessionWritesExactlyItsValu
   EXPECT_EQ(host.count(MSG_RELOAD), 4u);
 }
 
+// Every keystroke is written at once; the clocks are told at most once a quarter second, and
+// always once after the last keystroke.
+TEST_F(GeneralPageTest, TypingWritesEachKeystrokeAndReloadsOncePerIntervalAndAfterTheLast) {
+  HostDouble host;
+  OptionsHarness options;
+  options.pumpMessages();
+  const std::wstring typed = L"Tea at %H:%M";
+  for (std::size_t length = 1; length <= typed.size(); ++length) {
+    options.setText(kGeneralPage, IDC_CUSTOM_TOOLTIP, typed.substr(0, length));
+    EXPECT_EQ(storedValues().at("CustomTooltip"),
+              "sz:" + std::string(typed.begin(), typed.begin() + length));
+  }
+  options.pumpMessages();
+  EXPECT_EQ(host.count(MSG_RELOAD), 1u) << "the first keystroke at once, the others held";
+  options.pumpMessages(600);
+  EXPECT_EQ(host.count(MSG_RELOAD), 2u) << "one for the held keystrokes, after the interval";
+
+  options.setText(kGeneralPage, IDC_CALENDAR_TITLE, L"MMMM");  // after a pause: at once
+  options.pumpMessages();
+  EXPECT_EQ(host.count(MSG_RELOAD), 3u);
+  options.pumpMessages(600);
+  EXPECT_EQ(host.count(MSG_RELOAD), 3u) << "nothing held, nothing more sent";
+}
+
 TEST_F(GeneralPageTest, AutoStartWritesAndRemovesTheRunValueAtOnce) {
   {
     auto settings = openTestSettings();
