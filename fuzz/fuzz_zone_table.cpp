@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   table);
     PaintCache paint;
     RenderedFormat out;
-    renderFormat(compiled, RenderMoment{utc, utc}, paint, env, 0, out);
+    renderFormat(compiled, RenderMoment{utc, utc}, paint, env, VariantRequest::None, out);
   }
   return 0;
 }

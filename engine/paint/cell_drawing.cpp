@@ -1,11 +1,13 @@
 #include "engine/paint/cell_drawing.h"
 
+#include "engine/settings/cell_value.h"
+
 namespace zembrik {
 
 int cellSeparatorThickness(const CellConfig& cell) noexcept {
   if (cell.cellSeparator == 0)
     return 0;
-  return (cell.cellSeparator & 2) != 0 ? 1 : 2;
+  return (cell.cellSeparator & kCellSeparatorThin) != 0 ? 1 : 2;
 }
 
 int effectMargin(const CellConfig& cell) noexcept {
@@ -20,7 +22,7 @@ int cellNeed(const CellConfig& cell, bool vertical) noexcept {
 void drawCellSeparator(DrawSurface& surface, const CellConfig& cell, const Rect& slot,
                        int thickness, const FaceFrame& frame, bool vertical,
                        const FaceColours& colours) {
-  bool ownExtent = (cell.cellSeparator & 4) != 0;
+  bool ownExtent = (cell.cellSeparator & kCellSeparatorOwnExtent) != 0;
   auto line = [&](int offset) {
     if (vertical) {
       int from = ownExtent ? slot.left : frame.face.left;

@@ -115,21 +115,21 @@ Size FacePainter::measureSegment(DrawSurface& surface, std::u16string_view segme
                                  DigitWidths& digits, const PaintInputs& inputs,
                                  SegmentState& state) {
   std::uint16_t zoneAtStart = state.zoneSelector;
-  state.variantRequest = 2;
+  state.variantRequest = VariantRequest::SecondText;
   renderSegment(segment, inputs.moment, inputs.cache, state, inputs.format, text_);
   Size size = measureNormalised(surface, text_, digits, normalised_);
-  if (state.variantRequest != 0) {
+  if (state.variantRequest != VariantRequest::None) {
     // The segment shows one of two texts (AM or PM, a lock key on or off): it gets the room of
     // the wider and of the taller, whichever shows now.
     std::uint16_t zoneAtEnd = state.zoneSelector;
     state.zoneSelector = zoneAtStart;
-    state.variantRequest = 1;
+    state.variantRequest = VariantRequest::FirstText;
     renderSegment(segment, inputs.moment, inputs.cache, state, inputs.format, text_);
     Size other = measureNormalised(surface, text_, digits, normalised_);
     size = {std::max(size.width, other.width), std::max(size.height, other.height)};
     state.zoneSelector = zoneAtEnd;
   }
-  state.variantRequest = 0;
+  state.variantRequest = VariantRequest::None;
   return size;
 }
 

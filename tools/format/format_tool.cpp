@@ -334,7 +334,7 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
 
   PaintCache cache;
   RenderedFormat rendered;
-  renderFormat(compiled, moment, cache, env, 0, rendered);
+  renderFormat(compiled, moment, cache, env, VariantRequest::None, rendered);
 
   if (options.json) {
     out += "{\"segments\": [";
