@@ -16,6 +16,7 @@
 #include "grid/grid_scroll_win32.h"
 #include "grid/grid_window_state_win32.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/proc_address_win32.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
@@ -31,8 +32,8 @@ HFONT fontOf(const GridWindow& grid) {
 UINT windowDpi(HWND window, HDC dc) {
   // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI, the screen's.
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto getDpiForWindow =
+      procAddress<GetDpiForWindowFunction>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
   UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
   return dpi ? dpi : static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
 }

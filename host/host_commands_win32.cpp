@@ -9,7 +9,7 @@
 #include "host/taskbar_search_win32.h"
 #include "host/taskbar_transparency_win32.h"
 #include "host/user_dialogs_win32.h"
-#include "host/wide_text_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 

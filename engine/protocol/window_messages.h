@@ -32,9 +32,12 @@ inline constexpr int kFailNoClock = 3;
 inline constexpr int kFailNoThread = 4;
 inline constexpr int kFailNoHook = 5;
 
-// The tick timer of every clock window and the host's window identity.
+// The tick timer of every clock window.
 inline constexpr unsigned TICK_TIMER_ID = 7777;
-inline constexpr char16_t kHostWindowClass[] = u"ZembrikClass";
-inline constexpr char16_t kHostWindowTitle[] = u"Zembrik";
+
+// The host window's identity: the programs find it with FindWindowA, so the names are narrow
+// (ASCII) text.
+inline constexpr char kHostWindowClass[] = "ZembrikClass";
+inline constexpr char kHostWindowTitle[] = "Zembrik";
 
 }  // namespace zembrik
