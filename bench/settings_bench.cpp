@@ -23,9 +23,24 @@ class NumberedFonts final : public FontFactory {
   FontHandle last_ = 0;
 };
 
-void writeThreeByThreeFace(RegistryKey& user) {
+// One monitor of 1920 x 1080 at 144 dpi whose id is "ABC1234".
+class OneMonitor final : public MonitorSource {
+ public:
+  std::optional<MonitorOfWindow> monitorOf(WindowId) override {
+    return MonitorOfWindow{1, {0, 0, 1920, 1080}, u"\\\\.\\DISPLAY1"};
+  }
+  std::optional<std::u16string> deviceIdOf(std::u16string_view) override {
+    return u"MONITOR\\ABC1234\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001";
+  }
+  std::optional<unsigned> monitorDpi(const MonitorOfWindow&) override { return 144; }
+  int windowDpi(WindowId) override { return 144; }
+};
+
+void writeThreeByThreeFace(RegistryKey& user, std::u16string_view setPath = u"horizontal") {
   std::u16string path(kSettingsRootPath);
-  auto set = user.createSubkey(path + u"\\horizontal", kKeyReadWrite, KeyLifetime::Persistent).key;
+  auto set = user.createSubkey(path + u"\\" + std::u16string(setPath), kKeyReadWrite,
+                               KeyLifetime::Persistent)
+                 .key;
   writeNumber(*set, u"nColumns", 3);
   writeNumber(*set, u"nRows", 3);
   writeNumber(*set, u"left", 6);
@@ -42,10 +57,18 @@ void writeThreeByThreeFace(RegistryKey& user) {
   }
 }
 
+enum class Variants { NotLookedUp, Missing, NameAndSize };
+
+// Arg: the Variants case. NotLookedUp loads without a monitor source (the clock-set key itself);
+// Missing looks for the variants and finds none; NameAndSize finds the face two levels down.
 void BM_LoadSettingsThreeByThree(benchmark::State& state) {
+  const auto variants = static_cast<Variants>(state.range(0));
   MemoryRegistry registry;
   auto user = registry.currentUser();
-  writeThreeByThreeFace(*user);
+  writeThreeByThreeFace(*user, variants == Variants::NameAndSize
+                                   ? u"horizontal\\name_ABC1234\\size_1920x1080_144"
+                                   : u"horizontal");
+  OneMonitor monitor;
   NumberedFonts factory;
   FontCache fonts(factory);
   NameTables names;
@@ -55,12 +78,14 @@ void BM_LoadSettingsThreeByThree(benchmark::State& state) {
   clock.placement.dpi = 96;
   clock.placement.windowHeight = 40;
   SettingsSources sources{*user, fonts, names, zones};
+  if (variants != Variants::NotLookedUp)
+    sources.monitors = &monitor;
   for (auto _ : state) {
     benchmark::DoNotOptimize(loadSettings(clock, sources));
   }
   if (clock.cells.size() != 9)
     state.SkipWithError("the face did not load");
 }
-BENCHMARK(BM_LoadSettingsThreeByThree);
+BENCHMARK(BM_LoadSettingsThreeByThree)->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace

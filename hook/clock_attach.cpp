@@ -13,11 +13,14 @@
 #include "hook/clock_services.h"
 #include "hook/clock_size.h"
 #include "hook/clock_theme.h"
+#include "hook/clock_tooltip.h"
 #include "hook/clock_window_proc.h"
+#include "hook/show_desktop_button.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/format_platform_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/window_id_win32.h"
 
 namespace zembrik {
 
@@ -29,7 +32,8 @@ void sendMouseLeave(HWND window) {
 }
 
 // The running-clock key lists every attached clock. It goes with the last one; a clock that goes
-// while others stay (a late detach, a taskbar that closed) takes only its own entries with it.
+// while others stay (a late detach, a taskbar that closed) or leaves its index for another takes
+// only its own entries with it.
 // kNoEntries: a clock whose attach was rolled back, whose index may be another clock's.
 constexpr int kNoEntries = -1;
 void forgetRunningClock(const HookState& state, int clockIndex) {
@@ -44,6 +48,11 @@ void forgetRunningClock(const HookState& state, int clockIndex) {
   auto self = root.key->openSubkey(u"this", kKeyReadWrite);
   if (!self || clockIndex == kNoEntries)
     return;
+  // After a re-numbering another clock may hold the index, and the group is its own.
+  for (const auto& [window, clock] : state.clockByWindow) {
+    if (clock->clockIndex == clockIndex)
+      return;
+  }
   const std::u16string suffix = indexSuffix(clockIndex);
   for (const char16_t* name : {u"isVertical", u"hwndLo", u"hwndHi"})
     self.key->deleteValue(name + suffix);
@@ -76,7 +85,6 @@ void prepareClock(ClockInstance& clock) {
   }
   state.osGeneration = currentOsGeneration(state.osGeneration);
   reloadClockSettings(clock);
-  // Show-desktop hiding and the tooltip arrive with their own features.
   clock.rebar = FindWindowExA(clock.taskbar, nullptr, "ReBarWindow32", nullptr);
   Win32LocaleSource locale;
   loadLocaleNames(hookState().names, locale);
@@ -101,6 +109,8 @@ std::unique_ptr<ClockInstance> unregister(HookState& state, HWND clockWindow) {
 // it entered (or keeps forwarding where another program subclassed on top of it).
 void releaseWindows(ClockInstance& clock) {
   clock.tick.reset();
+  destroyTooltip(clock);
+  releaseShowDesktop(clock);
   if (clock.nativeNotifyProc)
     leaveChain(clock.notify, notifyAreaProc, clock.nativeNotifyProc);
   clock.nativeNotifyProc = nullptr;
@@ -172,6 +182,8 @@ bool takeOverWindows(ClockInstance& clock) {
   clock.nativeClockProc = enterChain(clock.clock, clockWindowProc);
   if (!clock.nativeClockProc)
     return false;
+  createTooltip(clock, hookState().osGeneration);
+  takeOverShowDesktop(clock);
   if (hookState().osGeneration > 6 && clock.isMain()) {
     // Without it the notification area keeps its native size: the clock still works.
     clock.nativeNotifyProc = enterChain(clock.notify, notifyAreaProc);
@@ -217,20 +229,7 @@ int currentOsGeneration(int previous) {
 }
 
 int taskbarDpi(HWND window) {
-  HookState& state = hookState();
-  if (!state.dpiFunctionLookedUp) {
-    state.dpiFunctionLookedUp = true;
-    UniqueModule user32(LoadLibraryA("User32.dll"));
-    if (user32) {
-      state.getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-          reinterpret_cast<void*>(GetProcAddress(user32.get(), "GetDpiForWindow")));
-      // The function found lives in the library: its reference is kept for the process's life.
-      if (state.getDpiForWindow)
-        (void)user32.release();
-    }
-  }
-  UINT dpi = state.getDpiForWindow ? state.getDpiForWindow(window) : 0;
-  return dpi ? static_cast<int>(dpi) : 96;
+  return hookState().monitors.windowDpi(windowIdOf(window));
 }
 
 bool attachClock(const TaskbarRecord& record, int clockIndex) {
@@ -242,7 +241,11 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
   ClockInstance* clock = nullptr;
   if (auto found = state.clockByWindow.find(record.clock); found != state.clockByWindow.end()) {
     clock = found->second.get();
+    const int previousIndex = clock->clockIndex;
     clock->clockIndex = clockIndex;
+    // A re-numbered clock lists itself under its new index only.
+    if (previousIndex != clockIndex)
+      forgetRunningClock(state, previousIndex);
     reloadClockSettings(*clock);
   } else {
     sendMouseLeave(record.clock);

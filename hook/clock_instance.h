@@ -14,6 +14,7 @@
 #include "engine/settings/clock_config.h"
 #include "engine/taskbar/packed_size.h"
 #include "engine/theme/theme_binding.h"
+#include "hook/clock_tooltip.h"
 #include "platform/win32/captured_background_win32.h"
 #include "platform/win32/window_bindings_win32.h"
 
@@ -51,6 +52,7 @@ struct ClockInstance {
   std::uint32_t hideShowDesktop = 0;
   HWND showDesktopButton = nullptr;
   PackedSize showDesktopSize = 0;
+  ClockTooltip tooltip;  // its window, tool record, pointer tracking and last text
 
   bool flatTrayApplied = false;
   bool vertical = false;

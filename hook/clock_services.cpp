@@ -39,7 +39,10 @@ void reloadClockSettings(ClockInstance& clock) {
       services.names,
       services.zones,
       &services.meters,
-      [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); }};
+      [](RegistryKey& root) { reloadTimeZones(hookState().zones, root, win32ZoneDatabase()); },
+      &hookState().monitors,
+      &hookState().mouseActions,
+      hookState().osGeneration};
   loadSettings(clock.config, sources);
   clock.hideShowDesktop = clock.config.hideShowDesktop;
   clock.repaintEveryTick = clock.config.refreshEverySecond;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "engine/protocol/window_messages.h"
+#include "engine/settings/taskbar_dpi.h"
 #include "engine/taskbar/size_negotiation.h"
 #include "hook/clock_attach.h"
 #include "hook/clock_paint.h"
@@ -11,6 +12,7 @@
 #include "hook/hook_state.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/window_id_win32.h"
 
 namespace zembrik {
 
@@ -137,14 +139,8 @@ PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
 }
 
 void resizeClock(ClockInstance& clock, bool restore) {
-  HookState& state = hookState();
-  if (!restore && state.getDpiForWindow) {
-    int dpi = taskbarDpi(clock.taskbar);
-    if (dpi != clock.dpi) {
-      clock.dpi = dpi;
-      reloadClockSettings(clock);
-    }
-  }
+  if (!restore && taskbarDpiChanged(clock.dpi, hookState().monitors, windowIdOf(clock.taskbar)))
+    reloadClockSettings(clock);
   if (clock.isMain()) {
     PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
     PostMessageA(clock.notify, WM_SIZE, 0, 0);

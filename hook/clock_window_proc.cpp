@@ -2,11 +2,13 @@
 
 #include "engine/protocol/window_messages.h"
 #include "hook/clock_attach.h"
+#include "hook/clock_mouse.h"
 #include "hook/clock_paint.h"
 #include "hook/clock_services.h"
 #include "hook/clock_size.h"
 #include "hook/clock_theme.h"
 #include "hook/clock_tick.h"
+#include "hook/clock_tooltip.h"
 #include "hook/hook_state.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/calendar_time_win32.h"
@@ -95,15 +97,29 @@ LRESULT onAlarm(ClockInstance& clock, bool on, WPARAM number) {
   return 0;
 }
 
-LRESULT forwardToHost(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (HWND host = currentHostWindow())
-    PostMessageA(host, message, wParam, lParam);
+LRESULT toHost(ClockInstance& clock, UINT message, WPARAM wParam, LPARAM lParam, bool addonTest) {
+  forwardToHost(clock, message, wParam, lParam, addonTest, /*addonsOnly=*/false);
   return 0;
+}
+
+// A taskbar that goes away (a monitor unplugged) destroys its clock: the clock detaches, and the
+// shell's own clock procedure still gets its WM_DESTROY to clean up after itself.
+LRESULT onDestroy(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC native = clock.nativeClockProc;
+  detachClock(window);
+  return native ? CallWindowProcA(native, window, WM_DESTROY, wParam, lParam) : 0;
+}
+
+LRESULT onNotify(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  if (answerTooltipText(clock, lParam))
+    return 0;
+  return callNative(clock, window, WM_NOTIFY, wParam, lParam);
 }
 
 LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
+      return onDestroy(clock, window, wParam, lParam);
     case MSG_DETACH:
       detachClock(window);
       return 0;
@@ -142,10 +158,30 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
       return onWindowPosChanged(clock, window, wParam, lParam);
     case MSG_GET_SIZE:
       return static_cast<LRESULT>(answerSizeQuery(clock, /*forced=*/false));
+    case WM_MOUSEMOVE:
+      return onMouseMove(clock);
+    case WM_MOUSEHOVER:
+      return onMouseHover(clock, window);
+    case WM_MOUSELEAVE:
+      return onMouseLeave(clock, window);
+    case WM_NOTIFY:
+      return onNotify(clock, window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONUP:
+      return onMouseButton(clock, window, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+      return toHost(clock, message, wParam, lParam, /*addonTest=*/true);
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
     case WM_DROPFILES:
-      return forwardToHost(message, wParam, lParam);
+      return toHost(clock, message, wParam, lParam, /*addonTest=*/false);
     case WM_NCHITTEST:
       return DefWindowProcA(window, message, wParam, lParam);
     case WM_NCRBUTTONUP:
@@ -163,8 +199,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case MSG_ALARM_OFF:
       return onAlarm(clock, /*on=*/false, wParam);
     default:
-      // Mouse actions, the tooltip and add-ons arrive with their features; until then the
-      // native clock keeps handling them.
+      // Among others the middle and X double clicks: the native clock's.
       return callNative(clock, window, message, wParam, lParam);
   }
 }
@@ -200,7 +235,6 @@ LRESULT fallBack(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPRO
     case WM_PAINT:
       ValidateRect(window, nullptr);
       return 0;
-    case WM_DESTROY:
     case MSG_DETACH:
       return 0;
     default:

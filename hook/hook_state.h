@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "engine/paint/face_colours.h"
+#include "engine/settings/mouse_settings.h"
 #include "engine/theme/theme_binding.h"
 #include "hook/clock_instance.h"
 #include "hook/clock_services.h"
 #include "platform/win32/font_win32.h"
 #include "platform/win32/format_platform_win32.h"
 #include "platform/win32/gdi_surface.h"
+#include "platform/win32/monitor_source_win32.h"
 #include "platform/win32/system_load_win32.h"
 #include "platform/win32/theme_library_win32.h"
 #include "platform/win32/win32_handles.h"
@@ -29,8 +31,6 @@ struct TaskbarRecord {
   HWND taskbar = nullptr;
 };
 
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-
 // Members are declared in the order they depend on each other: whatever refers to another
 // member comes after it (the clocks hold fonts of the font cache and refer to the theme binding,
 // so they come last).
@@ -41,8 +41,8 @@ struct HookState {
 
   HINSTANCE module = nullptr;  // this library, for the message hook and for pinning
   bool pinnedInShell = false;
-  GetDpiForWindowFn getDpiForWindow = nullptr;
-  bool dpiFunctionLookedUp = false;
+  // Monitors and DPI for the settings load and the layout.
+  Win32MonitorSource monitors;
   UINT attachRequest = 0;  // the registered message number, once asked for
   int osGeneration = 0;
 
@@ -77,6 +77,10 @@ struct HookState {
   bool attaching = false;
   bool relayoutPending = false;
   HWND hiddenShowDesktop = nullptr;
+  // The show-desktop button while the main clock has it subclassed, and its own procedure.
+  HWND subclassedShowDesktop = nullptr;
+  WNDPROC nativeShowDesktopProc = nullptr;
+  MouseActions mouseActions;  // set by every settings load
   HWND primaryClockWindow = nullptr;
   UniqueHook lockKeyHook;
 

@@ -68,6 +68,15 @@ std::optional<BarEdge> edgeFromLetter(char16_t letter) noexcept {
   }
 }
 
+// Upper-cases the ASCII letter a meter value starts with and tells which case it had.
+MeterLetter letterCase(char16_t& letter) noexcept {
+  if (letter >= u'a' && letter <= u'z') {
+    letter = static_cast<char16_t>(letter - u'a' + u'A');
+    return MeterLetter::SwitchedOff;
+  }
+  return MeterLetter::Shown;
+}
+
 std::int8_t lowByte(std::uint32_t value) noexcept {
   return static_cast<std::int8_t>(static_cast<std::uint8_t>(value & 0xFFu));
 }
@@ -89,13 +98,17 @@ void switchOff(MeterBlock& meter) noexcept {
 
 }  // namespace
 
-BarSettings parseBarValue(std::u16string_view text) noexcept {
-  BarSettings bar;
+BarText parseBarText(std::u16string_view text) noexcept {
+  BarText result;
+  BarSettings& bar = result.bar;
   ValueCursor cursor(text);
   cursor.skipSpaces();
-  auto edge = edgeFromLetter(cursor.peek());
+  char16_t letter = cursor.peek();
+  const MeterLetter letterKind = letterCase(letter);
+  auto edge = edgeFromLetter(letter);
   if (!edge)
-    return bar;
+    return result;
+  result.letter = letterKind;
   bar.position = *edge;
   cursor.advance();
 
@@ -121,16 +134,20 @@ BarSettings parseBarValue(std::u16string_view text) noexcept {
   cursor.skipSpaces();
   if (!cursor.atEnd())
     bar.space = lowByte(cursor.readNumber());
-  return bar;
+  return result;
 }
 
-GraphSettings parseGraphValue(std::u16string_view text) noexcept {
-  GraphSettings graph;
+GraphText parseGraphText(std::u16string_view text) noexcept {
+  GraphText result;
+  GraphSettings& graph = result.graph;
   ValueCursor cursor(text);
   cursor.skipSpaces();
-  if (cursor.peek() != u'G')
-    return graph;
-  graph.on = true;
+  char16_t letter = cursor.peek();
+  const MeterLetter letterKind = letterCase(letter);
+  if (letter != u'G')
+    return result;
+  result.letter = letterKind;
+  graph.on = letterKind == MeterLetter::Shown;
   cursor.advance();
 
   cursor.skipSpaces();
@@ -138,7 +155,17 @@ GraphSettings parseGraphValue(std::u16string_view text) noexcept {
     graph.colour = cursor.readNumber();
   cursor.skipSpacesAndSlashes();
   graph.chargeColour = cursor.atEnd() ? graph.colour : cursor.readNumber();
-  return graph;
+  return result;
+}
+
+BarSettings parseBarValue(std::u16string_view text) noexcept {
+  const BarText parsed = parseBarText(text);
+  return parsed.letter == MeterLetter::Shown ? parsed.bar : BarSettings{};
+}
+
+GraphSettings parseGraphValue(std::u16string_view text) noexcept {
+  const GraphText parsed = parseGraphText(text);
+  return parsed.letter == MeterLetter::Shown ? parsed.graph : GraphSettings{};
 }
 
 MainsMode parseMainsMode(std::optional<std::u16string_view> text) noexcept {

@@ -29,12 +29,37 @@ struct GraphSettings {
   bool operator==(const GraphSettings&) const = default;
 };
 
+// The case of a meter value's leading letter: the options program writes the upper-case letter
+// for a meter that is shown and the lower-case one for a meter that is switched off but keeps
+// its position and colours.
+enum class MeterLetter { Other, Shown, SwitchedOff };
+
+// A meter value as written, including what a switched-off meter keeps.
+struct BarText {
+  MeterLetter letter = MeterLetter::Other;
+  BarSettings bar;  // all zero when the letter is Other
+
+  bool operator==(const BarText&) const = default;
+};
+
+struct GraphText {
+  MeterLetter letter = MeterLetter::Other;
+  GraphSettings graph;  // `on` tells whether the letter was "G"; all zero when Other
+
+  bool operator==(const GraphText&) const = default;
+};
+
 // "%c%u,%u,%d" (edge letter, colour, width, space), or "%c%u/%u,%u,%d" with a charge colour.
-// The edge letter is "L", "R", "U" or "D"; any other first character (the options program
-// writes the lower-case letter for a bar that is switched off) gives no bar. Never fails.
+// The edge letter is "L", "R", "U" or "D", or its lower-case form. Never fails.
+BarText parseBarText(std::u16string_view text) noexcept;
+
+// "G%u" or "G%u/%u" (graph colour, charge colour), or the same with "g".
+GraphText parseGraphText(std::u16string_view text) noexcept;
+
+// What the clock draws: any first character other than an upper-case edge letter gives no bar.
 BarSettings parseBarValue(std::u16string_view text) noexcept;
 
-// "G%u" or "G%u/%u" (graph colour, charge colour); anything not starting with "G" is off.
+// What the clock draws: anything not starting with "G" is off.
 GraphSettings parseGraphValue(std::u16string_view text) noexcept;
 
 // "A", "C", any other character; absent or empty counts as "C".

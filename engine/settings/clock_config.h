@@ -3,6 +3,7 @@
 // the clock's instance. Platform handles appear only as opaque numbers.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/meters/meter_block.h"
@@ -65,6 +66,7 @@ struct ClockConfig {
   ClockMeters meters;  // kept across loads: a load replaces their settings, not their history
   std::uint32_t batteryAlarmThreshold = 0;
   std::uint32_t hideShowDesktop = 0;
+  std::u16string tooltipFormat;  // compiled; empty: no tooltip of our own
   bool refreshEverySecond = false;
 
   // Null for an empty slot or a position outside the grid.

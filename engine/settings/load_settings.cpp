@@ -5,6 +5,8 @@
 #include "engine/registry/registry_access.h"
 #include "engine/settings/clock_set_key.h"
 #include "engine/settings/face_loading.h"
+#include "engine/settings/monitor_variant_key.h"
+#include "engine/settings/mouse_settings.h"
 #include "engine/settings/settings_paths.h"
 #include "engine/settings/this_key.h"
 
@@ -29,9 +31,13 @@ void reloadTimeZones(const SettingsSources& sources, RegistryKey& root) {
 // --- Steps that belong to features built later. Each is called at its place in the load
 // order and does nothing yet; the feature fills it in.
 
-// No per-monitor or per-size refinement yet: the clock uses its orientation key itself.
-OpenedKey refineClockSetKeyForMonitor(OpenedKey set, const ClockConfig& /*clock*/) {
-  return set;
+// The variant of the clock's monitor and its size, where one exists. Without a monitor source
+// (the host, most tests) the clock uses its orientation key itself.
+OpenedKey refineClockSetKeyForMonitor(OpenedKey set, const ClockConfig& clock,
+                                      const SettingsSources& sources) {
+  if (!sources.monitors)
+    return set;
+  return openMonitorVariant(std::move(set), clock.placement.window, *sources.monitors);
 }
 
 // `memLoad` ... `btrOnAC`; every meter is off when the face has no rows (`nColumns` and `nRows`
@@ -46,8 +52,12 @@ void readMeters(ClockConfig& clock, RegistryKey& set, bool faceHasRows,
 // Add-on faces are not merged yet.
 void mergeAddOnFaces(ClockConfig& /*clock*/, RegistryKey& /*set*/) {}
 
-// Mouse actions and the custom tooltip are not read yet.
-void readMouseAndTooltip(ClockConfig& /*clock*/, RegistryKey& /*root*/) {}
+void readMouseAndTooltip(ClockConfig& clock, RegistryKey& root, const SettingsSources& sources) {
+  MouseActions actions = readMouseActions(root, sources.osGeneration);
+  if (sources.mouseActions)
+    *sources.mouseActions = actions;
+  clock.tooltipFormat = readTooltipFormat(root, sources.zones);
+}
 
 // The theme state is not re-read yet: `placement.themeActive` stays as the caller set it.
 void rereadThemeState(ClockConfig& /*clock*/) {}
@@ -117,7 +127,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
                              clock.placement.index);
   if (!set)
     return LoadOutcome::NoClockSetKey;
-  set = refineClockSetKeyForMonitor(std::move(set), clock);
+  set = refineClockSetKeyForMonitor(std::move(set), clock, sources);
   RegistryKey& setKey = *set.key;
 
   GridCounts counts{readNumber(setKey, u"nColumns"), readNumber(setKey, u"nRows")};  // 7
@@ -133,7 +143,7 @@ LoadOutcome loadSettings(ClockConfig& clock, const SettingsSources& sources) {
   clock.columnMetrics.assign(static_cast<std::size_t>(clock.columns), ColumnMetrics{});
 
   clock.hideShowDesktop = readNumber(*root.key, u"hideShowDesktop").value_or(0);  // 12
-  readMouseAndTooltip(clock, *root.key);
+  readMouseAndTooltip(clock, *root.key, sources);
 
   loadNameTexts(sources.names, *root.key);  // 13
 

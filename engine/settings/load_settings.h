@@ -8,6 +8,8 @@
 #include "engine/registry/registry_key.h"
 #include "engine/settings/clock_config.h"
 #include "engine/settings/font_cache.h"
+#include "engine/settings/monitor_source.h"
+#include "engine/settings/mouse_settings.h"
 
 namespace zembrik {
 
@@ -23,6 +25,13 @@ struct SettingsSources {
   // Rebuilds the configured time zones behind `zones` from the settings root (step 3 of every
   // load). Empty: the zones stay as the caller made them (the host and most tests).
   std::function<void(RegistryKey& settingsRoot)> reloadZones;
+  // Where the clock window stands: picks the variant of its monitor and that monitor's size
+  // below the clock-set key. Null: the clock-set key itself (the host, most tests).
+  MonitorSource* monitors = nullptr;
+  // Takes the button actions, which the last load sets for every clock of the process. Null:
+  // they are read and dropped.
+  MouseActions* mouseActions = nullptr;
+  int osGeneration = 0;  // picks the default button actions
 };
 
 enum class LoadOutcome {

@@ -4,7 +4,8 @@
 #
 #   start_virtual_display || exit 1
 #       Starts Xvfb on a free display number (1280x800, 24-bit, no TCP) and exports DISPLAY. Sets
-#       virtual_display_pid. When the display is not up within ZEMBRIK_DISPLAY_WAIT seconds (10),
+#       virtual_display_pid. ZEMBRIK_DISPLAY_SCREEN replaces the screen ("3328x800x24") and
+#       ZEMBRIK_DISPLAY_ARGS adds arguments ("-extension RANDR"), for a session of several heads. When the display is not up within ZEMBRIK_DISPLAY_WAIT seconds (10),
 #       prints why on stderr, stops what it started and returns 1.
 #   stop_virtual_display PID
 #       Stops the display with that process id and waits (up to 5 s) until it is gone.
@@ -32,7 +33,9 @@ start_virtual_display() {
   fi
   fdfile=$(mktemp) && log=$(mktemp) || return 1
   # Xvfb writes the display number it chose to descriptor 7 once it accepts connections.
-  setsid Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp \
+  # shellcheck disable=SC2086  # the extra arguments are words
+  setsid Xvfb -displayfd 7 -screen 0 "${ZEMBRIK_DISPLAY_SCREEN:-1280x800x24}" -nolisten tcp \
+    ${ZEMBRIK_DISPLAY_ARGS:-} \
     7>"$fdfile" </dev/null >/dev/null 2>"$log" 8>&- 9>&- &
   virtual_display_pid=$!
   for ((i = 0; i < wait_s * 20; i++)); do

@@ -254,6 +254,17 @@ int StandinTaskbar::foreignSubclassCalls(int index) const {
   return send(standin::kMsgForeignSubclassCalls, index, 0, answer) ? static_cast<int>(answer) : 0;
 }
 
+int StandinTaskbar::clockMessageCount(int index, UINT message) const {
+  LRESULT answer = 0;
+  return send(standin::kMsgClockMessageCount, index, message, answer) ? static_cast<int>(answer)
+                                                                      : -1;
+}
+
+bool StandinTaskbar::resetClockMessageCounts() {
+  LRESULT answer = 0;
+  return send(standin::kMsgResetClockMessageCounts, 0, 0, answer) && answer == 1;
+}
+
 int StandinTaskbar::clockProcedureState(int index) const {
   LRESULT answer = 0;
   return send(standin::kMsgClockProcedureState, index, 0, answer) ? static_cast<int>(answer) : -1;
@@ -299,7 +310,10 @@ LRESULT CALLBACK TestHostWindow::procedure(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<TestHostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self && message >= WM_USER && message < 0x8000) {
+  // The library's messages, and the mouse messages it forwards from the clock.
+  const bool forwardedMouse = (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+                              message == WM_CONTEXTMENU || message == WM_DROPFILES;
+  if (self && ((message >= WM_USER && message < 0x8000) || forwardedMouse)) {
     self->received_.push_back({message, wParam, lParam});
     return 0;
   }

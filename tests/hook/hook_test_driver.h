@@ -58,6 +58,10 @@ class StandinTaskbar {
   // Another program's subclass on clock `index`, installed or removed (politely).
   bool foreignSubclass(int index, bool install);
   int foreignSubclassCalls(int index) const;
+  // How many messages numbered `message` clock `index`'s own procedure received since the last
+  // reset; -1 when the stand-in did not answer.
+  int clockMessageCount(int index, UINT message) const;
+  bool resetClockMessageCounts();
   // 0 native, 1 foreign on top, 2 other (the hook library's), -1 no such taskbar or no answer.
   int clockProcedureState(int index = 0) const;
   // The stand-in lays itself out every `periodMs` (a notification icon comes or goes); 0 stops.
@@ -85,7 +89,8 @@ struct RecordedMessage {
   LPARAM lParam;
 };
 
-// A hidden window of class "ZembrikClass" titled "Zembrik" that records what it receives.
+// A hidden window of class "ZembrikClass" titled "Zembrik" that records what it receives: the
+// messages from WM_USER on and the mouse messages the library forwards.
 class TestHostWindow {
  public:
   TestHostWindow();

@@ -20,8 +20,8 @@ inline std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
              : fallback;
 }
 
-// Writes a random horizontal set (grid sizes, margins, cells, fonts, colours, blinks) and random
-// name texts. False when the settings keys cannot be opened.
+// Writes a random horizontal set or monitor variant (grid sizes, margins, cells, fonts, colours,
+// blinks) and random name texts. False when the settings keys cannot be opened.
 inline bool writeRandomSettings(std::mt19937& random) {
   static const std::u16string pieces[] = {
       u"HH",   u"mm:ss",  u"@{",     u"}",   u"'",    u"\\",         u"<",  u">",
@@ -33,11 +33,22 @@ inline bool writeRandomSettings(std::mt19937& random) {
     for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
     return text;
   };
+  // The set itself or one of the monitor variants the main clock of a 1280 x 800 screen at
+  // 96 dpi looks for below it; now and then a variant's name as a value, which is no variant.
+  static const char16_t* const sets[] = {
+      u"horizontal", u"horizontal\\size_1280x800_96", u"horizontal\\name_Default_Monitor",
+      u"horizontal\\name_Default_Monitor\\size_1280x800_96", u"horizontal\\size_1280x800"};
   auto user = openCurrentUserRoot();
-  auto set = user->createSubkey(u"Software\\OBR\\Zembrik\\horizontal", kKeyReadWrite,
-                                KeyLifetime::Persistent);
+  auto set = user->createSubkey(
+      u"Software\\OBR\\Zembrik\\" + std::u16string(sets[random() % std::size(sets)]), kKeyReadWrite,
+      KeyLifetime::Persistent);
   if (!set)
     return false;
+  if (random() % 4 == 0) {
+    if (auto plain = user->createSubkey(u"Software\\OBR\\Zembrik\\horizontal", kKeyReadWrite,
+                                        KeyLifetime::Persistent))
+      writeNumber(*plain.key, u"name_Default_Monitor", static_cast<std::uint32_t>(random()));
+  }
   writeNumber(*set.key, u"nColumns", random() % 5 == 0 ? 0xFFFFFFFFu : random() % 7);
   writeNumber(*set.key, u"nRows", random() % 5 == 0 ? 0x7FFFFFFFu : random() % 7);
   for (auto value : {u"top", u"bottom", u"left", u"right", u"separator"}) {

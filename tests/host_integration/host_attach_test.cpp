@@ -121,9 +121,8 @@ TEST_F(HostAttachTest, TheTaskbarKeepsPaintingWhileTheHostShowsAFailureFromInsid
   EXPECT_EQ(dialogs().size(), 1u);
 }
 
-// Disabled until the hook library forwards clicks on the clock to the host (mouse actions are
-// still left to the native clock there); then a click on the face itself must start the program.
-TEST_F(HostAttachTest, DISABLED_AClickOnTheFaceRunsTheConfiguredProgram) {
+// The library forwards a click on the face to the host, which runs the button's command line.
+TEST_F(HostAttachTest, AClickOnTheFaceRunsTheConfiguredProgram) {
   keepSettings();
   writeSettingText(L"MouseButtonL", std::wstring(RECORDER_EXE) + L" clicked");
   StandinChild standin(L"");

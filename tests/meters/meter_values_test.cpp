@@ -60,6 +60,32 @@ TEST(GraphValue, ParsesAsWritten) {
   }
 }
 
+// The options program reads the same texts, and also needs what a switched-off meter keeps.
+TEST(BarText, LetterCaseAndKeptPosition) {
+  struct Case {
+    std::u16string_view text;
+    BarText expected;
+  };
+  const Case cases[] = {
+      {u"R65280,4,2", {MeterLetter::Shown, {65280, 65280, BarEdge::Right, 4, 2}}},
+      {u" l255,3,-1", {MeterLetter::SwitchedOff, {255, 255, BarEdge::Left, 3, -1}}},
+      {u"d1/2,5,0", {MeterLetter::SwitchedOff, {1, 2, BarEdge::Bottom, 5, 0}}},
+      {u"x1,2,3", {}},
+      {u"X1,2,3", {}},
+      {u"", {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(parseBarText(c.text), c.expected) << std::string(c.text.begin(), c.text.end());
+  }
+}
+
+TEST(GraphText, LetterCaseAndKeptColours) {
+  EXPECT_EQ(parseGraphText(u"g65535/255"),
+            (GraphText{MeterLetter::SwitchedOff, {false, 65535, 255}}));
+  EXPECT_EQ(parseGraphText(u"G12"), (GraphText{MeterLetter::Shown, {true, 12, 12}}));
+  EXPECT_EQ(parseGraphText(u"h12"), GraphText{});
+}
+
 TEST(MainsModeValue, LetterChoosesMode) {
   EXPECT_EQ(parseMainsMode(std::nullopt), MainsMode::ShownWhileCharging);
   EXPECT_EQ(parseMainsMode(u""), MainsMode::ShownWhileCharging);

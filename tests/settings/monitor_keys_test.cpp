@@ -22,6 +22,13 @@ TEST(MonitorKeys, DeviceIdsGiveTheMonitorId) {
   for (const Case& c : cases)
     EXPECT_EQ(monitorIdFromDeviceId(c.deviceId), c.id)
         << std::string(c.deviceId.begin(), c.deviceId.end());
+
+  // DISPLAY_DEVICEW holds 128 characters: a full one without "{" keeps the key name within the
+  // registry's 255.
+  const std::u16string full = u"MONITOR\\" + std::u16string(120, u'Q');
+  ASSERT_EQ(full.size(), 128u);
+  EXPECT_EQ(monitorIdFromDeviceId(full), std::u16string(120, u'Q'));
+  EXPECT_LE(monitorKeyName(monitorIdFromDeviceId(full)).size(), 255u);
 }
 
 TEST(MonitorKeys, KeyNames) {

@@ -11,15 +11,21 @@ ParsedOptions parse(std::vector<std::string_view> args) {
 }
 
 TEST(StandinOptions, ParsesEveryOption) {
-  auto parsed = parse({"--edge=left", "--thickness=50", "--secondary=-1280,0,0,40",
-                       "--secondary=0,0,10,500", "--no-show-desktop", "--classic", "--generation7",
-                       "--translucent", "--background=gradient", "--timeout=30"});
+  auto parsed =
+      parse({"--edge=left", "--thickness=50", "--secondary=-1280,0,0,40", "--secondary=0,0,10,500",
+             "--no-show-desktop", "--classic", "--generation7", "--translucent",
+             "--background=gradient", "--timeout=30", "--secondary-on=2,left", "--secondary-on=1"});
   ASSERT_EQ(parsed.error, "");
   const auto& o = parsed.options;
   EXPECT_EQ(o.edge, Edge::Left);
   EXPECT_EQ(o.thickness, 50);
   ASSERT_EQ(o.secondaries.size(), 2u);
   EXPECT_EQ(o.secondaries[0], (Rect{-1280, 0, 0, 40}));
+  ASSERT_EQ(o.secondariesOn.size(), 2u);
+  EXPECT_EQ(o.secondariesOn[0].monitor, 2);
+  EXPECT_EQ(o.secondariesOn[0].edge, Edge::Left);
+  EXPECT_EQ(o.secondariesOn[1].monitor, 1);
+  EXPECT_EQ(o.secondariesOn[1].edge, Edge::Bottom);
   EXPECT_FALSE(o.showDesktop);
   EXPECT_TRUE(o.classic);
   EXPECT_TRUE(o.generation7);
@@ -41,7 +47,8 @@ TEST(StandinOptions, RejectsMalformedArguments) {
        {"--edge=middle", "--edge", "--thickness=0", "--thickness=12px",
         "--thickness=", "--secondary=0,0,10", "--secondary=0,0,10,20,30", "--secondary=10,0,0,20",
         "--secondary=0,0,10,40000", "--secondary=,,,", "--background=plaid", "--timeout=-1",
-        "--classic=1", "--bogus", "bottom"}) {
+        "--classic=1", "--bogus", "bottom", "--secondary-on", "--secondary-on=-1",
+        "--secondary-on=1,middle", "--secondary-on=1,"}) {
     SCOPED_TRACE(bad);
     EXPECT_NE(parse({bad}).error, "");
   }

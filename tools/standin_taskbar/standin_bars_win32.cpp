@@ -1,6 +1,7 @@
 // Window procedures of the taskbar windows around the clocks: "Shell_TrayWnd", its band and
 // notification area with pager and show-desktop button, and "Shell_SecondaryTrayWnd".
 
+#include "tools/standin_taskbar/standin_secondary_protocol.h"
 #include "tools/standin_taskbar/standin_shell_win32.h"
 
 #include <commctrl.h>
@@ -50,6 +51,9 @@ void showTaskbarMenu(Shell& shell, HWND window, LPARAM lParam) {
     AppendMenuW(menu.get(), MF_STRING, kMenuExit, L"Exit stand-in taskbar");
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ClientToScreen(window, &at);
+    PointerCounts& counts = shell.pointerCounts();
+    ++counts.taskbarMenus;
+    counts.lastMenuPoint = at;
     SetForegroundWindow(window);
     command =
         static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
@@ -112,6 +116,12 @@ LRESULT handleTaskbar(Shell& shell, HWND window, UINT message, WPARAM wParam, LP
     return onControlMessage(shell, message, wParam, lParam);
   if (message >= kMsgHang && message <= kMsgResourceCounts)
     return onFaultMessage(shell, message, wParam, lParam);
+  if (message == kMsgClockMessageCount || message == kMsgResetClockMessageCounts)
+    return onCountMessage(shell, message, wParam, lParam);
+  if (message >= kMsgTaskbarMenus && message <= kMsgDateTimePanel)
+    return onPointerCountMessage(shell, message, wParam, lParam);
+  if (message >= kMsgAddSecondary && message <= kMsgNativeClockDestroys)
+    return shell.onSecondaryMessage(message, wParam, lParam);
   if (restarted)
     return 0;
   if (isPaint(message))
@@ -204,8 +214,15 @@ LRESULT handlePager(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT handleShowDesktop(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (isPaint(message))
     return paint(shell, window, message, wParam, paintSeparator);
-  if (message == WM_ERASEBKGND)
-    return 1;
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case kMsgGetSize:
+      return static_cast<LRESULT>(packSize(Size{kShowDesktopLength, kShowDesktopLength}));
+    case WM_LBUTTONUP:
+      ++shell.pointerCounts().showDesktopClicks;
+      return 0;
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -30,6 +30,7 @@ void onMouseMove(Bar& bar, HWND window) {
 }
 
 LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  countClockMessage(window, message);
   // Also inside a message that the hook library forwards from its own procedure: the window, and
   // the library's instance with it, is destroyed while that procedure is on the stack.
   if (restartNowIfDue(shell))
@@ -37,6 +38,9 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_CREATE:
       SetTimer(window, kRepaintTimer, 1000, nullptr);
+      return 0;
+    case WM_DESTROY:
+      shell.countNativeClockDestroy();
       return 0;
     case WM_TIMER:
       if (wParam == kRepaintTimer)
@@ -73,6 +77,9 @@ LRESULT handleClock(Shell& shell, HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEHOVER:
       shell.showClockTip(window, true);
       return 0;
+    case WM_NOTIFY:
+      return answerClockTipText(window, lParam) ? 0
+                                                : DefWindowProcW(window, message, wParam, lParam);
     case WM_MOUSELEAVE:
       if (Bar* bar = shell.barOf(window))
         bar->trackingMouse = false;

@@ -91,6 +91,14 @@ std::string applyArgument(std::string_view arg, Options& options) {
     if (!rect)
       return bad();
     options.secondaries.push_back(*rect);
+  } else if (name == "--secondary-on") {
+    auto comma = value.find(',');
+    auto monitor = parseInt(value.substr(0, comma), 0, 63);
+    auto edge = comma == std::string_view::npos ? std::optional<Edge>(Edge::Bottom)
+                                                : parseEdge(value.substr(comma + 1));
+    if (!monitor || !edge)
+      return bad();
+    options.secondariesOn.push_back({*monitor, *edge});
   } else if (name == "--background") {
     auto background = parseBackground(value);
     if (!background)
@@ -141,7 +149,8 @@ ParsedOptions parseOptions(const std::vector<std::string_view>& args) {
 
 std::string usageText() {
   return "usage: standin_taskbar [--edge=bottom|top|left|right] [--thickness=N]\n"
-         "       [--secondary=L,T,R,B]... [--show-desktop|--no-show-desktop] [--classic]\n"
+         "       [--secondary=L,T,R,B]... [--secondary-on=N[,edge]]...\n"
+         "       [--show-desktop|--no-show-desktop] [--classic]\n"
          "       [--generation7] [--translucent] [--background=flat|gradient|pattern]\n"
          "       [--timeout=S]\n";
 }

@@ -13,10 +13,17 @@ namespace standin {
 
 enum class Background { Flat, Gradient, Pattern };
 
+// --secondary-on=N[,edge]: a secondary taskbar on an edge of monitor N (0 the primary).
+struct SecondaryOn {
+  int monitor = 0;
+  Edge edge = Edge::Bottom;
+};
+
 struct Options {
   Edge edge = Edge::Bottom;
   int thickness = 0;  // 0: the default of the orientation
   std::vector<Rect> secondaries;
+  std::vector<SecondaryOn> secondariesOn;
   bool showDesktop = true;
   bool classic = false;
   bool generation7 = false;

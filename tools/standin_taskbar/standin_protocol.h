@@ -140,6 +140,26 @@ inline constexpr unsigned kCountGdi = 0;
 inline constexpr unsigned kCountUser = 1;
 inline constexpr unsigned kCountHandles = 2;
 
+// Send, wParam = taskbar index, lParam = a message number. Returns how many messages of that
+// number the clock window's own procedure received since the counts were last reset (messages
+// that a subclass on top keeps to itself are not seen); 0 when there is no such taskbar.
+inline constexpr unsigned kMsgClockMessageCount = kWmApp + 17;
+// Send. Sets every clock's counts to 0. Returns 1.
+inline constexpr unsigned kMsgResetClockMessageCounts = kWmApp + 18;
+// What the pointer made the shell do, counted for tests (standin_pointer_counts_win32.cpp). Far
+// from the numbers above so that other additions do not collide.
+// Send. Returns how many times the taskbar's own menu was shown.
+inline constexpr unsigned kMsgTaskbarMenus = kWmApp + 48;
+// Send. Returns where the taskbar's menu was last asked for: MAKELONG(x, y) in screen
+// coordinates (signed 16-bit halves); 0 before the first.
+inline constexpr unsigned kMsgLastTaskbarMenuPoint = kWmApp + 49;
+// Send. Returns how many times the show-desktop button was clicked (a left button released).
+inline constexpr unsigned kMsgShowDesktopClicks = kWmApp + 50;
+// Post. Closes an open taskbar menu (EndMenu).
+inline constexpr unsigned kMsgEndMenu = kWmApp + 51;
+// Send. Returns the date and time panel's window, 0 when it is closed.
+inline constexpr unsigned kMsgDateTimePanel = kWmApp + 52;
+
 enum class Edge : int { Bottom = 0, Top = 1, Left = 2, Right = 3 };
 
 // The shell's own protocol, as the stand-in implements it. A left click on a clock opens the
@@ -148,6 +168,10 @@ inline constexpr unsigned kMsgGetSize = 0x464;      // MSG_GET_SIZE: returns MAK
 inline constexpr unsigned kMsgClickAction = 0x466;  // to the clock, lParam 0: native click action
 inline constexpr unsigned kMsgNativeTip = 0x467;    // to the clock: wParam 1 show / 0 hide its tip
 inline constexpr unsigned kCommandDateTime = 408;  // WM_COMMAND to "Shell_TrayWnd": date/time panel
+
+// The show-desktop button answers kMsgGetSize with the size it wants, and the notification area
+// gives it room only when that answer is not 0. A native clock asked by a tooltip for the text
+// of its own window (TTN_GETDISPINFOW or A, idFrom the clock) fills in its long date.
 
 // Windows of the stand-in that belong to no real shell; tests find them with FindWindow.
 inline constexpr wchar_t kDateTimePanelClass[] = L"StandinDateTimePanel";

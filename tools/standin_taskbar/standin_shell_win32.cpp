@@ -43,8 +43,10 @@ std::wstring formatNow(bool date, DWORD flags) {
 
 // A hidden show-desktop button (the hook library hides it on request) leaves its room to the
 // clock. Its own style bit decides, not IsWindowVisible, which is false until the bar is shown.
+// A button that answers the size query with 0 (the hook library's subclass) leaves it too.
 bool showDesktopTakesRoom(const Bar& bar) {
-  return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE);
+  return bar.showDesktop && (GetWindowLongW(bar.showDesktop, GWL_STYLE) & WS_VISIBLE) &&
+         SendMessageW(bar.showDesktop, kMsgGetSize, 0, 0) != 0;
 }
 
 }  // namespace
@@ -72,12 +74,17 @@ Shell::~Shell() {
 }
 
 bool Shell::createWindows() {
-  bars_.reserve(1 + options_.secondaries.size());
+  bars_.reserve(1 + options_.secondaries.size() + options_.secondariesOn.size());
   if (!createMain())
     return false;
   for (const auto& rect : options_.secondaries)
     if (!createSecondary(rect))
       return false;
+  for (const auto& on : options_.secondariesOn) {
+    auto rect = secondaryOnMonitor(on.monitor, on.edge);
+    if (!rect || !createSecondary(*rect))
+      return false;
+  }
   for (auto& bar : bars_) ShowWindow(bar.window.get(), SW_SHOWNOACTIVATE);
   broadcastTaskbarCreated();
   return true;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ struct Bar {
   bool vertical = false;
   Size clockAnswer;            // main taskbar: the clock's last answer to MSG_GET_SIZE
   bool trackingMouse = false;  // the clock asked for hover and leave notices
+};
+
+// What the pointer made the shell do (kMsgTaskbarMenus and after); it outlives re-creations.
+struct PointerCounts {
+  int taskbarMenus = 0;
+  POINT lastMenuPoint{};  // screen coordinates
+  int showDesktopClicks = 0;
 };
 
 // Misbehaviour asked for at run time (standin_faults_win32.cpp); it outlives re-creations.
@@ -76,12 +84,20 @@ class Shell {
   void requestLoopAction(LoopAction action);
 
   FaultState& faults() { return faults_; }
+  PointerCounts& pointerCounts() { return pointerCounts_; }
+  HWND dateTimePanel() const { return panel_.get(); }
   // Changes whenever the tree is destroyed. A caller that sends to the shell's windows while it
   // holds a Bar compares it before and after: the tree may have been re-created inside the send.
   unsigned generation() const { return generation_; }
   int pagerLength() const { return faults_.trayIcons * kTrayIconLength; }
   // Starts, changes or stops (0) the self-layout timer on the main taskbar.
   void setSelfLayout(int periodMs);
+
+  // Secondary taskbars that come, move and go at run time (standin_secondary_win32.cpp).
+  LRESULT onSecondaryMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<Rect> secondaryOnMonitor(int number, Edge edge) const;
+  void announceWorkAreaChange();
+  void countNativeClockDestroy() { ++nativeClockDestroys_; }
 
   HINSTANCE instance() const { return instance_; }
   const Options& options() const { return options_; }
@@ -101,7 +117,9 @@ class Shell {
   zembrik::UniqueWindow panel_;
   zembrik::UniqueWindow tip_;
   FaultState faults_;
+  PointerCounts pointerCounts_;
   unsigned generation_ = 0;
+  int nativeClockDestroys_ = 0;
 };
 
 // Window procedures find the shell here (set from the creation parameter on WM_NCCREATE).
@@ -123,6 +141,11 @@ void broadcastTaskbarCreated();
 
 // Misbehaviour on request: handles kMsgHang to kMsgResourceCounts sent to "Shell_TrayWnd".
 LRESULT onFaultMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+// Answers kMsgTaskbarMenus to kMsgDateTimePanel sent to "Shell_TrayWnd".
+LRESULT onPointerCountMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
+// The native clock's answer to a tooltip's text request for its own window; false for others.
+bool answerClockTipText(HWND clock, LPARAM lParam);
+
 // True, once, when an armed restart-on-subclass is due (the loop then re-creates the tree).
 bool takeDueRestartOnSubclass(Shell& shell);
 // Called first by the procedures of the main taskbar, the notification area and the clocks for
@@ -137,5 +160,9 @@ bool registerClockClasses(HINSTANCE instance);
 bool registerPanelClass(HINSTANCE instance);
 HWND createDateTimePanel(Shell& shell, const RECT& anchor, bool vertical);
 HWND createClockTip(Shell& shell);
+
+// Messages received by each clock window's own procedure (standin_counts_win32.cpp).
+void countClockMessage(HWND clock, UINT message);
+LRESULT onCountMessage(Shell& shell, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace standin

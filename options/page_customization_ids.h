@@ -1,0 +1,19 @@
+#pragma once
+// Control ids of the Customization page (dialog template 132).
+#define IDD_PAGE_CUSTOMIZATION 132
+
+#define IDC_WEEKDAYS_ABBR 1015
+#define IDC_WEEKDAYS 1016
+#define IDC_MONTHS_ABBR 1017
+#define IDC_MONTHS 1018
+#define IDC_MOUSE_MIDDLE 1027
+#define IDC_MOUSE_LEFT 1028
+#define IDC_TEXT_AM 1069
+#define IDC_TEXT_CAPS_ON 1070
+#define IDC_TEXT_NUM_ON 1071
+#define IDC_TEXT_SCROLL_ON 1072
+#define IDC_TEXT_PM 1073
+#define IDC_TEXT_CAPS_OFF 1074
+#define IDC_TEXT_NUM_OFF 1075
+#define IDC_TEXT_SCROLL_OFF 1076
+#define IDC_MOUSE_RIGHT 1077

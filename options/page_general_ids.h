@@ -1,0 +1,26 @@
+#pragma once
+// Control ids of the General page (dialog template 107) and of its timeout dialog (131).
+#define IDD_PAGE_GENERAL 107
+#define IDD_TODAY_TIMEOUT 131
+
+#define IDC_AUTO_START 1006
+#define IDC_HIDE_SHOW_DESKTOP 1007
+#define IDC_RESTART_WITH_EXPLORER 1008
+#define IDC_WEEK_STARTS_MONDAY 1009
+#define IDC_CALENDAR_ON_TOP 1010
+#define IDC_FLAT_TRAY 1011
+#define IDC_CALENDAR_TRANSPARENCY 1012
+#define IDC_CALENDAR_WEEKDAYS 1013
+#define IDC_CALENDAR_TITLE 1014
+#define IDC_TASKBAR_TRANSPARENCY 1019
+#define IDC_CALENDAR_TODAY 1020
+#define IDC_CUSTOM_TOOLTIP 1022
+#define IDC_CALENDAR_FONT_TEXT 1044
+#define IDC_OPTIONS_FONT_TEXT 1045
+#define IDC_CALENDAR_FONT_BUTTON 1047
+#define IDC_OPTIONS_FONT_BUTTON 1048
+#define IDC_WEEKDAY_PLACE 1103
+#define IDC_WEEK_NUMBER_PLACE 1104
+
+// The timeout dialog's edit (the same number as the calendar title's, in another template).
+#define IDC_TODAY_TIMEOUT_MS 1014
