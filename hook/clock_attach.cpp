@@ -19,6 +19,7 @@
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/format_platform_win32.h"
+#include "platform/win32/os_version_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/window_id_win32.h"
 
@@ -208,24 +209,7 @@ void restoreLayout(ClockInstance& clock) {
 }  // namespace
 
 int currentOsGeneration(int previous) {
-  OsVersion version;
-  OSVERSIONINFOEXA extended{};
-  extended.dwOSVersionInfoSize = sizeof(extended);
-  // GetVersionExA is what the generation table was written against; newer Windows reports
-  // through it what the program's manifest allows.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended))) {
-    version = {true, extended.dwMajorVersion, extended.dwMinorVersion, extended.dwBuildNumber};
-  } else {
-    OSVERSIONINFOA plain{};
-    plain.dwOSVersionInfoSize = sizeof(plain);
-    if (GetVersionExA(&plain)) {
-      version = {true, plain.dwMajorVersion, plain.dwMinorVersion, plain.dwBuildNumber};
-    }
-  }
-#pragma GCC diagnostic pop
-  return osGenerationFor(version, previous);
+  return osGenerationFor(readOsVersion(), previous);
 }
 
 int taskbarDpi(HWND window) {

@@ -265,7 +265,7 @@ RegisteredClass registerHostWindowClass(HINSTANCE instance) {
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kHostIconResource));
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kHostClassName;
+  windowClass.lpszClassName = kHostWindowClass;
   return RegisteredClass(windowClass);
 }
 
@@ -277,9 +277,9 @@ void HostWindowCloser::operator()(HWND window) const noexcept {
 }
 
 UniqueHostWindow createHostWindow(HostState& state) {
-  return UniqueHostWindow(CreateWindowExA(0, kHostClassName, kHostWindowName, WS_OVERLAPPEDWINDOW,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, nullptr, nullptr, state.instance, &state));
+  return UniqueHostWindow(CreateWindowExA(
+      0, kHostWindowClass, kHostWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, state.instance, &state));
 }
 
 }  // namespace zembrik

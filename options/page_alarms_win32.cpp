@@ -31,7 +31,7 @@ void postIfFound(HWND window) {
 }  // namespace
 
 void postAlarmsReload() {
-  postIfFound(FindWindowW(L"ZembrikClass", L"Zembrik"));
+  postIfFound(FindWindowA(kHostWindowClass, kHostWindowTitle));
   HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
   HWND notify = tray ? FindWindowExW(tray, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
   postIfFound(notify ? FindWindowExW(notify, nullptr, L"TrayClockWClass", nullptr) : nullptr);

@@ -1,6 +1,7 @@
 #include "options/window_dpi_win32.h"
 
 #include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/proc_address_win32.h"
 
 namespace zembrik {
 
@@ -10,8 +11,8 @@ using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
 
 GetDpiForWindowProc boundGetDpiForWindow() {
   // user32 stays loaded for the whole process: a plain module handle is enough.
-  static const auto procedure = reinterpret_cast<GetDpiForWindowProc>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto procedure =
+      procAddress<GetDpiForWindowProc>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
   return procedure;
 }
 

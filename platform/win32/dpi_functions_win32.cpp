@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
@@ -21,8 +22,7 @@ class OnceBoundEntry {
       attempted_ = true;
       UniqueModule module(LoadLibraryA(library_));
       if (module) {
-        function_ = reinterpret_cast<Function>(
-            reinterpret_cast<void*>(GetProcAddress(module.get(), entry_)));
+        function_ = procAddress<Function>(module.get(), entry_);
         if (function_)
           (void)module.release();
       }
