@@ -10,6 +10,7 @@
 #include "hook/clock_services.h"
 #include "hook/clock_theme.h"
 #include "hook/hook_state.h"
+#include "hook/native_clock_proc.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/window_id_win32.h"
@@ -17,11 +18,6 @@
 namespace zembrik {
 
 namespace {
-
-LRESULT callNative(const ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
-                   LPARAM lParam) {
-  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
-}
 
 // Sets "in own move" for the duration of the library's own SetWindowPos calls. The move runs the
 // shell's procedures, which may destroy the clock and so detach it: the flag is cleared through a

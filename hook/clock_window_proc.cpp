@@ -10,6 +10,7 @@
 #include "hook/clock_tick.h"
 #include "hook/clock_tooltip.h"
 #include "hook/hook_state.h"
+#include "hook/native_clock_proc.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/caught_exception_win32.h"
@@ -18,10 +19,6 @@
 namespace zembrik {
 
 namespace {
-
-LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
-}
 
 void repaint(ClockInstance& clock) {
   InvalidateRect(clock.clock, nullptr, FALSE);
