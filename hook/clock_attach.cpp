@@ -64,7 +64,9 @@ std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int cloc
   clock->taskbar = record.taskbar;
   clock->notify = record.notify;
   clock->clockIndex = clockIndex;
-  clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE) ? 0 : -1;
+  clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE)
+                               ? VisibilityState::Visible
+                               : VisibilityState::HiddenAtAttach;
   return clock;
 }
 
@@ -72,8 +74,8 @@ std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int cloc
 void prepareClock(ClockInstance& clock) {
   HookState& state = hookState();
   clock.dpi = taskbarDpi(clock.taskbar);
-  if (clock.visibilityState != 0) {
-    clock.visibilityState = -1;
+  if (clock.visibilityState != VisibilityState::Visible) {
+    clock.visibilityState = VisibilityState::HiddenAtAttach;
   } else {
     clock.vertical = isVerticalTaskbar(clock);
     RECT window{};
@@ -250,7 +252,7 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
       recordCaughtException(L"reannounceAddons");
     }
   }
-  if (clock->visibilityState == 0) {
+  if (clock->visibilityState == VisibilityState::Visible) {
     try {
       resizeClock(*clock, /*restore=*/false);
     } catch (...) {

@@ -105,7 +105,7 @@ PackedSize measureClock(ClockInstance& clock) {
 
 PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
   HookState& state = hookState();
-  if (clock.visibilityState != 0)
+  if (clock.visibilityState != VisibilityState::Visible)
     return 0;
   const HWND window = clock.clock;
   const bool vertical = isVerticalTaskbar(clock);
@@ -175,8 +175,8 @@ void resizeClock(ClockInstance& clock, bool restore) {
 
 LRESULT onWindowPosChanging(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-  if (clock.isMain() && !clock.inOwnMove && clock.visibilityState == 0 && pos &&
-      !(pos->flags & SWP_NOSIZE)) {
+  if (clock.isMain() && !clock.inOwnMove && clock.visibilityState == VisibilityState::Visible &&
+      pos && !(pos->flags & SWP_NOSIZE)) {
     if (isVerticalTaskbar(clock) == clock.vertical) {
       clock.nativeSize = packSize(pos->cx, pos->cy);
     } else {
@@ -187,7 +187,7 @@ LRESULT onWindowPosChanging(ClockInstance& clock, HWND window, WPARAM wParam, LP
 }
 
 LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
-  if (clock.visibilityState == -2) {
+  if (clock.visibilityState == VisibilityState::ShownAfterHiddenAtAttach) {
     if (HWND host = currentHostWindow()) {
       PostMessageA(host, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock.clock), kClockShownMark);
     }
@@ -196,7 +196,7 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
   if (!clock.inOwnMove) {
     if (isVerticalTaskbar(clock) != clock.vertical) {
       PostMessageA(clock.clock, MSG_GET_SIZE, 0, 0);
-    } else if (!clock.isMain() && clock.visibilityState == 0) {
+    } else if (!clock.isMain() && clock.visibilityState == VisibilityState::Visible) {
       resizeClock(clock, /*restore=*/false);
       // Moving it ran the shell's procedures: a clock destroyed meanwhile is owed nothing.
       if (!IsWindow(window))
@@ -227,7 +227,7 @@ LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message == WM_NOTIFY && lParam &&
         reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
       placeNeighbours(clock);
-    } else if (message == MSG_GET_SIZE && clock.visibilityState == 0) {
+    } else if (message == MSG_GET_SIZE && clock.visibilityState == VisibilityState::Visible) {
       const bool verticalBefore = clock.vertical;
       const PackedSize nativeBefore = clock.nativeSize;
       const HWND clockWindow = clock.clock;

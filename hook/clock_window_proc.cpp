@@ -53,9 +53,11 @@ LRESULT onTimer(ClockInstance& clock, WPARAM id) {
 
 LRESULT onShowWindow(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
   if (wParam) {
-    clock.visibilityState = clock.visibilityState == -1 ? -2 : 0;
-  } else if (clock.visibilityState == 0) {
-    clock.visibilityState = 1;
+    clock.visibilityState = clock.visibilityState == VisibilityState::HiddenAtAttach
+                                ? VisibilityState::ShownAfterHiddenAtAttach
+                                : VisibilityState::Visible;
+  } else if (clock.visibilityState == VisibilityState::Visible) {
+    clock.visibilityState = VisibilityState::HiddenAfterAttach;
   }
   return callNative(clock, window, WM_SHOWWINDOW, wParam, lParam);
 }
@@ -72,7 +74,7 @@ LRESULT onRearm(ClockInstance& clock) {
 }
 
 LRESULT onReload(ClockInstance& clock) {
-  if (clock.visibilityState != 0) {
+  if (clock.visibilityState != VisibilityState::Visible) {
     // A hidden clock is not laid out, but it must show the new settings once it is shown.
     reloadClockSettings(clock);
     releaseSurfaces(clock);
