@@ -206,6 +206,34 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
   return CallWindowProcA(native, window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
+namespace {
+
+// A pager's size calculation in the notification area moves its parts: the neighbours of the
+// clock are placed again.
+LRESULT afterNotifyAreaNotify(ClockInstance& clock, LPARAM lParam, LRESULT nativeResult) {
+  if (lParam && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE))
+    placeNeighbours(clock);
+  return nativeResult;
+}
+
+// The notification area's own answer grows by what the clock face wants beyond the native clock.
+LRESULT afterNotifyAreaSizeQuery(ClockInstance& clock, LRESULT nativeResult) {
+  if (clock.visibilityState != VisibilityState::Visible)
+    return nativeResult;
+  const bool verticalBefore = clock.vertical;
+  const PackedSize nativeBefore = clock.nativeSize;
+  const HWND clockWindow = clock.clock;
+  const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
+  const ClockInstance* answered = findAttachedClock(clockWindow);
+  if (answered != &clock)
+    return nativeResult;  // the clock went while it answered: the native size stands
+  return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult), answer,
+                                                     answered->vertical, nativeBefore,
+                                                     verticalBefore));
+}
+
+}  // namespace
+
 LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC native = nullptr;
   bool nativeCalled = false;
@@ -224,22 +252,14 @@ LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (found == state.clockByNotifyWindow.end())
       return nativeResult;
     ClockInstance& clock = *found->second;
-    if (message == WM_NOTIFY && lParam &&
-        reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
-      placeNeighbours(clock);
-    } else if (message == MSG_GET_SIZE && clock.visibilityState == VisibilityState::Visible) {
-      const bool verticalBefore = clock.vertical;
-      const PackedSize nativeBefore = clock.nativeSize;
-      const HWND clockWindow = clock.clock;
-      const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
-      const ClockInstance* answered = findAttachedClock(clockWindow);
-      if (answered != &clock)
-        return nativeResult;  // the clock went while it answered: the native size stands
-      return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult),
-                                                         answer, answered->vertical, nativeBefore,
-                                                         verticalBefore));
+    switch (message) {
+      case WM_NOTIFY:
+        return afterNotifyAreaNotify(clock, lParam, nativeResult);
+      case MSG_GET_SIZE:
+        return afterNotifyAreaSizeQuery(clock, nativeResult);
+      default:
+        return nativeResult;
     }
-    return nativeResult;
   } catch (...) {
     recordCaughtException(L"notifyAreaProc");
   }

@@ -115,20 +115,51 @@ LRESULT onNotify(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam
   return callNative(clock, window, WM_NOTIFY, wParam, lParam);
 }
 
+LRESULT onDetach(HWND window) {
+  detachClock(window);
+  return 0;
+}
+
+LRESULT onRepaintRequest(ClockInstance& clock) {
+  repaint(clock);
+  return 0;
+}
+
+// On generation 3 the native clock takes the new settings first; then the clock rescans.
+LRESULT onSettingChange(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  if (hookState().osGeneration == 3) {
+    callNative(clock, window, WM_SETTINGCHANGE, wParam, lParam);
+    // The native procedure may have destroyed the window, and the instance with it.
+    if (findAttachedClock(window) != &clock)
+      return 0;
+  }
+  return onRearm(clock);
+}
+
+LRESULT onTimeChange(ClockInstance& clock) {
+  runTick(clock, /*timeChanged=*/true);
+  return 0;
+}
+
+// The host asks the shell's thread, which may set the foreground, to bring a window of its own
+// forward.
+LRESULT onSetForeground(WPARAM window) {
+  SetForegroundWindow(reinterpret_cast<HWND>(window));
+  return 0;
+}
+
 LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
       return onDestroy(clock, window, wParam, lParam);
     case MSG_DETACH:
-      detachClock(window);
-      return 0;
+      return onDetach(window);
     case WM_SIZE:
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case MSG_REPAINT:
-      repaint(clock);
-      return 0;
+      return onRepaintRequest(clock);
     case WM_PAINT:
       return onPaint(clock);
     case WM_SYSCOLORCHANGE:
@@ -137,18 +168,11 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_SHOWWINDOW:
       return onShowWindow(clock, window, wParam, lParam);
     case WM_SETTINGCHANGE:
-      if (hookState().osGeneration == 3) {
-        callNative(clock, window, message, wParam, lParam);
-        // The native procedure may have destroyed the window, and the instance with it.
-        if (findAttachedClock(window) != &clock)
-          return 0;
-      }
-      return onRearm(clock);
+      return onSettingChange(clock, window, wParam, lParam);
     case MSG_REARM:
       return onRearm(clock);
     case WM_TIMECHANGE:
-      runTick(clock, /*timeChanged=*/true);
-      return 0;
+      return onTimeChange(clock);
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     case WM_WINDOWPOSCHANGING:
@@ -189,8 +213,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_TIMER:
       return onTimer(clock, wParam);
     case MSG_SET_FOREGROUND:
-      SetForegroundWindow(reinterpret_cast<HWND>(wParam));
-      return 0;
+      return onSetForeground(wParam);
     case MSG_RELOAD:
       return onReload(clock);
     case MSG_ALARM_ON:
