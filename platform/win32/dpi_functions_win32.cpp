@@ -55,10 +55,16 @@ OnceBoundEntry<GetDpiForMonitorFn>& monitorDpiEntry() {
 
 }  // namespace
 
-int dpiForWindow(HWND window) {
+std::optional<unsigned> windowDpiIfKnown(HWND window) {
   GetDpiForWindowFn function = windowDpiEntry().get();
-  UINT dpi = function ? function(window) : 0;
-  return dpi ? static_cast<int>(dpi) : 96;
+  const UINT dpi = function ? function(window) : 0;
+  if (dpi == 0)
+    return std::nullopt;
+  return dpi;
+}
+
+int dpiForWindow(HWND window) {
+  return static_cast<int>(windowDpiIfKnown(window).value_or(96));
 }
 
 std::optional<unsigned> effectiveDpiForMonitor(HMONITOR monitor) {
