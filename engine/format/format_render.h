@@ -87,7 +87,6 @@ struct RenderedFormat {
 
 // Renders every segment of a cell, starting at local time, with the given variant request.
 void renderFormat(const CompiledFormat& compiled, const RenderMoment& moment, PaintCache& cache,
-                  const FormatEnvironment& env, VariantRequest variantRequest,
-                  RenderedFormat& out);
+                  const FormatEnvironment& env, VariantRequest variantRequest, RenderedFormat& out);
 
 }  // namespace zembrik

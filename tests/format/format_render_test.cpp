@@ -179,7 +179,8 @@ TEST_F(RenderTest, ZoneSwitchesLastForTheCellsLaterSegments) {
   RenderedFormat rendered;
   auto environment = fx.env();
   renderFormat(compiled, fx.moment, fx.cache, environment, VariantRequest::None, rendered);
-  renderFormat(fx.compile(u"H", true), fx.moment, fx.cache, environment, VariantRequest::None, rendered);
+  renderFormat(fx.compile(u"H", true), fx.moment, fx.cache, environment, VariantRequest::None,
+               rendered);
   EXPECT_EQ(rendered.segments[0], u"14");
   renderFormat(compiled, fx.moment, fx.cache, environment, VariantRequest::None, rendered);
   EXPECT_EQ(rendered.segments, (std::vector<std::u16string>{u"8148", u"8"}));
