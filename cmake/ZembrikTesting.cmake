@@ -16,7 +16,7 @@ function(zembrik_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main zembrik_warnings)
   if(WIN32)
-    target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++)
+    zembrik_windows_program(${name})
   endif()
   # Each run leaves a GoogleTest report in test-results/ (scripts/test counts the cases there);
   # the Windows programs see the build tree through Wine's Z: drive.

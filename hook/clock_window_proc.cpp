@@ -208,7 +208,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_NCHITTEST:
       return DefWindowProcA(window, message, wParam, lParam);
     case WM_NCRBUTTONUP:
-    case WM_DPICHANGED:
+    case 0x02E0:  // WM_DPICHANGED, which headers for the oldest Windows do not declare
       return 0;
     case WM_TIMER:
       return onTimer(clock, wParam);

@@ -6,7 +6,8 @@ namespace zembrik {
 
 namespace {
 
-constexpr DWORD kFilterAllow = 1;  // MSGFLT_ALLOW
+constexpr DWORD kFilterAllow = 1;      // MSGFLT_ALLOW
+constexpr UINT kMouseHWheel = 0x020E;  // WM_MOUSEHWHEEL, not declared for XP
 
 // What reaches the host window from another process: the hook library's reports and forwarded
 // mouse messages (from the shell), the options program's reloads, a second host's stop.
@@ -15,7 +16,7 @@ constexpr UINT kMessagesFromOtherProcesses[] = {
     MSG_GET_SIZE,     MSG_CLOCK_SHOWN,    WM_LBUTTONDOWN,   WM_LBUTTONUP,      WM_LBUTTONDBLCLK,
     WM_RBUTTONDOWN,   WM_RBUTTONUP,       WM_RBUTTONDBLCLK, WM_MBUTTONDOWN,    WM_MBUTTONUP,
     WM_MBUTTONDBLCLK, WM_XBUTTONDOWN,     WM_XBUTTONUP,     WM_XBUTTONDBLCLK,  WM_MOUSEWHEEL,
-    WM_MOUSEHWHEEL,   WM_CONTEXTMENU,     WM_DROPFILES,     WM_ENDSESSION,
+    kMouseHWheel,     WM_CONTEXTMENU,     WM_DROPFILES,     WM_ENDSESSION,
 };
 
 }  // namespace

@@ -2,9 +2,10 @@
 # Runs a Windows test program in a 32-bit-only Wine prefix: `run_in_32bit_prefix.sh --prefix DIR
 # program.exe [args...]`. In the usual 64-bit prefix a 32-bit program runs under WoW64, where
 # Zembrik32 refuses to start; a 32-bit prefix is 32-bit Windows, where it runs for real.
-# The prefix is a copy of a per-user template (made once, about 15 s). The prefix belongs to
-# this runner alone, so its Wine processes are ended afterwards; Xvfb is started when there is
-# no DISPLAY and stopped at the end. The program's exit code is returned.
+# The prefix is made from a per-user template (made once, about 15 s) the way scripts/wine-run
+# makes its prefixes (scripts/lib/wine-prefix.sh). The prefix belongs to this runner alone, so
+# its Wine processes are ended afterwards; Xvfb is started when there is no DISPLAY and stopped
+# at the end. The program's exit code is returned.
 set -euo pipefail
 
 prefix=""
@@ -21,39 +22,15 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko; and no debugger on a crash: Wine's would attach and wait, keeping the
 # session (and so the test run reading its output) alive for ever. A crash ends the program.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winedbg.exe=d"}
-export WINEARCH=win32
-
-cache=${ZEMBRIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zembrik}
-template=$cache/wine-template-win32
-mkdir -p "$cache" "$(dirname "$prefix")"
-
-(
-  flock 9
-  if [[ ! -f $template/.zembrik-ready ]]; then
-    rm -rf "$template" "$template.new"
-    WINEPREFIX="$template.new" DISPLAY="" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$template.new" wineserver -w
-    [[ -f $template.new/system.reg ]] || { echo "$0: wineboot failed" >&2; exit 1; }
-    WINEPREFIX="$template.new" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >/dev/null 2>&1
-    WINEPREFIX="$template.new" wineserver -w
-    touch "$template.new/.zembrik-ready"
-    mv "$template.new" "$template"
-  fi
-) 9>"$cache/template-win32.lock"
-
-(
-  flock 9
-  if [[ ! -f $prefix/.zembrik-ready ]]; then
-    rm -rf "$prefix" "$prefix.new"
-    cp -a "$template" "$prefix.new"  # a real copy: Wine rewrites its .reg files in place
-    mv "$prefix.new" "$prefix"
-  fi
-) 9>"$prefix.lock"
-export WINEPREFIX=$prefix
-
+lib=$(dirname "$0")/../../scripts/lib
 # shellcheck source=scripts/lib/display.sh
-source "$(dirname "$0")/../../scripts/lib/display.sh"
+source "$lib/display.sh"
+# shellcheck source=scripts/lib/progress.sh
+source "$lib/progress.sh"
+# shellcheck source=scripts/lib/wine-prefix.sh
+source "$lib/wine-prefix.sh"
+prepare_wine_prefix "$prefix" win32 || exit 1
+
 xvfb_pid=""
 # shellcheck disable=SC2317  # run by the EXIT trap
 cleanup() {
