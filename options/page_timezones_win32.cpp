@@ -9,6 +9,7 @@
 #include "options/page_timezones_ids.h"
 #include "options/select_tzone_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/zone_names_win32.h"
 
@@ -187,7 +188,7 @@ void CTabTZones::onLocaleChosen() {
                     L'\0');
   text.resize(static_cast<std::size_t>(SendMessageW(
       locales, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text.data()))));
-  if (!model_->chooseLocale(std::u16string(text.begin(), text.end())))
+  if (!model_->chooseLocale(portable(text)))
     ui().showError(window(), L"Error can't open registry: Software\\OBR\\Zembrik");
 }
 
