@@ -25,13 +25,13 @@ UINT messageBoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-std::unique_ptr<ClockSetPageServices> makeFormPageServices(ClockSetModel& clockSet,
+std::unique_ptr<FormClockSetServices> makeFormPageServices(ClockSetModel& clockSet,
                                                            UserInteraction& ui, HWND owner) {
   auto openSettings = []() -> std::unique_ptr<RegistryKey> {
     auto root = openCurrentUserRoot();
     return root ? root->openSubkey(kSettingsRootPath, kKeyReadWrite).key : nullptr;
   };
-  return std::make_unique<ClockSetPageServices>(
+  return std::make_unique<FormClockSetServices>(
       clockSet, openSettings,
       [&ui, owner](std::u16string_view text, std::u16string_view caption, MessageIcon icon) {
         ui.messageBox(owner, std::wstring(text.begin(), text.end()),

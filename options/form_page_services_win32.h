@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "engine/options/clock_set_model.h"
-#include "engine/options/clock_set_page_services.h"
+#include "engine/options/form_page_services.h"
 #include "options/user_interaction_win32.h"
 
 namespace zembrik {
 
-std::unique_ptr<ClockSetPageServices> makeFormPageServices(ClockSetModel& clockSet,
+std::unique_ptr<FormClockSetServices> makeFormPageServices(ClockSetModel& clockSet,
                                                            UserInteraction& ui, HWND owner);
 
 }  // namespace zembrik

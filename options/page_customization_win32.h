@@ -21,7 +21,7 @@ class CTabCustom : public C_BaseTab {
  private:
   void showState();
 
-  std::unique_ptr<ClockSetPageServices> services_;
+  std::unique_ptr<FormClockSetServices> services_;
   std::unique_ptr<CustomizationPageModel> model_;
   bool filling_ = false;  // controls are being filled: their notifications are no edits
 };

@@ -36,7 +36,7 @@ class CTabMain : public C_BaseTab {
   void onOptionsFont();
 
   std::unique_ptr<RegistryKey> currentUser_;
-  std::unique_ptr<ClockSetPageServices> services_;
+  std::unique_ptr<FormClockSetServices> services_;
   std::unique_ptr<GeneralPageModel> model_;
   TimeoutPrompt timeoutPrompt_;
   bool filling_ = false;  // controls are being filled: their notifications are no edits

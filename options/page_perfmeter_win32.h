@@ -26,7 +26,7 @@ class CTabPerf : public C_BaseTab {
   bool commitNumber(int controlId);
   void showStoredNumber(int controlId);
 
-  std::unique_ptr<ClockSetPageServices> services_;
+  std::unique_ptr<FormClockSetServices> services_;
   std::unique_ptr<PerfMeterPageModel> model_;
   bool filling_ = false;  // controls are being filled: their notifications are no edits
 };

@@ -10,7 +10,7 @@ UINT windowDpi(HWND window) {
     return *dpi;
   const WindowDc screen(nullptr);
   const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
-  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+  return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
 }  // namespace zembrik

@@ -15,7 +15,7 @@ namespace zembrik {
 
 enum class MessageIcon { None, Exclamation, Stop, Information };
 
-// What a form page needs of the page framework (clock_set_page_services.h gives it over the
+// What a form page needs of the page framework (form_page_services.h gives it over the
 // clock-set model; native tests fake it).
 class FormPageServices {
  public:

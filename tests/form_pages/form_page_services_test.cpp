@@ -1,7 +1,7 @@
 // The form pages on the real clock-set model: a secondary set without a key of its own.
 #include <gtest/gtest.h>
 
-#include "engine/options/clock_set_page_services.h"
+#include "engine/options/form_page_services.h"
 #include "engine/options/page_general_model.h"
 #include "engine/options/page_perfmeter_model.h"
 #include "tests/engine_options/clock_set_fixture.h"
@@ -11,7 +11,7 @@ namespace {
 
 class FormPagesOnClockSets : public ClockSetFixture {
  protected:
-  ClockSetPageServices services{model, nullptr, nullptr};
+  FormClockSetServices services{model, nullptr, nullptr};
 };
 
 TEST_F(FormPagesOnClockSets, PerSetWritesNeverChangeThePrimarySet) {

@@ -8,14 +8,14 @@
 
 namespace zembrik {
 
-class ClockSetPageServices final : public FormPageServices {
+class FormClockSetServices final : public FormPageServices {
  public:
   using MessageSink =
       std::function<void(std::u16string_view text, std::u16string_view caption, MessageIcon)>;
 
   using SettingsOpener = std::function<std::unique_ptr<RegistryKey>()>;
 
-  ClockSetPageServices(ClockSetModel& model, SettingsOpener openSettings, MessageSink showMessage)
+  FormClockSetServices(ClockSetModel& model, SettingsOpener openSettings, MessageSink showMessage)
       : model_(model),
         openSettings_(std::move(openSettings)),
         showMessage_(std::move(showMessage)) {}
