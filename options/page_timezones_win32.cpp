@@ -17,10 +17,6 @@ namespace zembrik {
 
 namespace {
 
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
-
 // The zones with their localised names. The names come from one resource library of the system;
 // held loaded for the whole read, it is not loaded again for every name (under Wine that makes
 // the read several times faster).
