@@ -8,6 +8,7 @@
 #include "options/page_alarms_ids.h"
 #include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -17,10 +18,6 @@ CalendarTime localNow() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return toCalendarTime(now);
-}
-
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
 }
 
 void postIfFound(HWND window) {
