@@ -37,7 +37,7 @@ class Probe {
                                 nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(listener_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     module_ = LoadLibraryW(STANDIN_PROBE_DLL);
-    auto hook = procAddress<HOOKPROC>(module_, kHookProcedureName);
+    auto hook = zembrik::procAddress<HOOKPROC>(module_, kHookProcedureName);
     if (hook)
       hook_ = SetWindowsHookExW(WH_CALLWNDPROC, hook, module_, threadOf(taskbar));
   }
