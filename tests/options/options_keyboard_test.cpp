@@ -46,6 +46,12 @@ void press(OptionsHarness& options, WORD key, Modifiers held = {}) {
   options.pumpMessages(60);
 }
 
+bool isComboBox(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return std::wstring(name) == L"ComboBox";
+}
+
 // The controls Tab should reach on a page, in reading (z) order.
 std::vector<HWND> tabStops(HWND page) {
   std::vector<HWND> stops;
@@ -62,7 +68,11 @@ std::vector<HWND> walk(OptionsHarness& options, std::size_t count, bool backward
   std::vector<HWND> visited;
   for (std::size_t i = 0; i < count; ++i) {
     press(options, VK_TAB, {.shift = backwards});
-    visited.push_back(GetFocus());
+    // An editable combo box gives the focus to the edit field inside it: count the combo.
+    HWND focus = GetFocus();
+    if (HWND parent = GetParent(focus); parent && isComboBox(parent))
+      focus = parent;
+    visited.push_back(focus);
   }
   return visited;
 }
