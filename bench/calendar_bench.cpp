@@ -6,7 +6,7 @@
 #include "engine/calendar/calendar_month.h"
 #include "engine/calendar/calendar_painter.h"
 #include "engine/calendar/calendar_settings.h"
-#include "engine/paint/recording_surface.h"
+#include "tests/doubles/recording_surface.h"
 
 namespace {
 

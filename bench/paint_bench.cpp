@@ -6,40 +6,28 @@
 #include "engine/format/format_render.h"
 #include "engine/names/name_tables.h"
 #include "engine/paint/face_painter.h"
-#include "engine/paint/recording_surface.h"
 #include "engine/settings/face_loading.h"
+#include "tests/doubles/recording_surface.h"
+#include "tests/support/paint_world.h"
 
 namespace {
 
 using namespace zembrik;
 
-class DefaultFace {
+class DefaultFace : public testing::PaintWorld<RecordingFontFactory> {
  public:
   DefaultFace() {
     clock.placement.windowHeight = 40;
     buildDefaultFace(clock, fonts, zones);
     clock.columnMetrics.assign(static_cast<std::size_t>(clock.columns), ColumnMetrics{});
-    PackedSize wanted = painter.paint(clock, inputs(), nullptr).size;
+    PackedSize wanted = painter.measure(clock, inputs()).size;
     client = {packedWidth(wanted), packedHeight(wanted)};
   }
 
-  PaintInputs inputs() {
-    cache.reset();  // as the paint handler does before every paint
-    return PaintInputs{environment, moment, cache, colours};
-  }
+  PaintInputs inputs() { return inputsAt(moment); }
 
-  RecordingFontFactory fontFactory;
-  FontCache fonts{fontFactory};
-  NameTables names;
-  EmptyZoneTable zones;
-  FixedSystemTimeZone systemZone;
-  FixedLockKeyStates lockKeys;
-  FormatEnvironment environment{names, zones, systemZone, lockKeys};
   CalendarTime time{2026, 12, 2, 8, 10, 9, 5, 0};
   RenderMoment moment{time, time};
-  PaintCache cache;
-  FaceColours colours;
-  ClockConfig clock;
   RecordingSurfaceFactory surfaces{&fontFactory, /*record=*/false};
   FacePainter painter{surfaces};
   RecordingSurface window{{200, 40}, nullptr, /*record=*/false};
@@ -49,7 +37,7 @@ class DefaultFace {
 void BM_MeasurePass(benchmark::State& state) {
   DefaultFace face;
   for (auto _ : state)
-    benchmark::DoNotOptimize(face.painter.paint(face.clock, face.inputs(), nullptr).size);
+    benchmark::DoNotOptimize(face.painter.measure(face.clock, face.inputs()).size);
 }
 BENCHMARK(BM_MeasurePass);
 
@@ -57,7 +45,7 @@ void BM_DrawPass(benchmark::State& state) {
   DefaultFace face;
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        face.painter.paint(face.clock, face.inputs(), &face.window, face.client).size);
+        face.painter.draw(face.clock, face.inputs(), face.window, face.client).size);
   }
 }
 BENCHMARK(BM_DrawPass);
@@ -65,9 +53,9 @@ BENCHMARK(BM_DrawPass);
 void BM_MeasureThenDraw(benchmark::State& state) {
   DefaultFace face;
   for (auto _ : state) {
-    face.painter.paint(face.clock, face.inputs(), nullptr);
+    face.painter.measure(face.clock, face.inputs());
     benchmark::DoNotOptimize(
-        face.painter.paint(face.clock, face.inputs(), &face.window, face.client).size);
+        face.painter.draw(face.clock, face.inputs(), face.window, face.client).size);
   }
 }
 BENCHMARK(BM_MeasureThenDraw);
@@ -76,7 +64,7 @@ BENCHMARK(BM_MeasureThenDraw);
 // it did not: every segment rendered and compared, nothing measured or drawn.
 void BM_TickFindsNoChange(benchmark::State& state) {
   DefaultFace face;
-  face.painter.paint(face.clock, face.inputs(), &face.window, face.client);
+  face.painter.draw(face.clock, face.inputs(), face.window, face.client);
   for (auto _ : state)
     benchmark::DoNotOptimize(face.painter.wouldDrawOtherTexts(face.clock, face.inputs()));
 }

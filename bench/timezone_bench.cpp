@@ -7,6 +7,7 @@
 
 #include "engine/registry/memory_registry.h"
 #include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 #include "engine/timezone/calendar_days.h"
 #include "engine/timezone/configured_zone_table.h"
 #include "engine/timezone/zone_fixtures.h"
@@ -21,7 +22,7 @@ struct FixtureTable {
   std::unique_ptr<RegistryKey> machine = registry.localMachine();
   std::unique_ptr<RegistryKey> root =
       registry.currentUser()
-          ->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite, KeyLifetime::Persistent)
+          ->createSubkey(kSettingsRootPath, kKeyReadWrite, KeyLifetime::Persistent)
           .key;
   std::unique_ptr<TableZoneNames> names;
   FixedSystemTimeZone systemZone;

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SegmentState state;
   std::u16string out;
   for (const auto& segment : compiled) {
-    state.variantRequest = (flags >> 4) & 3;
+    state.variantRequest = static_cast<VariantRequest>((flags >> 4) & 3);
     renderSegment(segment, moment, cache, state, env, out);
   }
 

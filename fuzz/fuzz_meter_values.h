@@ -8,7 +8,7 @@
 #include "engine/meters/meter_drawing.h"
 #include "engine/meters/meter_history.h"
 #include "engine/meters/meter_sampling.h"
-#include "engine/paint/recording_surface.h"
+#include "tests/doubles/recording_surface.h"
 
 namespace zembrik::fuzzing {
 

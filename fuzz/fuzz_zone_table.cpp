@@ -14,6 +14,7 @@
 #include "engine/names/name_tables.h"
 #include "engine/registry/memory_registry.h"
 #include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 #include "engine/timezone/configured_zone_table.h"
 #include "engine/timezone/zone_fixtures.h"
 #include "engine/timezone/zone_loading.h"
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           in.ConsumeIntegral<std::uint16_t>(), text(in, 40));
 
   auto root = registry.currentUser()
-                  ->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite, KeyLifetime::Persistent)
+                  ->createSubkey(kSettingsRootPath, kKeyReadWrite, KeyLifetime::Persistent)
                   .key;
   writeText(*root, u"ZN-locale",
             in.ConsumeBool() ? std::u16string(kFixtureSpecialLocale) : text(in, 12));
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   table);
     PaintCache paint;
     RenderedFormat out;
-    renderFormat(compiled, RenderMoment{utc, utc}, paint, env, 0, out);
+    renderFormat(compiled, RenderMoment{utc, utc}, paint, env, VariantRequest::None, out);
   }
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "grid/grid_scroll_win32.h"
 #include "grid/grid_window_state_win32.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/dpi_functions_win32.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
@@ -29,12 +30,9 @@ HFONT fontOf(const GridWindow& grid) {
 }
 
 UINT windowDpi(HWND window, HDC dc) {
-  // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI, the screen's.
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
-  return dpi ? dpi : static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
+  if (const auto dpi = windowDpiIfKnown(window))
+    return *dpi;
+  return static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
 }
 
 // Measures texts with the grid's font on the window's context, taken only when first needed.

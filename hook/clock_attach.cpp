@@ -19,6 +19,7 @@
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/format_platform_win32.h"
+#include "platform/win32/os_version_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/window_id_win32.h"
 
@@ -63,7 +64,9 @@ std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int cloc
   clock->taskbar = record.taskbar;
   clock->notify = record.notify;
   clock->clockIndex = clockIndex;
-  clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE) ? 0 : -1;
+  clock->visibilityState = (GetWindowLongA(record.clock, GWL_STYLE) & WS_VISIBLE)
+                               ? VisibilityState::Visible
+                               : VisibilityState::HiddenAtAttach;
   return clock;
 }
 
@@ -71,8 +74,8 @@ std::unique_ptr<ClockInstance> newInstance(const TaskbarRecord& record, int cloc
 void prepareClock(ClockInstance& clock) {
   HookState& state = hookState();
   clock.dpi = taskbarDpi(clock.taskbar);
-  if (clock.visibilityState != 0) {
-    clock.visibilityState = -1;
+  if (clock.visibilityState != VisibilityState::Visible) {
+    clock.visibilityState = VisibilityState::HiddenAtAttach;
   } else {
     clock.vertical = isVerticalTaskbar(clock);
     RECT window{};
@@ -208,24 +211,7 @@ void restoreLayout(ClockInstance& clock) {
 }  // namespace
 
 int currentOsGeneration(int previous) {
-  OsVersion version;
-  OSVERSIONINFOEXA extended{};
-  extended.dwOSVersionInfoSize = sizeof(extended);
-  // GetVersionExA is what the generation table was written against; newer Windows reports
-  // through it what the program's manifest allows.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended))) {
-    version = {true, extended.dwMajorVersion, extended.dwMinorVersion, extended.dwBuildNumber};
-  } else {
-    OSVERSIONINFOA plain{};
-    plain.dwOSVersionInfoSize = sizeof(plain);
-    if (GetVersionExA(&plain)) {
-      version = {true, plain.dwMajorVersion, plain.dwMinorVersion, plain.dwBuildNumber};
-    }
-  }
-#pragma GCC diagnostic pop
-  return osGenerationFor(version, previous);
+  return osGenerationFor(readOsVersion(), previous);
 }
 
 int taskbarDpi(HWND window) {
@@ -266,7 +252,7 @@ bool attachClock(const TaskbarRecord& record, int clockIndex) {
       recordCaughtException(L"reannounceAddons");
     }
   }
-  if (clock->visibilityState == 0) {
+  if (clock->visibilityState == VisibilityState::Visible) {
     try {
       resizeClock(*clock, /*restore=*/false);
     } catch (...) {

@@ -21,6 +21,15 @@
 
 namespace zembrik {
 
+// How the shell has shown or hidden a clock window since the attach. Only a Visible clock answers
+// size queries and is laid out; a ShownAfterHiddenAtAttach one asks the host to attach afresh.
+enum class VisibilityState : signed char {
+  Visible = 0,
+  HiddenAfterAttach = 1,
+  HiddenAtAttach = -1,
+  ShownAfterHiddenAtAttach = -2,
+};
+
 struct ClockInstance {
   ClockInstance(HWND clockWindow, ThemeBinding& theme) noexcept
       : clock(clockWindow), background(clockWindow, theme) {}
@@ -63,8 +72,7 @@ struct ClockInstance {
   bool sizeAnswered = false;
   bool inOwnMove = false;
   bool tickRealigning = false;  // the timer waits less than a second once, to stay in step
-  // 0 visible; 1 hidden after attach; -1 hidden at attach; -2 shown after being hidden at attach.
-  signed char visibilityState = 0;
+  VisibilityState visibilityState = VisibilityState::Visible;
 
   bool isMain() const noexcept { return notify != nullptr; }
 };

@@ -9,14 +9,11 @@
 #include "hook/clock_theme.h"
 #include "hook/clock_tooltip.h"
 #include "hook/hook_state.h"
+#include "hook/native_clock_proc.h"
 
 namespace zembrik {
 
 namespace {
-
-LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
-}
 
 void showLook(ClockInstance& clock, bool hover) {
   rebuildSurfaces(clock, hover);

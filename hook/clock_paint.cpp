@@ -73,7 +73,7 @@ bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
   PaintInputs inputs{context.format,   context.moment,           context.cache,
                      processColours(), hookState().osGeneration, clock.alarms.alarmActive()};
   GdiSurface window(target, clientSize);
-  PaintOutcome outcome = painterOf(clock).paint(clock.config, inputs, &window, clientSize);
+  PaintOutcome outcome = painterOf(clock).draw(clock.config, inputs, window, clientSize);
   clock.lockKeysShown = outcome.lockKeysShown;
   clock.repaintEveryTick = outcome.refreshEverySecond || clock.alarms.alarmActive();
   return outcome.relayoutWanted;

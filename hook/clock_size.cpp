@@ -10,6 +10,7 @@
 #include "hook/clock_services.h"
 #include "hook/clock_theme.h"
 #include "hook/hook_state.h"
+#include "hook/native_clock_proc.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/window_id_win32.h"
@@ -17,11 +18,6 @@
 namespace zembrik {
 
 namespace {
-
-LRESULT callNative(const ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
-                   LPARAM lParam) {
-  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
-}
 
 // Sets "in own move" for the duration of the library's own SetWindowPos calls. The move runs the
 // shell's procedures, which may destroy the clock and so detach it: the flag is cleared through a
@@ -109,7 +105,7 @@ PackedSize measureClock(ClockInstance& clock) {
 
 PackedSize answerSizeQuery(ClockInstance& clock, bool forced) {
   HookState& state = hookState();
-  if (clock.visibilityState != 0)
+  if (clock.visibilityState != VisibilityState::Visible)
     return 0;
   const HWND window = clock.clock;
   const bool vertical = isVerticalTaskbar(clock);
@@ -179,8 +175,8 @@ void resizeClock(ClockInstance& clock, bool restore) {
 
 LRESULT onWindowPosChanging(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-  if (clock.isMain() && !clock.inOwnMove && clock.visibilityState == 0 && pos &&
-      !(pos->flags & SWP_NOSIZE)) {
+  if (clock.isMain() && !clock.inOwnMove && clock.visibilityState == VisibilityState::Visible &&
+      pos && !(pos->flags & SWP_NOSIZE)) {
     if (isVerticalTaskbar(clock) == clock.vertical) {
       clock.nativeSize = packSize(pos->cx, pos->cy);
     } else {
@@ -191,7 +187,7 @@ LRESULT onWindowPosChanging(ClockInstance& clock, HWND window, WPARAM wParam, LP
 }
 
 LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
-  if (clock.visibilityState == -2) {
+  if (clock.visibilityState == VisibilityState::ShownAfterHiddenAtAttach) {
     if (HWND host = currentHostWindow()) {
       PostMessageA(host, MSG_CLOCK_SHOWN, reinterpret_cast<WPARAM>(clock.clock), kClockShownMark);
     }
@@ -200,7 +196,7 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
   if (!clock.inOwnMove) {
     if (isVerticalTaskbar(clock) != clock.vertical) {
       PostMessageA(clock.clock, MSG_GET_SIZE, 0, 0);
-    } else if (!clock.isMain() && clock.visibilityState == 0) {
+    } else if (!clock.isMain() && clock.visibilityState == VisibilityState::Visible) {
       resizeClock(clock, /*restore=*/false);
       // Moving it ran the shell's procedures: a clock destroyed meanwhile is owed nothing.
       if (!IsWindow(window))
@@ -209,6 +205,34 @@ LRESULT onWindowPosChanged(ClockInstance& clock, HWND window, WPARAM wParam, LPA
   }
   return CallWindowProcA(native, window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }
+
+namespace {
+
+// A pager's size calculation in the notification area moves its parts: the neighbours of the
+// clock are placed again.
+LRESULT afterNotifyAreaNotify(ClockInstance& clock, LPARAM lParam, LRESULT nativeResult) {
+  if (lParam && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE))
+    placeNeighbours(clock);
+  return nativeResult;
+}
+
+// The notification area's own answer grows by what the clock face wants beyond the native clock.
+LRESULT afterNotifyAreaSizeQuery(ClockInstance& clock, LRESULT nativeResult) {
+  if (clock.visibilityState != VisibilityState::Visible)
+    return nativeResult;
+  const bool verticalBefore = clock.vertical;
+  const PackedSize nativeBefore = clock.nativeSize;
+  const HWND clockWindow = clock.clock;
+  const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
+  const ClockInstance* answered = findAttachedClock(clockWindow);
+  if (answered != &clock)
+    return nativeResult;  // the clock went while it answered: the native size stands
+  return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult), answer,
+                                                     answered->vertical, nativeBefore,
+                                                     verticalBefore));
+}
+
+}  // namespace
 
 LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC native = nullptr;
@@ -228,22 +252,14 @@ LRESULT CALLBACK notifyAreaProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (found == state.clockByNotifyWindow.end())
       return nativeResult;
     ClockInstance& clock = *found->second;
-    if (message == WM_NOTIFY && lParam &&
-        reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
-      placeNeighbours(clock);
-    } else if (message == MSG_GET_SIZE && clock.visibilityState == 0) {
-      const bool verticalBefore = clock.vertical;
-      const PackedSize nativeBefore = clock.nativeSize;
-      const HWND clockWindow = clock.clock;
-      const PackedSize answer = answerSizeQuery(clock, /*forced=*/false);
-      const ClockInstance* answered = findAttachedClock(clockWindow);
-      if (answered != &clock)
-        return nativeResult;  // the clock went while it answered: the native size stands
-      return static_cast<LRESULT>(notificationAreaAnswer(static_cast<PackedSize>(nativeResult),
-                                                         answer, answered->vertical, nativeBefore,
-                                                         verticalBefore));
+    switch (message) {
+      case WM_NOTIFY:
+        return afterNotifyAreaNotify(clock, lParam, nativeResult);
+      case MSG_GET_SIZE:
+        return afterNotifyAreaSizeQuery(clock, nativeResult);
+      default:
+        return nativeResult;
     }
-    return nativeResult;
   } catch (...) {
     recordCaughtException(L"notifyAreaProc");
   }

@@ -11,6 +11,7 @@
 #include "hook/clock_tick.h"
 #include "hook/clock_tooltip.h"
 #include "hook/hook_state.h"
+#include "hook/native_clock_proc.h"
 #include "hook/subclass_chain.h"
 #include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/caught_exception_win32.h"
@@ -19,10 +20,6 @@
 namespace zembrik {
 
 namespace {
-
-LRESULT callNative(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(clock.nativeClockProc, window, message, wParam, lParam);
-}
 
 void repaint(ClockInstance& clock) {
   InvalidateRect(clock.clock, nullptr, FALSE);
@@ -57,9 +54,11 @@ LRESULT onTimer(ClockInstance& clock, WPARAM id) {
 
 LRESULT onShowWindow(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
   if (wParam) {
-    clock.visibilityState = clock.visibilityState == -1 ? -2 : 0;
-  } else if (clock.visibilityState == 0) {
-    clock.visibilityState = 1;
+    clock.visibilityState = clock.visibilityState == VisibilityState::HiddenAtAttach
+                                ? VisibilityState::ShownAfterHiddenAtAttach
+                                : VisibilityState::Visible;
+  } else if (clock.visibilityState == VisibilityState::Visible) {
+    clock.visibilityState = VisibilityState::HiddenAfterAttach;
   }
   return callNative(clock, window, WM_SHOWWINDOW, wParam, lParam);
 }
@@ -76,7 +75,7 @@ LRESULT onRearm(ClockInstance& clock) {
 }
 
 LRESULT onReload(ClockInstance& clock) {
-  if (clock.visibilityState != 0) {
+  if (clock.visibilityState != VisibilityState::Visible) {
     // A hidden clock is not laid out, but it must show the new settings once it is shown.
     reloadClockSettings(clock);
     releaseSurfaces(clock);
@@ -117,20 +116,51 @@ LRESULT onNotify(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam
   return callNative(clock, window, WM_NOTIFY, wParam, lParam);
 }
 
+LRESULT onDetach(HWND window) {
+  detachClock(window);
+  return 0;
+}
+
+LRESULT onRepaintRequest(ClockInstance& clock) {
+  repaint(clock);
+  return 0;
+}
+
+// On generation 3 the native clock takes the new settings first; then the clock rescans.
+LRESULT onSettingChange(ClockInstance& clock, HWND window, WPARAM wParam, LPARAM lParam) {
+  if (hookState().osGeneration == 3) {
+    callNative(clock, window, WM_SETTINGCHANGE, wParam, lParam);
+    // The native procedure may have destroyed the window, and the instance with it.
+    if (findAttachedClock(window) != &clock)
+      return 0;
+  }
+  return onRearm(clock);
+}
+
+LRESULT onTimeChange(ClockInstance& clock) {
+  runTick(clock, /*timeChanged=*/true);
+  return 0;
+}
+
+// The host asks the shell's thread, which may set the foreground, to bring a window of its own
+// forward.
+LRESULT onSetForeground(WPARAM window) {
+  SetForegroundWindow(reinterpret_cast<HWND>(window));
+  return 0;
+}
+
 LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
       return onDestroy(clock, window, wParam, lParam);
     case MSG_DETACH:
-      detachClock(window);
-      return 0;
+      return onDetach(window);
     case WM_SIZE:
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case MSG_REPAINT:
-      repaint(clock);
-      return 0;
+      return onRepaintRequest(clock);
     case WM_PAINT:
       return onPaint(clock);
     case WM_SYSCOLORCHANGE:
@@ -139,18 +169,11 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_SHOWWINDOW:
       return onShowWindow(clock, window, wParam, lParam);
     case WM_SETTINGCHANGE:
-      if (hookState().osGeneration == 3) {
-        callNative(clock, window, message, wParam, lParam);
-        // The native procedure may have destroyed the window, and the instance with it.
-        if (findAttachedClock(window) != &clock)
-          return 0;
-      }
-      return onRearm(clock);
+      return onSettingChange(clock, window, wParam, lParam);
     case MSG_REARM:
       return onRearm(clock);
     case WM_TIMECHANGE:
-      runTick(clock, /*timeChanged=*/true);
-      return 0;
+      return onTimeChange(clock);
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     case WM_WINDOWPOSCHANGING:
@@ -191,8 +214,7 @@ LRESULT dispatch(ClockInstance& clock, HWND window, UINT message, WPARAM wParam,
     case WM_TIMER:
       return onTimer(clock, wParam);
     case MSG_SET_FOREGROUND:
-      SetForegroundWindow(reinterpret_cast<HWND>(wParam));
-      return 0;
+      return onSetForeground(wParam);
     case MSG_RELOAD:
       return onReload(clock);
     case MSG_ADDON_REGISTER:

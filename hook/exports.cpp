@@ -14,9 +14,9 @@ using namespace zembrik;
 
 namespace {
 
-void reportFailure(HWND host, int reason) {
+void reportFailure(HWND host, StartFailure reason) {
   if (host)
-    sendToPeer(host, MSG_START_FAILED, 0, reason, kNudgeTimeoutMs);
+    sendToPeer(host, MSG_START_FAILED, 0, static_cast<LPARAM>(reason), kNudgeTimeoutMs);
 }
 
 // Nudges the shell's thread: its window procedures run, and with them the hook.
@@ -53,7 +53,8 @@ void removeMessageHook() {
 bool startHookImpl(HWND host) {
   HookState& state = hookState();
   state.taskbarList.clear();
-  if (int reason = scanTaskbars(state.taskbarList, ScanMode::Plain); reason != 0) {
+  if (StartFailure reason = scanTaskbars(state.taskbarList, ScanMode::Plain);
+      reason != StartFailure::None) {
     reportFailure(state.hostWindow, reason);  // only a host known from an earlier call
     return false;
   }
@@ -63,14 +64,14 @@ bool startHookImpl(HWND host) {
   const TaskbarRecord& main = state.taskbarList.front();
   DWORD thread = GetWindowThreadProcessId(main.clock, nullptr);
   if (thread == 0) {
-    reportFailure(host, kFailNoThread);
+    reportFailure(host, StartFailure::NoThread);
     return false;
   }
   hideShowDesktopButton(main);
   state.messageHook.reset();  // a second start replaces it, removed before the new one is set
   state.messageHook.reset(SetWindowsHookExA(WH_CALLWNDPROC, callWndHookProc, module, thread));
   if (!state.messageHook) {
-    reportFailure(host, kFailNoHook);
+    reportFailure(host, StartFailure::NoHook);
     return false;
   }
   nudgeTaskbars(state.taskbarList, /*mainOnly=*/true);
@@ -85,7 +86,8 @@ bool startHookImpl(HWND host) {
 void endHookImpl() {
   HookState& state = hookState();
   state.taskbarList.clear();
-  if (int reason = scanTaskbars(state.taskbarList, ScanMode::Plain); reason != 0) {
+  if (StartFailure reason = scanTaskbars(state.taskbarList, ScanMode::Plain);
+      reason != StartFailure::None) {
     reportFailure(state.hostWindow, reason);
   }
   // A shell that does not answer one detach in time is hung or gone: nothing more is sent to

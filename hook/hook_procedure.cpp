@@ -27,9 +27,9 @@ void attachNextTaskbar() {
   state.rescanArmed = false;
   HWND host = currentHostWindow();
   if (state.taskbarList.empty()) {
-    int reason = scanTaskbars(state.taskbarList, ScanMode::Sorted);
-    if (reason != 0 && host)
-      sendToPeer(host, MSG_START_FAILED, 0, reason, kNudgeTimeoutMs);
+    StartFailure reason = scanTaskbars(state.taskbarList, ScanMode::Sorted);
+    if (reason != StartFailure::None && host)
+      sendToPeer(host, MSG_START_FAILED, 0, static_cast<LPARAM>(reason), kNudgeTimeoutMs);
   }
   if (state.taskbarList.empty())
     return;

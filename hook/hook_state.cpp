@@ -1,5 +1,6 @@
 #include "hook/hook_state.h"
 
+#include "engine/protocol/window_messages.h"
 #include "platform/win32/registry_win32.h"
 
 namespace zembrik {
@@ -49,7 +50,7 @@ void pinLibraryInShell() {
 HWND currentHostWindow() {
   HookState& state = hookState();
   if (!state.hostWindow || !IsWindow(state.hostWindow)) {
-    state.hostWindow = FindWindowA("ZembrikClass", "Zembrik");
+    state.hostWindow = FindWindowA(kHostWindowClass, kHostWindowTitle);
   }
   return state.hostWindow;
 }

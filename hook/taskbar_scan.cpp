@@ -7,18 +7,18 @@ namespace zembrik {
 
 namespace {
 
-int scanMainTaskbar(std::vector<TaskbarRecord>& list) {
+StartFailure scanMainTaskbar(std::vector<TaskbarRecord>& list) {
   HWND taskbar = FindWindowA("Shell_TrayWnd", "");
   if (!taskbar)
-    return kFailNoTaskbar;
+    return StartFailure::NoTaskbar;
   HWND notify = FindWindowExA(taskbar, nullptr, "TrayNotifyWnd", "");
   if (!notify)
-    return kFailNoNotificationArea;
+    return StartFailure::NoNotificationArea;
   HWND clock = FindWindowExA(notify, nullptr, "TrayClockWClass", nullptr);
   if (!clock)
-    return kFailNoClock;
+    return StartFailure::NoClock;
   list.push_back(TaskbarRecord{RECT{}, clock, notify, taskbar});
-  return 0;
+  return StartFailure::None;
 }
 
 Rect rectOf(const TaskbarRecord& record) {
@@ -48,9 +48,9 @@ void scanSecondaryTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode) {
 
 }  // namespace
 
-int scanTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode) {
-  int reason = scanMainTaskbar(list);
-  if (reason == 0 || mode == ScanMode::Sorted)
+StartFailure scanTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode) {
+  StartFailure reason = scanMainTaskbar(list);
+  if (reason == StartFailure::None || mode == ScanMode::Sorted)
     scanSecondaryTaskbars(list, mode);
   return reason;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Finding the taskbars and their clock windows.
+#include "engine/protocol/window_messages.h"
 #include "hook/hook_state.h"
 
 namespace zembrik {
@@ -10,8 +11,8 @@ enum class ScanMode {
 };
 
 // Appends the main taskbar (when its three windows exist) and every secondary taskbar that has a
-// "ClockButton" to `list`. Returns 0, or the reason 1-3 of MSG_START_FAILED when the main taskbar
-// is incomplete; in Plain mode the secondaries are then not looked for.
-int scanTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode);
+// "ClockButton" to `list`. Returns None, or why the main taskbar is incomplete (NoTaskbar,
+// NoNotificationArea, NoClock); in Plain mode the secondaries are then not looked for.
+StartFailure scanTaskbars(std::vector<TaskbarRecord>& list, ScanMode mode);
 
 }  // namespace zembrik

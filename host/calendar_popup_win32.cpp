@@ -14,6 +14,7 @@
 #include "platform/win32/font_win32.h"
 #include "platform/win32/format_platform_win32.h"
 #include "platform/win32/gdi_surface.h"
+#include "platform/win32/proc_address_win32.h"
 
 namespace zembrik {
 
@@ -33,9 +34,7 @@ using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 // user32 is loaded in every GUI process; its functions that older systems lack are looked up.
 template <class Function>
 Function user32Function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                : nullptr;
+  return procAddress<Function>(GetModuleHandleA("user32.dll"), name);
 }
 
 int windowDpi(HWND window) {

@@ -9,7 +9,7 @@
 #include "host/taskbar_search_win32.h"
 #include "host/taskbar_transparency_win32.h"
 #include "host/user_dialogs_win32.h"
-#include "host/wide_text_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -74,14 +74,14 @@ void startConfiguredProgram(const ButtonAction& action) {
 
 void runButtonAction(HostState& state, MouseButton button) {
   const ButtonAction& action = state.settings.button(button);
-  if (controlKeyDown() || action.menu) {
+  if (controlKeyDown() || action.kind == ButtonActionKind::Menu) {
     POINT cursor{};
     GetCursorPos(&cursor);
     showPopupMenu(state, cursor);
-  } else if (action.systemCalendar) {
+  } else if (action.kind == ButtonActionKind::SystemCalendar) {
     if (state.taskbar)
       PostMessageA(state.taskbar, WM_COMMAND, kShellCommandDateTime, 0);
-  } else if (action.internalCalendar) {
+  } else if (action.kind == ButtonActionKind::InternalCalendar) {
     state.calendar.toggle(
         {state.clickedClock, state.clickedTaskbar, state.trayClock, state.hostWindow});
     refreshLegacyTransparency(state);

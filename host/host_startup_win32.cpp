@@ -6,6 +6,7 @@
 #include "engine/host_rules/module_dir.h"
 #include "engine/host_rules/read_until_it_fits.h"
 #include "engine/host_rules/settings_version.h"
+#include "engine/protocol/window_messages.h"
 #include "engine/registry/registry_access.h"
 #include "hook/hook_exports.h"
 #include "host/host_lifecycle_win32.h"
@@ -14,8 +15,10 @@
 #include "host/taskbar_search_win32.h"
 #include "host/taskbar_transparency_win32.h"
 #include "host/user_dialogs_win32.h"
-#include "host/wide_text_win32.h"
+#include "platform/win32/os_version_win32.h"
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -34,7 +37,7 @@ constexpr DWORD kModulePathChars = 2024;
 constexpr DWORD kLongestPathChars = 32768;  // the longest path Windows knows, with "\\?\"
 
 HWND findRunningHost() {
-  return FindWindowA(kHostClassName, kHostWindowName);
+  return FindWindowA(kHostWindowClass, kHostWindowTitle);
 }
 
 // Asks the running host to end (WM_ENDSESSION, as at logoff) until its window is gone. The
@@ -60,15 +63,8 @@ bool isLegacySystem() {
 #if defined(_WIN64)
   return false;
 #else
-  OSVERSIONINFOEXA extended{};
-  extended.dwOSVersionInfoSize = sizeof(extended);
-  auto* info = reinterpret_cast<OSVERSIONINFOA*>(&extended);
-  if (!GetVersionExA(info)) {
-    info->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-    if (!GetVersionExA(info))
-      return true;
-  }
-  return info->dwMajorVersion < 6;
+  const OsVersion version = readOsVersion();
+  return !version.known || version.major < 6;
 #endif
 }
 
@@ -78,11 +74,8 @@ bool isWow64Process() {
   return false;
 #else
   using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-  HMODULE kernel = GetModuleHandleA("kernel32");
-  if (!kernel)
-    return false;
-  const auto isWow64 = reinterpret_cast<IsWow64ProcessFn>(
-      reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
+  const auto isWow64 =
+      procAddress<IsWow64ProcessFn>(GetModuleHandleA("kernel32"), "IsWow64Process");
   BOOL wow64 = FALSE;
   return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 #endif

@@ -25,6 +25,14 @@ std::uint32_t readActiveTimeBias(HostState& state) {
   return readNumber(*state.timeZoneKey, u"ActiveTimeBias").value_or(kUnreadTimeBias);
 }
 
+// A message sent from another thread (the shell's taskbar thread, for the library's reports)
+// keeps that thread waiting until it is answered. Answer it before anything that can take the
+// user's time, so that the taskbar goes on painting and answering input meanwhile.
+void releaseWaitingSender(LRESULT result) {
+  if (InSendMessage())
+    ReplyMessage(result);
+}
+
 LRESULT onCreate(HostState& state) {
   if (!state.timeZoneKey) {
     state.timeZoneKey = openLocalMachineRoot()->openSubkey(kTimeZoneInformationPath, kKeyRead).key;
@@ -75,6 +83,7 @@ void onTimeChanged(HostState& state) {
 }
 
 LRESULT onCommand(HostState& state, WPARAM wParam) {
+  releaseWaitingSender(0);
   switch (LOWORD(wParam)) {
     case kCommandExit:
       askToExit(state);
@@ -120,14 +129,6 @@ LRESULT onMouseWheel(HostState& state, WPARAM wParam) {
   return 1;
 }
 
-// A message sent from another thread (the shell's taskbar thread, for the library's reports)
-// keeps that thread waiting until it is answered. Answer it before anything that can take the
-// user's time, so that the taskbar goes on painting and answering input meanwhile.
-void releaseWaitingSender(LRESULT result) {
-  if (InSendMessage())
-    ReplyMessage(result);
-}
-
 LRESULT onStartFailed(HostState& state, LPARAM reason) {
   releaseWaitingSender(0);
   const int code = static_cast<int>(reason);
@@ -158,82 +159,84 @@ LRESULT onClockShown(HostState& state, WPARAM wParam, LPARAM mark) {
   return 0;
 }
 
-// Returns true with `result` set when the message is handled without the default procedure.
-bool handleMessage(HostState& state, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == state.taskbarCreatedMessage && message != 0) {
-    reattach(state, false);
+LRESULT onButtonUp(HostState& state, MouseButton button) {
+  releaseWaitingSender(0);
+  runButtonAction(state, button);
+  return 0;
+}
+
+// Only the end of the session stops the host; WM_ENDSESSION with wParam 0 changes nothing.
+bool onEndSession(HostState& state, WPARAM ending) {
+  if (ending == 0)
     return false;
-  }
+  stopHost(state);
+  return true;
+}
+
+LRESULT onReload(HostState& state) {
+  readSettings(state, nullptr, true);
+  return 0;
+}
+
+// Which clock and taskbar a click came from, for the calendar popup's placement.
+void onClockClicked(HostState& state, WPARAM clock, LPARAM taskbar) {
+  state.clickedClock = reinterpret_cast<HWND>(clock);
+  state.clickedTaskbar = reinterpret_cast<HWND>(taskbar);
+}
+
+// Each case calls a handler. Handlers that only take note of a message break out of the switch,
+// and the message then gets the default handling.
+LRESULT dispatch(HostState& state, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The shell's "TaskbarCreated" is registered at run time, so it cannot be a case label.
+  if (message == state.taskbarCreatedMessage && message != 0)
+    reattach(state, false);
   switch (message) {
     case WM_CREATE:
-      result = onCreate(state);
-      return true;
+      return onCreate(state);
     case WM_DESTROY:
-      result = onDestroy(state);
-      return true;
+      return onDestroy(state);
     case WM_WININICHANGE:
       onSettingsChanged(state, wParam, lParam);
-      return false;
+      break;
     case WM_TIMECHANGE:
       onTimeChanged(state);
-      return false;
+      break;
     case WM_COMMAND:
-      releaseWaitingSender(0);
-      result = onCommand(state, wParam);
-      return true;
+      return onCommand(state, wParam);
     case WM_ENDSESSION:
-      if (wParam == 0)
-        return false;
-      stopHost(state);
-      result = 0;
-      return true;
+      if (onEndSession(state, wParam))
+        return 0;
+      break;
     case WM_TIMER:
       onTimer(state, wParam);
-      return false;
+      break;
     case WM_LBUTTONUP:
-      releaseWaitingSender(0);
-      runButtonAction(state, MouseButton::Left);
-      result = 0;
-      return true;
+      return onButtonUp(state, MouseButton::Left);
     case WM_MBUTTONUP:
-      releaseWaitingSender(0);
-      runButtonAction(state, MouseButton::Middle);
-      result = 0;
-      return true;
+      return onButtonUp(state, MouseButton::Middle);
     case WM_RBUTTONUP:
-      releaseWaitingSender(0);
-      runButtonAction(state, MouseButton::Right);
-      result = 0;
-      return true;
+      return onButtonUp(state, MouseButton::Right);
     case WM_MOUSEWHEEL:
-      result = onMouseWheel(state, wParam);
-      return true;
+      return onMouseWheel(state, wParam);
     case MSG_START_FAILED:
-      result = onStartFailed(state, lParam);
-      return true;
+      return onStartFailed(state, lParam);
     case MSG_CLOCK_ATTACHED:
-      result = onClockAttached(state, wParam);
-      return true;
+      return onClockAttached(state, wParam);
     case MSG_GET_SIZE:
-      result = 0;
-      return true;
+      return 0;
     case MSG_RELOAD:
-      readSettings(state, nullptr, true);
-      result = 0;
-      return true;
+      return onReload(state);
     case MSG_RELOAD_ALARMS:
-      result = onReloadAlarms(state);
-      return true;
+      return onReloadAlarms(state);
     case MSG_CLOCK_CLICKED:
-      state.clickedClock = reinterpret_cast<HWND>(wParam);
-      state.clickedTaskbar = reinterpret_cast<HWND>(lParam);
-      return false;
+      onClockClicked(state, wParam, lParam);
+      break;
     case MSG_CLOCK_SHOWN:
-      result = onClockShown(state, wParam, lParam);
-      return true;
+      return onClockShown(state, wParam, lParam);
     default:
-      return false;
+      break;
   }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -244,10 +247,8 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       state->hostWindow = window;
       SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     }
-    auto* state = reinterpret_cast<HostState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    LRESULT result = 0;
-    if (state && handleMessage(*state, message, wParam, lParam, result))
-      return result;
+    if (auto* state = reinterpret_cast<HostState*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+      return dispatch(*state, window, message, wParam, lParam);
   } catch (...) {
     // Nothing may leave a window procedure; the message falls back to its default handling.
     recordCaughtException(L"hostWindowProc");
@@ -265,7 +266,7 @@ RegisteredClass registerHostWindowClass(HINSTANCE instance) {
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kHostIconResource));
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kHostClassName;
+  windowClass.lpszClassName = kHostWindowClass;
   return RegisteredClass(windowClass);
 }
 
@@ -277,9 +278,9 @@ void HostWindowCloser::operator()(HWND window) const noexcept {
 }
 
 UniqueHostWindow createHostWindow(HostState& state) {
-  return UniqueHostWindow(CreateWindowExA(0, kHostClassName, kHostWindowName, WS_OVERLAPPEDWINDOW,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, nullptr, nullptr, state.instance, &state));
+  return UniqueHostWindow(CreateWindowExA(
+      0, kHostWindowClass, kHostWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, state.instance, &state));
 }
 
 }  // namespace zembrik

@@ -4,13 +4,12 @@
 #include <memory>
 #include <type_traits>
 
+#include "engine/protocol/window_messages.h"
 #include "host/host_state_win32.h"
 #include "platform/win32/window_bindings_win32.h"
 
 namespace zembrik {
 
-inline constexpr char kHostClassName[] = "ZembrikClass";
-inline constexpr char kHostWindowName[] = "Zembrik";
 inline constexpr WORD kHostIconResource = 107;
 
 // Registered before the window is made, so that it is unregistered after the window is gone.

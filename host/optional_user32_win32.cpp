@@ -1,16 +1,7 @@
 #include "host/optional_user32_win32.h"
+#include "platform/win32/proc_address_win32.h"
 
 namespace zembrik {
-
-namespace {
-
-template <typename Fn>
-Fn lookUp(HMODULE module, const char* name) {
-  // GetProcAddress returns a generic function pointer; the signature is the documented one.
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
 
 void OptionalUser32::load() {
   if (module_)
@@ -19,10 +10,11 @@ void OptionalUser32::load() {
   if (!module_)
     return;
   HMODULE module = module_.get();
-  setLayeredAttributes = lookUp<SetLayeredWindowAttributesFn>(module, "SetLayeredWindowAttributes");
-  getDpiForWindow = lookUp<GetDpiForWindowFn>(module, "GetDpiForWindow");
+  setLayeredAttributes =
+      procAddress<SetLayeredWindowAttributesFn>(module, "SetLayeredWindowAttributes");
+  getDpiForWindow = procAddress<GetDpiForWindowFn>(module, "GetDpiForWindow");
   changeWindowMessageFilterEx =
-      lookUp<ChangeWindowMessageFilterExFn>(module, "ChangeWindowMessageFilterEx");
+      procAddress<ChangeWindowMessageFilterExFn>(module, "ChangeWindowMessageFilterEx");
   if (!setLayeredAttributes && !getDpiForWindow && !changeWindowMessageFilterEx)
     module_.reset();
 }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "host/wide_text_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {

@@ -9,6 +9,7 @@
 #include "options/modal_dialog_script_win32.h"
 #include "options/page_alarms_ids.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -31,14 +32,6 @@ constexpr Spin kSpins[] = {
     {IDC_ALARM_HOUR_SPIN, IDC_ALARM_HOUR},       {IDC_ALARM_MINUTE_SPIN, IDC_ALARM_MINUTE},
     {IDC_ALARM_SECONDS_SPIN, IDC_ALARM_SECONDS}, {IDC_ALARM_DAY_SPIN, IDC_ALARM_DAY},
     {IDC_ALARM_MONTH_SPIN, IDC_ALARM_MONTH},     {IDC_ALARM_YEAR_SPIN, IDC_ALARM_YEAR}};
-
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
-
-std::u16string portable(const std::wstring& text) {
-  return {text.begin(), text.end()};
-}
 
 std::wstring controlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);

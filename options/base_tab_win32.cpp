@@ -9,6 +9,7 @@
 #include "options/dialog_template_win32.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -97,7 +98,7 @@ void C_BaseTab::onInitDialog() {
   UserInteraction* interaction = &ui();
   HWND owner = GetParent(window_);
   setClockSetErrorSink([interaction, owner](const std::u16string& text) {
-    interaction->showError(owner, std::wstring(text.begin(), text.end()));
+    interaction->showError(owner, wide(text));
   });
   clockSet().openSettingsKey();
   onInitPage();

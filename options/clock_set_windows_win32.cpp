@@ -52,7 +52,7 @@ std::optional<MonitorFacts> Win32ClockSetWindows::monitorOf(WindowRef window) {
 }
 
 WindowRef Win32ClockSetWindows::hostWindow() {
-  return windowRefOf(FindWindowW(L"ZembrikClass", L"Zembrik"));
+  return windowRefOf(FindWindowA(kHostWindowClass, kHostWindowTitle));
 }
 
 void Win32ClockSetWindows::postReload(WindowRef window) {

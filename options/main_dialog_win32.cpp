@@ -16,6 +16,7 @@
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/dc_scopes_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
@@ -25,10 +26,6 @@ namespace {
 // Where a page sits in the tab control, from its first header, at 96 dpi.
 constexpr int kPageLeftOfHeader = 4;
 constexpr int kPageBelowHeader = 6;
-
-std::wstring toWide(std::u16string_view text) {
-  return std::wstring(text.begin(), text.end());
-}
 
 bool fileCanBeRead(const std::wstring& path) {
   UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -180,7 +177,7 @@ void OptionsMainDialog::setTitle() {
   auto root = openCurrentUserRoot();
   if (auto settings = root->openSubkey(kSettingsRootPath, kKeyRead))
     version = readNumber(*settings.key, u"version");
-  SetWindowTextW(window_, toWide(optionsWindowTitle(version)).c_str());
+  SetWindowTextW(window_, wide(optionsWindowTitle(version)).c_str());
 }
 
 void OptionsMainDialog::fitIntoWorkArea() {

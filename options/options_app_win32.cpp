@@ -9,6 +9,7 @@
 #include "engine/settings/settings_paths.h"
 #include "grid/grid_window_win32.h"
 #include "options/main_dialog_win32.h"
+#include "platform/win32/os_version_win32.h"
 #include "platform/win32/registry_win32.h"
 
 namespace zembrik {
@@ -56,15 +57,8 @@ int runMessageLoop(OptionsMainDialog& dialog) {
 }  // namespace
 
 bool runsOnOldSystem() {
-  OSVERSIONINFOEXW extended{};
-  extended.dwOSVersionInfoSize = sizeof(extended);  // 284 bytes
-  if (GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&extended)))
-    return extended.dwMajorVersion < 6;
-  OSVERSIONINFOW basic{};
-  basic.dwOSVersionInfoSize = sizeof(basic);  // 276 bytes
-  if (GetVersionExW(&basic))
-    return basic.dwMajorVersion < 6;
-  return true;
+  const OsVersion version = readOsVersion();
+  return !version.known || version.major < 6;
 }
 
 OptionsFont readOptionsFont() {

@@ -8,6 +8,7 @@
 #include "options/page_alarms_ids.h"
 #include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -19,10 +20,6 @@ CalendarTime localNow() {
   return toCalendarTime(now);
 }
 
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
-
 void postIfFound(HWND window) {
   if (window != nullptr)
     PostMessageW(window, MSG_RELOAD_ALARMS, 0, 0);
@@ -31,7 +28,7 @@ void postIfFound(HWND window) {
 }  // namespace
 
 void postAlarmsReload() {
-  postIfFound(FindWindowW(L"ZembrikClass", L"Zembrik"));
+  postIfFound(FindWindowA(kHostWindowClass, kHostWindowTitle));
   HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
   HWND notify = tray ? FindWindowExW(tray, nullptr, L"TrayNotifyWnd", nullptr) : nullptr;
   postIfFound(notify ? FindWindowExW(notify, nullptr, L"TrayClockWClass", nullptr) : nullptr);

@@ -8,19 +8,13 @@
 #include "grid/grid_messages.h"
 #include "options/page_clock_ids.h"
 #include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
 namespace {
 
 constexpr int kResetChoices = 4;
-
-std::wstring wide(std::u16string_view text) {
-  return std::wstring(text.begin(), text.end());
-}
-std::u16string utf16(std::wstring_view text) {
-  return std::u16string(text.begin(), text.end());
-}
 
 std::wstring windowText(HWND window) {
   int length = GetWindowTextLengthW(window);
@@ -364,7 +358,7 @@ bool CTabClock::onCommand(int controlId, int notification, HWND) {
 
 void CTabClock::onCellTextChanged() {
   std::wstring text = windowText(control(IDC_CELL_TEXT));
-  if (!model_->setText(utf16(text)))
+  if (!model_->setText(portable(text)))
     return;
   std::optional<CellFields> fields = model_->selectedCellFields();
   if (!fields)
@@ -377,7 +371,7 @@ void CTabClock::onCellTextChanged() {
 }
 
 void CTabClock::onCellNumberChanged(int id) {
-  std::u16string text = utf16(windowText(control(id)));
+  std::u16string text = portable(windowText(control(id)));
   FieldResult result =
       id == IDC_CELL_RANK ? model_->setRank(text) : model_->setInset(insetField(id)->side, text);
   showHint(IDC_CELL_HINT, result);
@@ -403,7 +397,7 @@ void CTabClock::onCellNumberLeft(int id) {
 }
 
 void CTabClock::onSpaceChanged(int id) {
-  FieldResult result = model_->setMargin(spaceField(id)->side, utf16(windowText(control(id))));
+  FieldResult result = model_->setMargin(spaceField(id)->side, portable(windowText(control(id))));
   showHint(IDC_SPACE_HINT, result);
 }
 
@@ -476,7 +470,7 @@ void CTabClock::onChooseFont() {
   request.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS;
   if (ui().chooseFont(request))
     model_->finishFontDialog(
-        FontDialogFont{request.iPointSize / 10, font.lfWeight, utf16(font.lfFaceName)});
+        FontDialogFont{request.iPointSize / 10, font.lfWeight, portable(font.lfFaceName)});
   else
     model_->finishFontDialog(std::nullopt);
   showSelectedCell();

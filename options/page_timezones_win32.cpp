@@ -9,16 +9,13 @@
 #include "options/page_timezones_ids.h"
 #include "options/select_tzone_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/zone_names_win32.h"
 
 namespace zembrik {
 
 namespace {
-
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
 
 // The zones with their localised names. The names come from one resource library of the system;
 // held loaded for the whole read, it is not loaded again for every name (under Wine that makes
@@ -187,7 +184,7 @@ void CTabTZones::onLocaleChosen() {
                     L'\0');
   text.resize(static_cast<std::size_t>(SendMessageW(
       locales, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text.data()))));
-  if (!model_->chooseLocale(std::u16string(text.begin(), text.end())))
+  if (!model_->chooseLocale(portable(text)))
     ui().showError(window(), L"Error can't open registry: Software\\OBR\\Zembrik");
 }
 

@@ -6,21 +6,18 @@
 #include "options/modal_dialog_script_win32.h"
 #include "options/page_timezones_ids.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
 namespace {
-
-std::wstring wide(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
 
 std::u16string controlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return {text.begin(), text.end()};
+  return portable(text);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ std::u16string calendarCaption(const CompiledFormat& title, const CalendarDate& 
   PaintCache cache;
   cache.localBias = kLocalBiasUnknown;
   RenderedFormat rendered;
-  renderFormat(title, {moment, moment}, cache, env, 0, rendered);
+  renderFormat(title, {moment, moment}, cache, env, VariantRequest::None, rendered);
   std::u16string caption;
   for (const auto& segment : rendered.segments) caption += segment;
   return caption;

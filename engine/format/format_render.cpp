@@ -33,7 +33,7 @@ class SegmentRenderer {
 
   bool run(std::u16string_view segment) {
     requested_ = state_.variantRequest;
-    state_.variantRequest = 0;
+    state_.variantRequest = VariantRequest::None;
     selectZone(state_.zoneSelector);
     out_.clear();
 
@@ -135,10 +135,10 @@ class SegmentRenderer {
 
   // The variant pass asks for the first or the second text whatever the hour or key says.
   bool firstTextOr(auto actual) {
-    if (requested_ != 1 && requested_ != 2)
+    if (requested_ != VariantRequest::FirstText && requested_ != VariantRequest::SecondText)
       return actual();
     state_.variantRequest = requested_;
-    return requested_ == 1;
+    return requested_ == VariantRequest::FirstText;
   }
 
   void lockKey(LockKey key, NameText on, NameText off) {
@@ -322,7 +322,7 @@ class SegmentRenderer {
   const FormatEnvironment& env_;
   std::u16string& out_;
 
-  int requested_ = 0;
+  VariantRequest requested_ = VariantRequest::None;
   bool secondsShown_ = false;
   std::uint16_t zoneKind_ = kZoneLocal;
   const CalendarTime* time_ = nullptr;
@@ -360,18 +360,19 @@ bool renderSegment(std::u16string_view segment, const RenderMoment& moment, Pain
 }
 
 void renderFormat(const CompiledFormat& compiled, const RenderMoment& moment, PaintCache& cache,
-                  const FormatEnvironment& env, int variantRequest, RenderedFormat& out) {
+                  const FormatEnvironment& env, VariantRequest variantRequest,
+                  RenderedFormat& out) {
   out.segments.resize(compiled.size());
   out.secondsShown = false;
   out.lockKeysShown = false;
-  out.variantAnswered = 0;
+  out.variantAnswered = VariantRequest::None;
   SegmentState state;
   for (std::size_t i = 0; i < compiled.size(); ++i) {
     state.variantRequest = variantRequest;
     if (renderSegment(compiled[i], moment, cache, state, env, out.segments[i])) {
       out.secondsShown = true;
     }
-    if (state.variantRequest != 0)
+    if (state.variantRequest != VariantRequest::None)
       out.variantAnswered = state.variantRequest;
   }
   out.lockKeysShown = state.lockKeysShown;

@@ -57,12 +57,16 @@ struct FormatEnvironment {
   LockKeyStates& lockKeys;
 };
 
+// Which texts of the two-text tokens (`P`, `A`, `N`, `S`: AM or PM, a lock key on or off) a
+// render asks for. Any other value renders as None.
+enum class VariantRequest : int { None = 0, FirstText = 1, SecondText = 2 };
+
 // Read and written by renderSegment; one per cell (the zone selector carries over to the cell's
 // later segments).
 struct SegmentState {
-  // In: 0 none, 1 render `P`, `A`, `N`, `S` with their first text, 2 with their second text.
-  // Out: 1 or 2 when such a token was rendered under that request, else 0.
-  int variantRequest = 0;
+  // In: the texts asked for. Out: the request when such a token was rendered under it, else
+  // None.
+  VariantRequest variantRequest = VariantRequest::None;
   std::uint16_t zoneSelector = kZoneLocal;
   // Set (never cleared) when a lock-key token was rendered.
   bool lockKeysShown = false;
@@ -77,11 +81,12 @@ struct RenderedFormat {
   std::vector<std::u16string> segments;
   bool secondsShown = false;
   bool lockKeysShown = false;
-  int variantAnswered = 0;  // the variant request written back by the last segment that had one
+  // The variant request written back by the last segment that had one.
+  VariantRequest variantAnswered = VariantRequest::None;
 };
 
 // Renders every segment of a cell, starting at local time, with the given variant request.
 void renderFormat(const CompiledFormat& compiled, const RenderMoment& moment, PaintCache& cache,
-                  const FormatEnvironment& env, int variantRequest, RenderedFormat& out);
+                  const FormatEnvironment& env, VariantRequest variantRequest, RenderedFormat& out);
 
 }  // namespace zembrik

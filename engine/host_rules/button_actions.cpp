@@ -52,9 +52,12 @@ ProgramValue splitProgramValue(std::u16string_view value) {
 
 ButtonAction actionFromValue(std::u16string_view value) {
   ButtonAction action;
-  action.systemCalendar = value == u"*s";
-  action.internalCalendar = value == u"*c";
-  action.menu = value == u"*m";
+  if (value == u"*s")
+    action.kind = ButtonActionKind::SystemCalendar;
+  else if (value == u"*c")
+    action.kind = ButtonActionKind::InternalCalendar;
+  else if (value == u"*m")
+    action.kind = ButtonActionKind::Menu;
   auto split = splitProgramValue(value);
   action.program = std::move(split.program);
   action.parameters = std::move(split.parameters);
@@ -67,11 +70,11 @@ std::array<ButtonAction, 3> defaultButtonActions(
   std::array<ButtonAction, 3> actions;
   auto& left = actions[static_cast<int>(MouseButton::Left)];
   auto& right = actions[static_cast<int>(MouseButton::Right)];
-  left.systemCalendar = calendarOnRight;
-  left.internalCalendar = !calendarOnRight;
-  actions[static_cast<int>(MouseButton::Middle)].menu = true;
-  right.systemCalendar = !calendarOnRight;
-  right.internalCalendar = calendarOnRight;
+  left.kind =
+      calendarOnRight ? ButtonActionKind::SystemCalendar : ButtonActionKind::InternalCalendar;
+  actions[static_cast<int>(MouseButton::Middle)].kind = ButtonActionKind::Menu;
+  right.kind =
+      calendarOnRight ? ButtonActionKind::InternalCalendar : ButtonActionKind::SystemCalendar;
   return actions;
 }
 

@@ -12,12 +12,17 @@ namespace zembrik {
 
 enum class MouseButton { Left = 0, Middle = 1, Right = 2 };
 
+enum class ButtonActionKind {
+  Program,           // anything but the codes below: a program to start (none when empty)
+  SystemCalendar,    // "*s": the shell's date and time panel
+  InternalCalendar,  // "*c": the host's calendar popup
+  Menu,              // "*m": the host's popup menu
+};
+
 struct ButtonAction {
-  bool systemCalendar = false;    // "*s": the shell's date and time panel
-  bool internalCalendar = false;  // "*c": the host's calendar popup
-  bool menu = false;              // "*m": the host's popup menu
-  std::u16string program;         // anything else: a program to start...
-  std::u16string parameters;      // ...with these parameters
+  ButtonActionKind kind = ButtonActionKind::Program;
+  std::u16string program;     // the program to start...
+  std::u16string parameters;  // ...with these parameters
   bool operator==(const ButtonAction&) const = default;
 };
 

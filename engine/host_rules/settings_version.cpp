@@ -7,8 +7,6 @@ namespace zembrik {
 
 namespace {
 
-constexpr std::u16string_view kSettingsParentPath = u"Software\\OBR";
-constexpr std::u16string_view kSettingsKeyName = u"Zembrik";
 constexpr std::u16string_view kVersionValue = u"version";
 constexpr KeyAccess kSettingsAccess = kKeyRead | kKeySetValue;
 

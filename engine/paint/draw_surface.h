@@ -1,7 +1,7 @@
 #pragma once
 // What the painter, the meters, the background capture and the calendar need of a device
 // context. GDI implements it on Windows (platform/win32/gdi_surface.h); RecordingSurface
-// implements it with fixed metrics for native tests.
+// (tests/doubles) implements it with fixed metrics for native tests and benchmarks.
 #include <memory>
 #include <span>
 #include <string_view>

@@ -58,11 +58,13 @@ class FacePainter {
   FacePainter(const FacePainter&) = delete;
   FacePainter& operator=(const FacePainter&) = delete;
 
-  // Without a target, the measure pass: renders and measures every cell, stores the column
-  // sizes and returns the wanted size. With one, the draw pass for a client area of `client`,
-  // which also sets the clock's refresh-every-second flag.
-  PaintOutcome paint(ClockConfig& clock, const PaintInputs& inputs, DrawSurface* target,
-                     Size client = {});
+  // The measure pass: renders and measures every cell, stores the column sizes and returns the
+  // wanted size.
+  PaintOutcome measure(ClockConfig& clock, const PaintInputs& inputs);
+  // The draw pass for a client area of `client` into `target`; also sets the clock's
+  // refresh-every-second flag.
+  PaintOutcome draw(ClockConfig& clock, const PaintInputs& inputs, DrawSurface& target,
+                    Size client);
   // The measure pass as the taskbar is answered: a zero width or height becomes 1.
   PackedSize measureForTaskbar(ClockConfig& clock, const PaintInputs& inputs);
 
@@ -86,9 +88,6 @@ class FacePainter {
   std::span<const CellPlacement> placements() const noexcept { return placements_; }
 
  private:
-  PaintOutcome measure(ClockConfig& clock, const PaintInputs& inputs);
-  PaintOutcome draw(ClockConfig& clock, const PaintInputs& inputs, DrawSurface& target,
-                    Size client);
   DrawSurface* surfaceForMeasuring();
   bool prepareSurface(Size client, const ClockConfig& clock);
   Size measureCell(DrawSurface& surface, CellConfig& cell, const PaintInputs& inputs, bool vertical,
@@ -129,17 +128,13 @@ class FacePainter {
 
   // Kept between paints so that a draw pass with nothing resized allocates nothing.
   std::vector<CellPlacement> placements_;
-  std::vector<int> rowOffsets_;
-  std::vector<int> slotEnds_;  // where each add-on column (row) ends, for the add-on hook  // reset
-                               // X: how far later columns of a row move left
+  std::vector<int> rowOffsets_;  // reset X: how far later columns of a row move left
+  std::vector<int> slotEnds_;    // where each add-on column (row) ends, for the add-on hook
   std::vector<FitCell> fit_;
   std::vector<std::size_t> fitSlots_;
   std::vector<std::size_t> fitOrder_;
   std::u16string text_;
   std::u16string normalised_;
 };
-
-// The separator line before a cell: 0 for none, else 2 pixels or 1.
-int cellSeparatorThickness(const CellConfig& cell) noexcept;
 
 }  // namespace zembrik

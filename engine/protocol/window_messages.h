@@ -4,7 +4,7 @@
 
 namespace zembrik {
 
-inline constexpr unsigned MSG_START_FAILED = 0x401;      // hook library -> host, lParam reason 1-5
+inline constexpr unsigned MSG_START_FAILED = 0x401;  // hook library -> host, lParam a StartFailure
 inline constexpr unsigned MSG_CLOCK_ATTACHED = 0x402;    // hook library (shell) -> host
 inline constexpr unsigned MSG_DETACH = 0x403;            // endHook -> clock window
 inline constexpr unsigned MSG_SET_FOREGROUND = 0x404;    // host -> clock window
@@ -25,16 +25,22 @@ inline constexpr unsigned MSG_ADDON_UNREGISTER = 0x470;  // add-on -> clock wind
 // lParam of MSG_CLOCK_SHOWN, so the host can tell it from the native clock's own 0x466.
 inline constexpr long kClockShownMark = 0x4F4252;
 
-// Reasons of MSG_START_FAILED.
-inline constexpr int kFailNoTaskbar = 1;
-inline constexpr int kFailNoNotificationArea = 2;
-inline constexpr int kFailNoClock = 3;
-inline constexpr int kFailNoThread = 4;
-inline constexpr int kFailNoHook = 5;
+// The reasons of MSG_START_FAILED (its lParam); None is never sent.
+enum class StartFailure : int {
+  None = 0,
+  NoTaskbar = 1,           // no "Shell_TrayWnd"
+  NoNotificationArea = 2,  // no "TrayNotifyWnd" in it
+  NoClock = 3,             // no "TrayClockWClass" in that
+  NoThread = 4,            // GetWindowThreadProcessId of the clock returned 0
+  NoHook = 5,              // SetWindowsHookExA failed
+};
 
-// The tick timer of every clock window and the host's window identity.
+// The tick timer of every clock window.
 inline constexpr unsigned TICK_TIMER_ID = 7777;
-inline constexpr char16_t kHostWindowClass[] = u"ZembrikClass";
-inline constexpr char16_t kHostWindowTitle[] = u"Zembrik";
+
+// The host window's identity: the programs find it with FindWindowA, so the names are narrow
+// (ASCII) text.
+inline constexpr char kHostWindowClass[] = "ZembrikClass";
+inline constexpr char kHostWindowTitle[] = "Zembrik";
 
 }  // namespace zembrik

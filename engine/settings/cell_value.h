@@ -11,6 +11,14 @@ inline constexpr std::uint8_t kCellResetX = 1;
 inline constexpr std::uint8_t kCellResetY = 2;
 inline constexpr std::uint8_t kCellNoAntialias = 4;
 
+// Bits of the cell separator byte (field 8; the options program writes field 9 alike). Any
+// non-zero value draws the line; the options program always sets Shown with the others.
+enum CellSeparatorBits : std::uint8_t {
+  kCellSeparatorShown = 1,
+  kCellSeparatorThin = 2,       // 1 pixel instead of 2
+  kCellSeparatorOwnExtent = 4,  // across the cell only, not the whole face
+};
+
 // Text effects of field 7 (drawn by the painter).
 inline constexpr int kEffectNone = 0;
 inline constexpr int kEffectShadow = 1;

@@ -26,7 +26,7 @@ void buildTooltipText(bool alarmActive, std::u16string_view alarmText,
     return;
   }
   SegmentState state;
-  state.variantRequest = 0;
+  state.variantRequest = VariantRequest::None;
   state.zoneSelector = kZoneLocal;
   renderSegment(tooltipFormat, moment, cache, state, env, out);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
@@ -21,8 +22,7 @@ class OnceBoundEntry {
       attempted_ = true;
       UniqueModule module(LoadLibraryA(library_));
       if (module) {
-        function_ = reinterpret_cast<Function>(
-            reinterpret_cast<void*>(GetProcAddress(module.get(), entry_)));
+        function_ = procAddress<Function>(module.get(), entry_);
         if (function_)
           (void)module.release();
       }
@@ -55,10 +55,16 @@ OnceBoundEntry<GetDpiForMonitorFn>& monitorDpiEntry() {
 
 }  // namespace
 
-int dpiForWindow(HWND window) {
+std::optional<unsigned> windowDpiIfKnown(HWND window) {
   GetDpiForWindowFn function = windowDpiEntry().get();
-  UINT dpi = function ? function(window) : 0;
-  return dpi ? static_cast<int>(dpi) : 96;
+  const UINT dpi = function ? function(window) : 0;
+  if (dpi == 0)
+    return std::nullopt;
+  return dpi;
+}
+
+int dpiForWindow(HWND window) {
+  return static_cast<int>(windowDpiIfKnown(window).value_or(96));
 }
 
 std::optional<unsigned> effectiveDpiForMonitor(HMONITOR monitor) {

@@ -6,7 +6,11 @@
 
 namespace zembrik {
 
-// GetDpiForWindow from "User32.dll": 96 when the function is absent or answers 0.
+// GetDpiForWindow from "User32.dll": none when the function is absent or answers 0, so that
+// each caller falls back to the DPI it knows (older systems have one, the screen's).
+std::optional<unsigned> windowDpiIfKnown(HWND window);
+
+// windowDpiIfKnown, else 96.
 int dpiForWindow(HWND window);
 
 // GetDpiForMonitor(MDT_EFFECTIVE_DPI) from "Shcore.dll": the larger of x and y; none when the

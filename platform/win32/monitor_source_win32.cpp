@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "platform/win32/dpi_functions_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/window_id_win32.h"
 
 namespace zembrik {
@@ -18,7 +19,7 @@ namespace {
 template <std::size_t N>
 std::u16string textOf(const WCHAR (&chars)[N]) {
   const std::size_t length = wcsnlen(chars, N);
-  return std::u16string(reinterpret_cast<const char16_t*>(chars), length);
+  return portable(std::wstring_view(chars, length));
 }
 
 HMONITOR monitorFromId(std::uint64_t handle) {

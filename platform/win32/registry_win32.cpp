@@ -5,21 +5,13 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/proc_address_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 
 namespace {
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is UTF-16");
-
-std::wstring wide(std::u16string_view text) {
-  return std::wstring(text.begin(), text.end());
-}
-
-std::u16string portable(const wchar_t* text, std::size_t length) {
-  return std::u16string(text, text + length);
-}
 
 RegStatus status(LSTATUS code) {
   return static_cast<RegStatus>(static_cast<std::uint32_t>(code));
@@ -110,7 +102,7 @@ class Win32Key final : public RegistryKey {
         RegEnumValueW(key_, index, name.data(), &length, nullptr, &type, nullptr, nullptr);
     if (code != ERROR_SUCCESS)
       return status(code);
-    out.name = portable(name.data(), length);
+    out.name = portable(std::wstring_view(name.data(), length));
     out.type = static_cast<RegType>(type);
     return RegStatus::Ok;
   }
@@ -122,7 +114,7 @@ class Win32Key final : public RegistryKey {
         RegEnumKeyExW(key_, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
     if (code != ERROR_SUCCESS)
       return status(code);
-    out.name = portable(name.data(), length);
+    out.name = portable(std::wstring_view(name.data(), length));
     out.type = RegType::None;
     return RegStatus::Ok;
   }
@@ -143,10 +135,8 @@ class Win32Key final : public RegistryKey {
     HMODULE ntdll = GetModuleHandleW(L"NTdll.dll");
     if (!ntdll)
       return RegStatus::NotSupported;
-    auto renameKey = reinterpret_cast<NtRenameKeyFn>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtRenameKey")));
-    auto toDosError = reinterpret_cast<RtlNtStatusToDosErrorFn>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlNtStatusToDosError")));
+    auto renameKey = procAddress<NtRenameKeyFn>(ntdll, "NtRenameKey");
+    auto toDosError = procAddress<RtlNtStatusToDosErrorFn>(ntdll, "RtlNtStatusToDosError");
     if (!renameKey || !toDosError)
       return RegStatus::NotSupported;
     std::wstring name = wide(newName);

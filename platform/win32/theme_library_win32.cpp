@@ -1,13 +1,10 @@
 #include "platform/win32/theme_library_win32.h"
 
+#include "platform/win32/proc_address_win32.h"
+
 namespace zembrik {
 
 namespace {
-
-template <typename Fn>
-Fn lookUp(HMODULE module, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 HWND toWindow(ThemeWindow window) noexcept {
   return reinterpret_cast<HWND>(window);
@@ -34,11 +31,11 @@ bool Win32ThemeLibrary::load() {
   if (!module_)
     return false;
   HMODULE module = module_.get();
-  open_ = lookUp<OpenFn>(module, "OpenThemeData");
-  close_ = lookUp<CloseFn>(module, "CloseThemeData");
-  draw_ = lookUp<DrawFn>(module, "DrawThemeBackground");
-  drawParent_ = lookUp<DrawParentFn>(module, "DrawThemeParentBackground");
-  transparent_ = lookUp<TransparentFn>(module, "IsThemeBackgroundPartiallyTransparent");
+  open_ = procAddress<OpenFn>(module, "OpenThemeData");
+  close_ = procAddress<CloseFn>(module, "CloseThemeData");
+  draw_ = procAddress<DrawFn>(module, "DrawThemeBackground");
+  drawParent_ = procAddress<DrawParentFn>(module, "DrawThemeParentBackground");
+  transparent_ = procAddress<TransparentFn>(module, "IsThemeBackgroundPartiallyTransparent");
   return true;
 }
 

@@ -8,7 +8,9 @@
 
 #include "engine/registry/registry_access.h"
 #include "platform/win32/format_platform_win32.h"
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
@@ -20,16 +22,9 @@ using RegLoadMuiStringFn = LSTATUS(WINAPI*)(HKEY, LPCWSTR, LPWSTR, DWORD, LPDWOR
 // Bound once; advapi32 is linked, so its handle needs no release.
 RegLoadMuiStringFn regLoadMuiString() {
   static const RegLoadMuiStringFn function = [] {
-    HMODULE advapi = GetModuleHandleW(L"advapi32.dll");
-    return advapi ? reinterpret_cast<RegLoadMuiStringFn>(
-                        reinterpret_cast<void*>(GetProcAddress(advapi, "RegLoadMUIStringW")))
-                  : nullptr;
+    return procAddress<RegLoadMuiStringFn>(GetModuleHandleW(L"advapi32.dll"), "RegLoadMUIStringW");
   }();
   return function;
-}
-
-std::wstring wide(std::u16string_view text) {
-  return std::wstring(text.begin(), text.end());
 }
 
 class DataFileLibrary final : public ResourceLibrary {

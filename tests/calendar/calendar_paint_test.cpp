@@ -5,7 +5,7 @@
 #include "engine/calendar/calendar_layout.h"
 #include "engine/calendar/calendar_painter.h"
 #include "engine/calendar/calendar_settings.h"
-#include "engine/paint/recording_surface.h"
+#include "tests/doubles/recording_surface.h"
 
 namespace zembrik {
 namespace {

@@ -114,7 +114,8 @@ struct FormatFixture {
     cache.reset();
     RenderedFormat rendered;
     auto environment = env();
-    renderFormat(compile(text, cellMode), moment, cache, environment, 0, rendered);
+    renderFormat(compile(text, cellMode), moment, cache, environment, VariantRequest::None,
+                 rendered);
     std::u16string joined;
     for (std::size_t i = 0; i < rendered.segments.size(); ++i) {
       if (i > 0)

@@ -178,10 +178,11 @@ TEST_F(RenderTest, ZoneSwitchesLastForTheCellsLaterSegments) {
   fx.cache.reset();
   RenderedFormat rendered;
   auto environment = fx.env();
-  renderFormat(compiled, fx.moment, fx.cache, environment, 0, rendered);
-  renderFormat(fx.compile(u"H", true), fx.moment, fx.cache, environment, 0, rendered);
+  renderFormat(compiled, fx.moment, fx.cache, environment, VariantRequest::None, rendered);
+  renderFormat(fx.compile(u"H", true), fx.moment, fx.cache, environment, VariantRequest::None,
+               rendered);
   EXPECT_EQ(rendered.segments[0], u"14");
-  renderFormat(compiled, fx.moment, fx.cache, environment, 0, rendered);
+  renderFormat(compiled, fx.moment, fx.cache, environment, VariantRequest::None, rendered);
   EXPECT_EQ(rendered.segments, (std::vector<std::u16string>{u"8148", u"8"}));
   EXPECT_EQ(fx.zones.zoneTimeCalls, 1);
 }
@@ -234,7 +235,7 @@ TEST_F(RenderTest, ZoneNamesAndTheirFallbacks) {
 TEST_F(RenderTest, SecondsFlagLockKeyMarkAndVariantPass) {
   struct Case {
     std::u16string_view format;
-    int request;
+    int request;  // a VariantRequest value; 7 is none of the named ones
     std::u16string_view shown;
     bool seconds;
     bool lockKeys;
@@ -252,13 +253,14 @@ TEST_F(RenderTest, SecondsFlagLockKeyMarkAndVariantPass) {
   for (const auto& c : cases) {
     SCOPED_TRACE(show(c.format) + " request " + std::to_string(c.request));
     RenderedFormat rendered;
-    renderFormat(fx.compile(c.format, true), fx.moment, fx.cache, environment, c.request, rendered);
+    renderFormat(fx.compile(c.format, true), fx.moment, fx.cache, environment,
+                 static_cast<VariantRequest>(c.request), rendered);
     std::u16string joined;
     for (const auto& segment : rendered.segments) joined += (joined.empty() ? u"" : u"|") + segment;
     EXPECT_EQ(joined, c.shown);
     EXPECT_EQ(rendered.secondsShown, c.seconds);
     EXPECT_EQ(rendered.lockKeysShown, c.lockKeys);
-    EXPECT_EQ(rendered.variantAnswered, c.answered);
+    EXPECT_EQ(static_cast<int>(rendered.variantAnswered), c.answered);
   }
 }
 

@@ -25,7 +25,7 @@ TEST_F(HookLifecycle, FailuresReachAHostKnownFromAnEarlierStart) {
   // Only Wine's own empty "Shell_TrayWnd" is left: no notification area.
   EXPECT_FALSE(startHook(host.window()));
   ASSERT_EQ(host.count(MSG_START_FAILED), 1);
-  EXPECT_EQ(host.received().front().lParam, kFailNoNotificationArea);
+  EXPECT_EQ(host.received().front().lParam, static_cast<LPARAM>(StartFailure::NoNotificationArea));
 }
 
 TEST_F(HookLifecycle, AClockHiddenAtAttachWaitsUntilShownThenAsksForARestart) {

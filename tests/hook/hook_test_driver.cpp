@@ -5,7 +5,9 @@
 #include "engine/protocol/window_messages.h"
 #include "engine/registry/registry_access.h"
 #include "platform/win32/dc_scopes_win32.h"
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "tests/hook/paint_counter.h"
 #include "tools/standin_taskbar/standin_protocol.h"
 
@@ -282,13 +284,15 @@ StandinTaskbar::ResourceCounts StandinTaskbar::resourceCounts() const {
 }
 
 TestHostWindow::TestHostWindow() {
+  const std::wstring className = wideFromUtf8(kHostWindowClass);
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"ZembrikClass";
+  windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);  // fails harmlessly when a previous test registered it
-  window_.reset(CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), this));
+  window_.reset(CreateWindowExW(0, className.c_str(), wideFromUtf8(kHostWindowTitle).c_str(),
+                                WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), this));
 }
 
 TestHostWindow::~TestHostWindow() = default;
@@ -349,9 +353,7 @@ PaintCounter::PaintCounter(const StandinTaskbar& bar) {
   listener_.reset(CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
                                   nullptr, windowClass.hInstance, this));
   probe_.reset(LoadLibraryW(PAINT_COUNTER_DLL));
-  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
-                           GetProcAddress(probe_.get(), kPaintCounterHookName)))
-                     : nullptr;
+  auto proc = procAddress<HOOKPROC>(probe_.get(), kPaintCounterHookName);
   DWORD thread = bar.taskbar() ? GetWindowThreadProcessId(bar.taskbar(), nullptr) : 0;
   if (listener_ && proc && thread)
     hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, proc, probe_.get(), thread));

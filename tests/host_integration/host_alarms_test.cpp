@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/protocol/window_messages.h"
+#include "platform/win32/proc_address_win32.h"
 #include "tests/host_integration/alarm_message_probe.h"
 #include "tests/host_integration/host_program_fixture.h"
 
@@ -36,8 +37,7 @@ class AlarmMessageLog {
                                 nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(listener_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     probe_ = LoadLibraryW(ALARM_PROBE_DLL);
-    auto proc = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(probe_, kAlarmProbeHookName)));
+    auto proc = procAddress<HOOKPROC>(probe_, kAlarmProbeHookName);
     if (listener_ && proc)
       hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, probe_, standin::testing::threadOf(taskbar));
   }

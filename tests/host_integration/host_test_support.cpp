@@ -3,34 +3,28 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "engine/protocol/window_messages.h"
+#include "engine/settings/settings_paths.h"
+#include "platform/win32/wide_text_win32.h"
+
 namespace zembrik::testing {
 
 namespace {
 
-constexpr wchar_t kSettingsPath[] = L"Software\\OBR\\Zembrik";
+const std::wstring kSettingsPath = wide(kSettingsRootPath);
 
 HKEY openSettings(REGSAM access) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsPath, 0, access, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsPath.c_str(), 0, access, &key) != ERROR_SUCCESS)
     return nullptr;
   return key;
 }
 
 HKEY createSettings() {
   HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                  nullptr);
+  RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &key, nullptr);
   return key;
-}
-
-std::wstring fromUtf8(const std::string& bytes) {
-  if (bytes.empty())
-    return {};
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
-  return text;
 }
 
 }  // namespace
@@ -107,7 +101,7 @@ std::vector<std::wstring> readLines(const std::wstring& path) {
   CloseHandle(file);
   std::size_t start = 0;
   for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(fromUtf8(bytes.substr(start, end - start)));
+    lines.push_back(wideFromUtf8(bytes.substr(start, end - start)));
   return lines;
 }
 
@@ -117,7 +111,7 @@ int countLines(const std::wstring& path, const std::wstring& line) {
 }
 
 HWND findHostWindow() {
-  return FindWindowA("ZembrikClass", "Zembrik");
+  return FindWindowA(kHostWindowClass, kHostWindowTitle);
 }
 
 void terminateRunningHosts() {
@@ -137,8 +131,8 @@ void terminateRunningHosts() {
 }
 
 void deleteSettingsKey() {
-  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsPath);  // leaves the key itself
-  RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsPath);
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsPath.c_str());  // leaves the key itself
+  RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsPath.c_str());
 }
 
 bool settingsKeyExists() {
@@ -188,7 +182,7 @@ std::optional<std::wstring> readSettingText(const std::wstring& name) {
 
 void createSettingsSubkey(const std::wstring& path) {
   HKEY key = nullptr;
-  const std::wstring full = std::wstring(kSettingsPath) + L"\\" + path;
+  const std::wstring full = kSettingsPath + L"\\" + path;
   RegCreateKeyExW(HKEY_CURRENT_USER, full.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                   nullptr);
   const DWORD one = 1;
@@ -198,7 +192,7 @@ void createSettingsSubkey(const std::wstring& path) {
 
 bool settingsSubkeyExists(const std::wstring& path) {
   HKEY key = nullptr;
-  const std::wstring full = std::wstring(kSettingsPath) + L"\\" + path;
+  const std::wstring full = kSettingsPath + L"\\" + path;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, full.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);

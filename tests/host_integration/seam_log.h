@@ -4,18 +4,9 @@
 
 #include <string>
 
-namespace zembrik::testing {
+#include "platform/win32/wide_text_win32.h"
 
-inline std::string utf8(const std::wstring& text) {
-  if (text.empty())
-    return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                      nullptr, nullptr);
-  return bytes;
-}
+namespace zembrik::testing {
 
 inline std::wstring environmentText(const wchar_t* name) {
   wchar_t buffer[2048];
@@ -31,7 +22,7 @@ inline void appendLine(const wchar_t* variable, const std::wstring& line) {
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     return;
-  const std::string bytes = utf8(line) + "\n";
+  const std::string bytes = utf8FromWide(line) + "\n";
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);

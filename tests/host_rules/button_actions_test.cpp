@@ -42,51 +42,40 @@ TEST(SplitProgramValue, ShapesTriedInOrder) {
 }
 
 TEST(ButtonActions, CodesAreComparedWholeAndCaseSensitively) {
+  using enum ButtonActionKind;
   const struct {
     const char16_t* value;
-    bool s, c, m;
+    ButtonActionKind kind;
   } cases[] = {
-      {u"*s", true, false, false},   {u"*c", false, true, false},   {u"*m", false, false, true},
-      {u"*r", false, false, false},  {u" *c", false, false, false}, {u"*C", false, false, false},
-      {u"*c ", false, false, false}, {u"", false, false, false},
+      {u"*s", SystemCalendar}, {u"*c", InternalCalendar}, {u"*m", Menu},     {u"*r", Program},
+      {u" *c", Program},       {u"*C", Program},          {u"*c ", Program}, {u"", Program},
   };
   for (const auto& c : cases) {
     const auto action = actionFromValue(c.value);
-    EXPECT_EQ(action.systemCalendar, c.s);
-    EXPECT_EQ(action.internalCalendar, c.c);
-    EXPECT_EQ(action.menu, c.m);
+    EXPECT_EQ(action.kind, c.kind) << std::u16string_view(c.value).size();
     EXPECT_TRUE(action.program.empty());
   }
 }
 
-struct Flags {
-  bool s, c, m;
-};
-
-void expectFlags(const ButtonAction& action, Flags flags, const char* where) {
-  EXPECT_EQ(action.systemCalendar, flags.s) << where;
-  EXPECT_EQ(action.internalCalendar, flags.c) << where;
-  EXPECT_EQ(action.menu, flags.m) << where;
-}
-
 TEST(ButtonActions, DefaultsFollowShowCalendarOnRightKeyElseLegacyMode) {
+  using enum ButtonActionKind;
   const struct {
     std::optional<std::uint32_t> onRight;
     bool legacy;
-    Flags left, right;
+    ButtonActionKind left, right;
   } cases[] = {
-      {std::nullopt, false, {true, false, false}, {false, true, false}},
-      {std::nullopt, true, {false, true, false}, {true, false, false}},
-      {1, true, {true, false, false}, {false, true, false}},
-      {7, false, {true, false, false}, {false, true, false}},
-      {0, false, {false, true, false}, {true, false, false}},
-      {0, true, {false, true, false}, {true, false, false}},
+      {std::nullopt, false, SystemCalendar, InternalCalendar},
+      {std::nullopt, true, InternalCalendar, SystemCalendar},
+      {1, true, SystemCalendar, InternalCalendar},
+      {7, false, SystemCalendar, InternalCalendar},
+      {0, false, InternalCalendar, SystemCalendar},
+      {0, true, InternalCalendar, SystemCalendar},
   };
   for (const auto& c : cases) {
     const auto actions = defaultButtonActions(c.onRight, c.legacy);
-    expectFlags(actions[0], c.left, "left");
-    expectFlags(actions[1], {false, false, true}, "middle");
-    expectFlags(actions[2], c.right, "right");
+    EXPECT_EQ(actions[0].kind, c.left);
+    EXPECT_EQ(actions[1].kind, Menu);
+    EXPECT_EQ(actions[2].kind, c.right);
   }
 }
 
@@ -115,9 +104,10 @@ TEST_F(HostSettingsTest, StoredValuesOverrideTheirButtonOnly) {
   const auto settings = readHostSettings(*root, false);
   EXPECT_EQ(settings.button(MouseButton::Left).program, u"C:\\Tools Dir\\rec.exe");
   EXPECT_EQ(settings.button(MouseButton::Left).parameters, u"one");
-  expectFlags(settings.button(MouseButton::Left), {false, false, false}, "left");
-  expectFlags(settings.button(MouseButton::Middle), {false, true, false}, "middle");
-  expectFlags(settings.button(MouseButton::Right), {true, false, false}, "right (default)");
+  EXPECT_EQ(settings.button(MouseButton::Left).kind, ButtonActionKind::Program);
+  EXPECT_EQ(settings.button(MouseButton::Middle).kind, ButtonActionKind::InternalCalendar);
+  EXPECT_EQ(settings.button(MouseButton::Right).kind, ButtonActionKind::SystemCalendar)
+      << "the default stays";
   EXPECT_TRUE(settings.restartOnShellRestart);
   EXPECT_EQ(settings.transparencyAlpha, 102u);
 }
@@ -126,7 +116,7 @@ TEST_F(HostSettingsTest, ValuesOfTheWrongTypeCountAsAbsent) {
   writeNumber(*root, u"MouseButtonM", 1);
   writeText(*root, u"restart", u"1");
   const auto settings = readHostSettings(*root, false);
-  expectFlags(settings.button(MouseButton::Middle), {false, false, true}, "middle");
+  EXPECT_EQ(settings.button(MouseButton::Middle).kind, ButtonActionKind::Menu);
   EXPECT_FALSE(settings.restartOnShellRestart);
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/options/system_zone_list.h"
 #include "engine/registry/registry_access.h"
+#include "platform/win32/proc_address_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/zone_names_win32.h"
 
@@ -31,8 +32,7 @@ std::map<std::wstring, std::wstring> databaseZones() {
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDatabase, 0, KEY_READ, &database) != ERROR_SUCCESS)
     return zones;
   using LoadMui = LONG(WINAPI*)(HKEY, LPCWSTR, LPWSTR, DWORD, LPDWORD, DWORD, LPCWSTR);
-  const auto loadMui = reinterpret_cast<LoadMui>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "RegLoadMUIStringW")));
+  const auto loadMui = procAddress<LoadMui>(GetModuleHandleW(L"advapi32.dll"), "RegLoadMUIStringW");
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
   wchar_t name[256];

@@ -34,7 +34,7 @@ class FaceMetersTest : public testing::PaintFixture {
   PaintOutcome drawWithMeters(Size client) {
     if (surfaces.last != nullptr)
       surfaces.last->clear();
-    return meterPainter.paint(clock, inputs(), &target, client);
+    return meterPainter.draw(clock, inputs(), target, client);
   }
 };
 
@@ -44,7 +44,7 @@ TEST_F(FaceMetersTest, BarTakesItsWidthAndSpaceFromTheMeasuredSizeAndTheText) {
   draw(client);
   Rect plainText = painter.placements()[0].rect;
 
-  PackedSize withBar = meterPainter.paint(clock, inputs(), nullptr).size;
+  PackedSize withBar = meterPainter.measure(clock, inputs()).size;
   EXPECT_EQ(packedWidth(withBar), packedWidth(plain) + 6);
   EXPECT_EQ(packedHeight(withBar), packedHeight(plain));
   drawWithMeters(client);
@@ -54,7 +54,7 @@ TEST_F(FaceMetersTest, BarTakesItsWidthAndSpaceFromTheMeasuredSizeAndTheText) {
 }
 
 TEST_F(FaceMetersTest, BarAtTheRightEdgeAndGraphAcrossTheFaceOverTheCells) {
-  meterPainter.paint(clock, inputs(), nullptr);
+  meterPainter.measure(clock, inputs());
   drawWithMeters({60, 30});  // lays the graph out over the client width
   EXPECT_EQ(meters.area, (MeterArea{60, 30, 0}));
   EXPECT_EQ(meters.memory.pointCount, 60);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "engine/meters/meter_drawing.h"
-#include "engine/paint/recording_surface.h"
+#include "tests/doubles/recording_surface.h"
 
 namespace zembrik {
 namespace {

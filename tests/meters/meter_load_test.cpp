@@ -3,11 +3,11 @@
 
 #include "engine/format/zone_table.h"
 #include "engine/names/name_tables.h"
-#include "engine/paint/recording_surface.h"
 #include "engine/registry/memory_registry.h"
 #include "engine/registry/registry_access.h"
 #include "engine/settings/load_settings.h"
 #include "engine/settings/settings_paths.h"
+#include "tests/doubles/recording_surface.h"
 
 namespace zembrik {
 namespace {

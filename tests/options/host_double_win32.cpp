@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/protocol/window_messages.h"
 #include "platform/win32/caught_exception_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik::testing {
 
@@ -11,10 +13,12 @@ HostDouble::HostDouble() {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = &windowProcedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"ZembrikClass";
+  const std::wstring className = wideFromUtf8(kHostWindowClass);
+  windowClass.lpszClassName = className.c_str();
   class_ = RegisteredClass(windowClass);
-  window_.reset(CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10,
-                                nullptr, nullptr, windowClass.hInstance, this));
+  window_.reset(CreateWindowExW(0, className.c_str(), wideFromUtf8(kHostWindowTitle).c_str(),
+                                WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                windowClass.hInstance, this));
 }
 
 std::size_t HostDouble::count(UINT message) const {

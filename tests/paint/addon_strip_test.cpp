@@ -37,8 +37,8 @@ class AddonStrip : public PaintFixture {
     for (const char16_t* text : {u"00", u"1111", u"22"}) addCell(text);
     clock.columns = columns;
     clock.rows = 3 / columns;
-    withAddons.paint(clock, inputs(), nullptr);
-    withAddons.paint(clock, inputs(), &target, {80, 60});
+    withAddons.measure(clock, inputs());
+    withAddons.draw(clock, inputs(), target, {80, 60});
   }
 };
 

@@ -75,11 +75,11 @@ TEST_P(DrawAllocations, NoneWhenNothingChangedSize) {
   RecordingSurface window{{200, 200}, nullptr, /*record=*/false};
 
   setTime(23, 59, 58);
-  PackedSize size = quietPainter.paint(clock, inputs(), nullptr).size;
+  PackedSize size = quietPainter.measure(clock, inputs()).size;
   Size client{packedWidth(size), c.height};
   for (int second = 58; second < 60; ++second) {  // the first paints fill the buffers
     setTime(23, 59, second);
-    quietPainter.paint(clock, inputs(), &window, client);
+    quietPainter.draw(clock, inputs(), window, client);
   }
 
   allocations = 0;
@@ -87,7 +87,7 @@ TEST_P(DrawAllocations, NoneWhenNothingChangedSize) {
   for (int minute = 0; minute < 3; ++minute) {
     for (int second = 0; second < 60; ++second) {
       setTime(0, minute, second);
-      quietPainter.paint(clock, inputs(), &window, client);
+      quietPainter.draw(clock, inputs(), window, client);
     }
   }
   counting = false;

@@ -358,7 +358,7 @@ TEST_F(Draw, TheMaskIsCombinedInTheOrderOfTheWindowsGeneration) {
     if (surfaces.last != nullptr)
       surfaces.last->clear();
     target.clear();
-    themed.paint(clock, inputs(), &target, {40, 20});
+    themed.draw(clock, inputs(), target, {40, 20});
     std::vector<std::pair<RasterOp, const DrawSurface*>> copies;
     for (const DrawOp& op : drawnOf(DrawOpKind::Copy)) copies.emplace_back(op.op, op.source);
     std::pair<RasterOp, const DrawSurface*> invertMask{RasterOp::Invert, &taskbar.maskSurface};

@@ -157,7 +157,7 @@ TEST_F(Measure, MeterBandsAddToTheirSides) {
   Bands bands;
   FacePainter withMeters(surfaces, FaceHooks{nullptr, &bands, nullptr});
   addCell(u"00");
-  PackedSize size = withMeters.paint(clock, inputs(), nullptr).size;
+  PackedSize size = withMeters.measure(clock, inputs()).size;
   EXPECT_EQ(packedWidth(size), 10 + 3);
   EXPECT_EQ(packedHeight(size), 15 + 7);
 }

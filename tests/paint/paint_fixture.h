@@ -12,9 +12,10 @@
 #include "engine/format/format_render.h"
 #include "engine/names/name_tables.h"
 #include "engine/paint/face_painter.h"
-#include "engine/paint/recording_surface.h"
 #include "engine/settings/clock_config.h"
 #include "engine/settings/font_cache.h"
+#include "tests/doubles/recording_surface.h"
+#include "tests/support/paint_world.h"
 
 namespace zembrik::testing {
 
@@ -30,8 +31,10 @@ inline FaceColours distinctColours() {
   return colours;
 }
 
-class PaintFixture : public ::testing::Test {
+class PaintFixture : public ::testing::Test, protected PaintWorld<RecordingFontFactory> {
  protected:
+  PaintFixture() { colours = distinctColours(); }
+
   // A cell showing `format` as written, in a font of `size` points (0: the surface's own font).
   CellConfig& addCell(std::u16string_view format, int size = 10) {
     auto cell = std::make_unique<CellConfig>();
@@ -61,16 +64,18 @@ class PaintFixture : public ::testing::Test {
   }
 
   PaintInputs inputs() {
-    cache.reset();
-    return PaintInputs{environment, moment, cache, colours, osGeneration, alarmRinging};
+    PaintInputs inputs = inputsAt(moment);
+    inputs.osGeneration = osGeneration;
+    inputs.alarmRinging = alarmRinging;
+    return inputs;
   }
 
-  PaintOutcome measure() { return painter.paint(clock, inputs(), nullptr); }
+  PaintOutcome measure() { return painter.measure(clock, inputs()); }
   PaintOutcome draw(Size client) {
     target.clear();
     if (surfaces.last != nullptr)
       surfaces.last->clear();
-    return painter.paint(clock, inputs(), &target, client);
+    return painter.draw(clock, inputs(), target, client);
   }
   // The drawings made into the painter's off-screen surface by the last draw pass.
   const std::vector<DrawOp>& drawn() const { return surfaces.last->ops(); }
@@ -81,20 +86,10 @@ class PaintFixture : public ::testing::Test {
     return found;
   }
 
-  RecordingFontFactory fontFactory;
-  FontCache fonts{fontFactory};
-  NameTables names;
-  EmptyZoneTable zones;
-  FixedSystemTimeZone systemZone;
-  FixedLockKeyStates lockKeys;
-  FormatEnvironment environment{names, zones, systemZone, lockKeys};
   RenderMoment moment{};
-  PaintCache cache;
-  FaceColours colours = distinctColours();
   int osGeneration = 7;
   bool alarmRinging = false;
 
-  ClockConfig clock;
   RecordingSurfaceFactory surfaces{&fontFactory};
   RecordingSurface target{{0, 0}};
   FacePainter painter{surfaces};

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/win32/proc_address_win32.h"
 #include "tests/standin/standin_child.h"
 #include "tests/standin/standin_probe.h"
 #include "tools/standin_taskbar/standin_protocol.h"
@@ -36,8 +37,7 @@ class Probe {
                                 nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(listener_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     module_ = LoadLibraryW(STANDIN_PROBE_DLL);
-    auto hook = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(module_, kHookProcedureName)));
+    auto hook = zembrik::procAddress<HOOKPROC>(module_, kHookProcedureName);
     if (hook)
       hook_ = SetWindowsHookExW(WH_CALLWNDPROC, hook, module_, threadOf(taskbar));
   }

@@ -43,7 +43,8 @@ class ZoneFormat : public ::testing::Test {
     compileFormat(format, compiled, /*cellMode=*/false, world.table);
     PaintCache paint;
     RenderedFormat out;
-    renderFormat(compiled, RenderMoment{utc, local.time.local}, paint, env, 0, out);
+    renderFormat(compiled, RenderMoment{utc, local.time.local}, paint, env, VariantRequest::None,
+                 out);
     std::string text;
     for (char16_t c : out.segments.at(0)) text += c < 0x80 ? static_cast<char>(c) : '?';
     return text;

@@ -8,6 +8,7 @@
 #include "engine/settings/cell_value.h"
 #include "platform/win32/font_win32.h"
 #include "platform/win32/gdi_surface.h"
+#include "tests/support/paint_world.h"
 #include "tests/win32/gdi_pixels.h"
 
 namespace zembrik::testing {
@@ -15,7 +16,7 @@ namespace {
 
 constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
 
-class GdiPainter : public ::testing::Test {
+class GdiPainter : public ::testing::Test, protected PaintWorld<GdiFontFactory> {
  protected:
   GdiPainter() {
     colours.text = kRed;
@@ -44,24 +45,14 @@ class GdiPainter : public ::testing::Test {
     CalendarTime time{2026, 12, 2, 8, 10, 0, static_cast<std::uint16_t>(second), 0};
     RenderMoment moment{time, time};
     PaintInputs inputs{environment, moment, cache, colours};
-    PackedSize wanted = painter.paint(clock, inputs, nullptr).size;
+    PackedSize wanted = painter.measure(clock, inputs).size;
     Size client{packedWidth(wanted), packedHeight(wanted)};
     auto target = GdiSurface::createMemory(client);
     EXPECT_NE(target, nullptr);
-    EXPECT_NE(painter.paint(clock, inputs, target.get(), client).size, 0u);
+    EXPECT_NE(painter.draw(clock, inputs, *target, client).size, 0u);
     return Pixels(target->dc(), client);
   }
 
-  GdiFontFactory fontFactory;
-  FontCache fonts{fontFactory};
-  NameTables names;
-  EmptyZoneTable zones;
-  FixedSystemTimeZone systemZone;
-  FixedLockKeyStates lockKeys;
-  FormatEnvironment environment{names, zones, systemZone, lockKeys};
-  PaintCache cache;
-  FaceColours colours;
-  ClockConfig clock;
   GdiSurfaceFactory surfaces;
   FacePainter painter{surfaces};
 };
@@ -129,7 +120,7 @@ TEST_F(GdiPainter, NoSurfaceDrawsNothingAndReturnsZero) {
   auto target = GdiSurface::createMemory({20, 20});
   ASSERT_NE(target, nullptr);
   target->fillRect({0, 0, 20, 20}, kWhite);
-  EXPECT_EQ(painter.paint(clock, inputs, target.get(), {100000, 100000}).size, 0u);
+  EXPECT_EQ(painter.draw(clock, inputs, *target, {100000, 100000}).size, 0u);
   EXPECT_EQ(Pixels(target->dc(), {20, 20}).count(kWhite), 400);
 }
 

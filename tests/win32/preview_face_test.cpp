@@ -4,6 +4,7 @@
 
 #include "platform/win32/font_win32.h"
 #include "platform/win32/gdi_surface.h"
+#include "tests/support/paint_world.h"
 #include "tests/win32/gdi_pixels.h"
 #include "tools/preview/face_preview.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr Colour kCellColours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF,
                                    0xFF00FF, 0xFFFF00, 0x000080};
 
-class PreviewFace : public ::testing::Test {
+class PreviewFace : public ::testing::Test, protected PaintWorld<GdiFontFactory> {
  protected:
   // Loads the built-in face, gives every cell its own colour and paints it at 10:09:05 on a
   // Tuesday, with the lock-key texts visible.
@@ -55,16 +56,7 @@ class PreviewFace : public ::testing::Test {
     EXPECT_NEAR(ink.left + ink.right, left + right, 3);
   }
 
-  GdiFontFactory fontFactory;
-  FontCache fonts{fontFactory};
-  NameTables names;
-  EmptyZoneTable zones;
-  FixedSystemTimeZone systemZone;
-  FixedLockKeyStates lockKeys;
-  FormatEnvironment environment{names, zones, systemZone, lockKeys};
-  PaintCache cache;
-  FaceColours colours;  // face 0xC0C0C0, apart from every cell colour
-  ClockConfig clock;
+  // The face colour is 0xC0C0C0, apart from every cell colour.
   GdiSurfaceFactory surfaces;
   FacePainter painter{surfaces};
   std::unique_ptr<FaceImage> image;

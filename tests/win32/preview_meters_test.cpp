@@ -8,6 +8,7 @@
 #include "engine/settings/settings_paths.h"
 #include "platform/win32/font_win32.h"
 #include "platform/win32/gdi_surface.h"
+#include "tests/support/paint_world.h"
 #include "tests/win32/gdi_pixels.h"
 #include "tools/preview/face_preview.h"
 #include "tools/preview/meter_feed.h"
@@ -30,7 +31,7 @@ TEST(MeterFeed, ParsesReadings) {
     EXPECT_FALSE(parseMeterFeed(bad).has_value()) << bad;
 }
 
-class PreviewMeters : public ::testing::Test {
+class PreviewMeters : public ::testing::Test, protected PaintWorld<GdiFontFactory> {
  protected:
   PreviewMeters() {
     auto set = user->createSubkey(std::u16string(kSettingsRootPath) + u"\\horizontal",
@@ -53,16 +54,6 @@ class PreviewMeters : public ::testing::Test {
 
   MemoryRegistry registry;
   std::unique_ptr<RegistryKey> user = registry.currentUser();
-  GdiFontFactory fontFactory;
-  FontCache fonts{fontFactory};
-  NameTables names;
-  EmptyZoneTable zones;
-  FixedSystemTimeZone systemZone;
-  FixedLockKeyStates lockKeys;
-  FormatEnvironment environment{names, zones, systemZone, lockKeys};
-  PaintCache cache;
-  FaceColours colours;
-  ClockConfig clock;
   ClockFaceMeters faceMeters{clock.meters};
   GdiSurfaceFactory surfaces;
   FacePainter painter{surfaces, FaceHooks{nullptr, &faceMeters, nullptr}};

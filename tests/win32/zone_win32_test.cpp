@@ -9,14 +9,11 @@
 #include "engine/timezone/configured_zone_table.h"
 #include "engine/timezone/zone_loading.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/zone_names_win32.h"
 
 namespace zembrik {
 namespace {
-
-std::u16string portable(const std::wstring& text) {
-  return {text.begin(), text.end()};
-}
 
 // The resource-only library built beside this test.
 std::wstring testStringsPath() {

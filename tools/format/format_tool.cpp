@@ -13,6 +13,7 @@
 #include "engine/registry/memory_registry.h"
 #include "engine/registry/registry_access.h"
 #include "engine/settings/cell_value.h"
+#include "engine/settings/settings_paths.h"
 #include "engine/timezone/calendar_days.h"
 #include "tools/format/format_tool_zones.h"
 
@@ -314,7 +315,7 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
     loadLocaleNames(names, *platform.locale);
   MemoryRegistry registry;
   auto root = registry.currentUser()
-                  ->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite, KeyLifetime::Persistent)
+                  ->createSubkey(kSettingsRootPath, kKeyReadWrite, KeyLifetime::Persistent)
                   .key;
   for (const auto& [name, text] : options.rootValues) writeText(*root, name, text);
   loadNameTexts(names, *root);
@@ -334,7 +335,7 @@ int runFormatTool(const std::vector<std::u16string>& args, const FormatToolPlatf
 
   PaintCache cache;
   RenderedFormat rendered;
-  renderFormat(compiled, moment, cache, env, 0, rendered);
+  renderFormat(compiled, moment, cache, env, VariantRequest::None, rendered);
 
   if (options.json) {
     out += "{\"segments\": [";

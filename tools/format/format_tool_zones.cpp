@@ -1,6 +1,7 @@
 #include "tools/format/format_tool_zones.h"
 
 #include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 #include "engine/timezone/daylight_saving.h"
 #include "engine/timezone/zone_fixtures.h"
 #include "engine/timezone/zone_loading.h"
@@ -88,10 +89,9 @@ std::string ZoneToolData::load(const ZoneToolOptions& options, const LiveZoneSou
   // The zones named on the command line go into a settings key of the tool's own.
   std::unique_ptr<RegistryKey> ownSettings;
   if (settings == nullptr) {
-    ownSettings =
-        memory_.currentUser()
-            ->createSubkey(u"Software\\OBR\\Zembrik", kKeyReadWrite, KeyLifetime::Persistent)
-            .key;
+    ownSettings = memory_.currentUser()
+                      ->createSubkey(kSettingsRootPath, kKeyReadWrite, KeyLifetime::Persistent)
+                      .key;
     auto zones = ownSettings->createSubkey(kZonesSubkey, kKeyReadWrite, KeyLifetime::Persistent);
     for (const auto& [valueName, subkey] : options.configured) {
       writeText(*zones.key, valueName, subkey);

@@ -12,6 +12,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include "engine/settings/settings_paths.h"
 #include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/format_platform_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -48,7 +49,7 @@ int run(const std::vector<std::u16string>& args, zembrik::LocaleSource* locale) 
   auto machine = zembrik::openLocalMachineRoot();
   zembrik::Win32ZoneNames zoneNames;
   auto settings =
-      zembrik::openCurrentUserRoot()->openSubkey(u"Software\\OBR\\Zembrik", zembrik::kKeyRead);
+      zembrik::openCurrentUserRoot()->openSubkey(zembrik::kSettingsRootPath, zembrik::kKeyRead);
   zembrik::LiveZoneSources live{machine.get(), &zoneNames, settings.key.get()};
   platform.liveZones = &live;
 #endif

@@ -1,23 +1,22 @@
 #include "tools/hook_driver/driver_face.h"
 
 #include "engine/registry/registry_access.h"
+#include "engine/settings/settings_paths.h"
 #include "platform/win32/registry_win32.h"
 
 namespace zembrik {
 
 namespace {
 
-constexpr std::u16string_view kRoot = u"Software\\OBR\\Zembrik";
-
 bool writeRoot(RegistryKey& user) {
-  auto root = user.createSubkey(kRoot, kKeyReadWrite, KeyLifetime::Persistent);
+  auto root = user.createSubkey(kSettingsRootPath, kKeyReadWrite, KeyLifetime::Persistent);
   // The host writes the version before it attaches; a root without it reads as old settings.
   return root && writeNumber(*root.key, u"version", 0x01002D00);
 }
 
 bool writeSet(RegistryKey& user, std::u16string_view set, const DriverFace& face) {
-  auto key = user.createSubkey(std::u16string(kRoot) + u"\\" + std::u16string(set), kKeyReadWrite,
-                               KeyLifetime::Persistent);
+  auto key = user.createSubkey(std::u16string(kSettingsRootPath) + u"\\" + std::u16string(set),
+                               kKeyReadWrite, KeyLifetime::Persistent);
   if (!key)
     return false;
   bool written = writeNumber(*key.key, u"nColumns", 1) && writeNumber(*key.key, u"nRows", 1) &&
@@ -39,8 +38,8 @@ bool writeDriverFace(const DriverFace& face) {
   auto user = openCurrentUserRoot();
   if (!user)
     return false;
-  if (auto obr = user->openSubkey(u"Software\\OBR", kKeyReadWrite))
-    deleteKeyTree(*obr.key, u"Zembrik");
+  if (auto obr = user->openSubkey(kSettingsParentPath, kKeyReadWrite))
+    deleteKeyTree(*obr.key, kSettingsKeyName);
   if (!writeRoot(*user))
     return false;
   if (face.kind == DriverFace::Kind::Defaults)

@@ -1,5 +1,6 @@
 #include "tools/hook_driver/driver_paint_count.h"
 
+#include "platform/win32/proc_address_win32.h"
 #include "tests/hook/paint_counter.h"
 
 namespace zembrik {
@@ -17,9 +18,7 @@ DriverPaintCount::DriverPaintCount(const std::wstring& probePath) {
   listener_ = CreateWindowExW(0, kPaintListenerClass, L"", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
                               nullptr, windowClass.hInstance, this);
   probe_ = LoadLibraryW(probePath.c_str());
-  auto proc = probe_ ? reinterpret_cast<HOOKPROC>(
-                           reinterpret_cast<void*>(GetProcAddress(probe_, kPaintCounterHookName)))
-                     : nullptr;
+  auto proc = procAddress<HOOKPROC>(probe_, kPaintCounterHookName);
   HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
   DWORD thread = taskbar ? GetWindowThreadProcessId(taskbar, nullptr) : 0;
   if (listener_ && proc && thread)

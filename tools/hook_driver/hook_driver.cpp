@@ -14,7 +14,9 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/protocol/window_messages.h"
 #include "hook/hook_exports.h"
+#include "platform/win32/wide_text_win32.h"
 #include "tools/hook_driver/driver_face.h"
 #include "tools/hook_driver/driver_paint_count.h"
 
@@ -48,11 +50,7 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 std::u16string utf16(const char* text) {
-  int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-  wide.resize(std::wcslen(wide.c_str()));
-  return std::u16string(wide.begin(), wide.end());
+  return zembrik::portable(zembrik::wideFromUtf8(text));
 }
 
 bool parseOptions(int argc, char** argv, DriverOptions& options) {
@@ -129,13 +127,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zembrik-hook-driver: cannot write the face's settings\n");
     return 1;
   }
+  const std::wstring className = zembrik::wideFromUtf8(zembrik::kHostWindowClass);
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = hostProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"ZembrikClass";
+  windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);
-  HWND host = CreateWindowExW(0, L"ZembrikClass", L"Zembrik", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                              nullptr, windowClass.hInstance, nullptr);
+  HWND host = CreateWindowExW(
+      0, className.c_str(), zembrik::wideFromUtf8(zembrik::kHostWindowTitle).c_str(), WS_OVERLAPPED,
+      0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!host)
     return 1;
   std::unique_ptr<zembrik::DriverPaintCount> counter;

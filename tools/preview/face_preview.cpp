@@ -54,7 +54,7 @@ std::unique_ptr<FaceImage> paintPreview(ClockConfig& clock, FacePainter& painter
   if (!image)
     return nullptr;
   GdiSurface target(image->dc(), size);
-  if (painter.paint(clock, inputs, &target, size).size == 0)
+  if (painter.draw(clock, inputs, target, size).size == 0)
     return nullptr;
   return image;
 }

@@ -66,7 +66,7 @@ enum class KeyReads { AsTheClock, EveryPaint, FromMemory };
 double timePaints(ClockConfig& clock, FacePainter& painter, const PaintInputs& inputs,
                   GdiSurface& target, int repetitions, Win32LockKeyStates* lockKeys,
                   KeyReads reads) {
-  for (int i = 0; i < 10; ++i) painter.paint(clock, inputs, &target, target.size());
+  for (int i = 0; i < 10; ++i) painter.draw(clock, inputs, target, target.size());
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
   for (int i = 0; i < repetitions; ++i) {
@@ -76,7 +76,7 @@ double timePaints(ClockConfig& clock, FacePainter& painter, const PaintInputs& i
       lockKeys->keepWithinMinute(inputs.moment.utc.minute);
     if (lockKeys && reads == KeyReads::EveryPaint)
       lockKeys->forget();
-    painter.paint(clock, inputs, &target, target.size());
+    painter.draw(clock, inputs, target, target.size());
   }
   GdiFlush();
   QueryPerformanceCounter(&end);

@@ -1,4 +1,4 @@
-#include "engine/paint/recording_surface.h"
+#include "tests/doubles/recording_surface.h"
 
 #include <algorithm>
 
