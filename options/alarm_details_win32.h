@@ -6,12 +6,13 @@
 #include <optional>
 
 #include "engine/options/alarm_details.h"
+#include "options/modal_dialog_win32.h"
 #include "options/options_context_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 
-class CAlarmDetails {
+class CAlarmDetails final : private ModalDialog {
  public:
   // Shows the dialog filled with `details`, in the options font; the values the user accepted,
   // or nothing after Cancel.
@@ -19,9 +20,10 @@ class CAlarmDetails {
 
  private:
   CAlarmDetails(OptionsContext& context, AlarmDetails details)
-      : context_(context), details_(std::move(details)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+      : ModalDialog(L"CAlarmDetails::dialogProcedure"),
+        context_(context),
+        details_(std::move(details)) {}
+  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onInitDialog();
   void onCommand(int id, int notification);
   void onOk();
@@ -33,7 +35,6 @@ class CAlarmDetails {
 
   OptionsContext& context_;
   AlarmDetails details_;
-  HWND window_ = nullptr;
   UniqueBrush sample_;  // the colour sample's background
 };
 

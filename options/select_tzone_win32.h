@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "engine/options/zone_choice_dialog.h"
+#include "options/modal_dialog_win32.h"
 #include "options/options_context_win32.h"
 
 namespace zembrik {
 
-class CSelectTZone {
+class CSelectTZone final : private ModalDialog {
  public:
   // Shows the dialog in the options font; the accepted zone and names, or nothing after Cancel.
   static std::optional<ZoneChoiceDialog::Outcome> run(HWND owner, OptionsContext& context,
@@ -18,9 +19,10 @@ class CSelectTZone {
 
  private:
   CSelectTZone(OptionsContext& context, ZoneChoiceDialog choice)
-      : context_(context), choice_(std::move(choice)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+      : ModalDialog(L"CSelectTZone::dialogProcedure"),
+        context_(context),
+        choice_(std::move(choice)) {}
+  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onInitDialog();
   void onCommand(int id, int notification);
   void onOk();
@@ -30,7 +32,6 @@ class CSelectTZone {
   OptionsContext& context_;
   ZoneChoiceDialog choice_;
   std::optional<ZoneChoiceDialog::Outcome> outcome_;
-  HWND window_ = nullptr;
   bool settingTexts_ = false;  // the edits' own change notifications while showNames() runs
 };
 
