@@ -72,23 +72,13 @@ std::optional<AlarmDetails> CAlarmDetails::run(HWND owner, OptionsContext& conte
   return dialog.details_;
 }
 
-INT_PTR CAlarmDetails::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog();
-      return TRUE;
-    case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window(), IDC_ALARM_COLOUR_SAMPLE) &&
-          details_.customColour) {
-        return reinterpret_cast<INT_PTR>(sampleBrush());
-      }
-      return FALSE;
-    default:
-      return FALSE;
+INT_PTR CAlarmDetails::onMessage(UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_CTLCOLORSTATIC &&
+      reinterpret_cast<HWND>(lParam) == GetDlgItem(window(), IDC_ALARM_COLOUR_SAMPLE) &&
+      details_.customColour) {
+    return reinterpret_cast<INT_PTR>(sampleBrush());
   }
+  return FALSE;
 }
 
 void CAlarmDetails::onInitDialog() {

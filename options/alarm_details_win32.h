@@ -23,9 +23,10 @@ class CAlarmDetails final : private ModalDialog {
       : ModalDialog(L"CAlarmDetails::dialogProcedure"),
         context_(context),
         details_(std::move(details)) {}
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void onInitDialog();
-  void onCommand(int id, int notification);
+  void onInitDialog() override;
+  void onCommand(int id, int notification) override;
+  // The colour sample's background.
+  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onOk();
   // The enabling rule, with 0 seconds turned into the default expiry.
   void applyEnabling();

@@ -30,4 +30,17 @@ INT_PTR CALLBACK ModalDialog::dialogProcedure(HWND window, UINT message, WPARAM 
   }
 }
 
+INT_PTR ModalDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      onInitDialog();
+      return TRUE;
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    default:
+      return onMessage(message, wParam, lParam);
+  }
+}
+
 }  // namespace zembrik

@@ -25,11 +25,19 @@ class ModalDialog {
   // The dialog window while it runs, from WM_INITDIALOG on.
   HWND window() const noexcept { return window_; }
 
-  // The dialog's messages from WM_INITDIALOG on, with the dialog procedure's result.
-  virtual INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // Dialog hooks, called from WM_INITDIALOG on. Fill the controls:
+  virtual void onInitDialog() = 0;
+  // WM_COMMAND from a control or a button (IDOK, IDCANCEL):
+  virtual void onCommand(int id, int notification) = 0;
+  // Any other message: the dialog procedure's result (FALSE takes the default handling).
+  virtual INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    (void)message, (void)wParam, (void)lParam;
+    return FALSE;
+  }
 
  private:
   static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   const wchar_t* procedureName_;
   HWND window_ = nullptr;

@@ -28,19 +28,6 @@ std::optional<ZoneChoiceDialog::Outcome> CSelectTZone::run(HWND owner, OptionsCo
   return dialog.outcome_;
 }
 
-INT_PTR CSelectTZone::handleMessage(UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog();
-      return TRUE;
-    case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
 void CSelectTZone::onInitDialog() {
   HWND zones = GetDlgItem(window(), IDC_TZONE_ZONE);
   for (const ZoneOffer& offer : choice_.offers())

@@ -22,9 +22,8 @@ class CSelectTZone final : private ModalDialog {
       : ModalDialog(L"CSelectTZone::dialogProcedure"),
         context_(context),
         choice_(std::move(choice)) {}
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void onInitDialog();
-  void onCommand(int id, int notification);
+  void onInitDialog() override;
+  void onCommand(int id, int notification) override;
   void onOk();
   // Puts the names the model holds into the edits that differ from them.
   void showNames();
