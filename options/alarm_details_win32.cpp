@@ -5,10 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "options/dialog_template_win32.h"
 #include "options/modal_dialog_script_win32.h"
 #include "options/page_alarms_ids.h"
-#include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
@@ -69,80 +67,49 @@ void enable(HWND dialog, int id, bool on) {
 std::optional<AlarmDetails> CAlarmDetails::run(HWND owner, OptionsContext& context,
                                                AlarmDetails details) {
   CAlarmDetails dialog(context, std::move(details));
-  const auto copy = loadDialogTemplate(context.instance, IDD_ALARM_DETAILS, context.font);
-  if (copy.empty())
-    return std::nullopt;
-  const INT_PTR result =
-      DialogBoxIndirectParamW(context.instance, asDialogTemplate(copy), owner, &dialogProcedure,
-                              reinterpret_cast<LPARAM>(&dialog));
-  if (result != IDOK)
+  if (dialog.runModal(owner, context, IDD_ALARM_DETAILS) != IDOK)
     return std::nullopt;
   return dialog.details_;
 }
 
-INT_PTR CALLBACK CAlarmDetails::dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrW(window, DWLP_USER, lParam);
-      reinterpret_cast<CAlarmDetails*>(lParam)->window_ = window;
-    }
-    auto* dialog = reinterpret_cast<CAlarmDetails*>(GetWindowLongPtrW(window, DWLP_USER));
-    return dialog ? dialog->handleMessage(message, wParam, lParam) : FALSE;
-  } catch (...) {
-    recordCaughtException(L"CAlarmDetails::dialogProcedure");
-    return FALSE;
+INT_PTR CAlarmDetails::onMessage(UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_CTLCOLORSTATIC &&
+      reinterpret_cast<HWND>(lParam) == GetDlgItem(window(), IDC_ALARM_COLOUR_SAMPLE) &&
+      details_.customColour) {
+    return reinterpret_cast<INT_PTR>(sampleBrush());
   }
-}
-
-INT_PTR CAlarmDetails::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog();
-      return TRUE;
-    case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window_, IDC_ALARM_COLOUR_SAMPLE) &&
-          details_.customColour) {
-        return reinterpret_cast<INT_PTR>(sampleBrush());
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+  return FALSE;
 }
 
 void CAlarmDetails::onInitDialog() {
-  HWND repeat = GetDlgItem(window_, IDC_ALARM_REPEAT);
+  HWND repeat = GetDlgItem(window(), IDC_ALARM_REPEAT);
   SendMessageW(repeat, CB_RESETCONTENT, 0, 0);
   for (const wchar_t* text : kRepeatTexts)
     SendMessageW(repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   const auto& ranges = alarmDetailRanges();
   for (std::size_t i = 0; i < ranges.size(); ++i) {
-    SendDlgItemMessageW(window_, kSpins[i].spin, UDM_SETRANGE32,
+    SendDlgItemMessageW(window(), kSpins[i].spin, UDM_SETRANGE32,
                         static_cast<WPARAM>(ranges[i].minimum), ranges[i].maximum);
   }
 
-  SetDlgItemTextW(window_, IDC_ALARM_NAME, wide(details_.name).c_str());
-  setNumber(window_, IDC_ALARM_HOUR, details_.hour);
-  setNumber(window_, IDC_ALARM_MINUTE, details_.minute);
-  check(window_, IDC_ALARM_EXPIRES, details_.expires);
-  setNumber(window_, IDC_ALARM_SECONDS, details_.seconds);
+  SetDlgItemTextW(window(), IDC_ALARM_NAME, wide(details_.name).c_str());
+  setNumber(window(), IDC_ALARM_HOUR, details_.hour);
+  setNumber(window(), IDC_ALARM_MINUTE, details_.minute);
+  check(window(), IDC_ALARM_EXPIRES, details_.expires);
+  setNumber(window(), IDC_ALARM_SECONDS, details_.seconds);
   // One by one: CheckRadioButton would clear the day boxes, whose ids lie between these.
-  check(window_, IDC_ALARM_NO_DATE, details_.mode == AlarmDateMode::NoDate);
-  check(window_, IDC_ALARM_WEEKDAYS, details_.mode == AlarmDateMode::Weekdays);
-  check(window_, IDC_ALARM_DATE, details_.mode == AlarmDateMode::Date);
-  for (int day = 0; day < 7; ++day) check(window_, kDayBoxes[day], details_.days[day]);
-  setNumber(window_, IDC_ALARM_DAY, details_.day);
-  setNumber(window_, IDC_ALARM_MONTH, details_.month);
-  setNumber(window_, IDC_ALARM_YEAR, details_.year);
+  check(window(), IDC_ALARM_NO_DATE, details_.mode == AlarmDateMode::NoDate);
+  check(window(), IDC_ALARM_WEEKDAYS, details_.mode == AlarmDateMode::Weekdays);
+  check(window(), IDC_ALARM_DATE, details_.mode == AlarmDateMode::Date);
+  for (int day = 0; day < 7; ++day) check(window(), kDayBoxes[day], details_.days[day]);
+  setNumber(window(), IDC_ALARM_DAY, details_.day);
+  setNumber(window(), IDC_ALARM_MONTH, details_.month);
+  setNumber(window(), IDC_ALARM_YEAR, details_.year);
   SendMessageW(repeat, CB_SETCURSEL, static_cast<WPARAM>(details_.repeat), 0);
-  check(window_, IDC_ALARM_CUSTOM_COLOUR, details_.customColour);
-  SetDlgItemTextW(window_, IDC_ALARM_CELL_TEXT, wide(details_.cellText).c_str());
+  check(window(), IDC_ALARM_CUSTOM_COLOUR, details_.customColour);
+  SetDlgItemTextW(window(), IDC_ALARM_CELL_TEXT, wide(details_.cellText).c_str());
   applyEnabling();
-  runModalDialogScript(window_, IDD_ALARM_DETAILS);
+  runModalDialogScript(window(), IDD_ALARM_DETAILS);
 }
 
 void CAlarmDetails::onCommand(int id, int notification) {
@@ -151,7 +118,7 @@ void CAlarmDetails::onCommand(int id, int notification) {
       onOk();
       return;
     case IDCANCEL:
-      EndDialog(window_, IDCANCEL);
+      EndDialog(window(), IDCANCEL);
       return;
     case IDC_ALARM_NO_DATE:
     case IDC_ALARM_WEEKDAYS:
@@ -165,7 +132,7 @@ void CAlarmDetails::onCommand(int id, int notification) {
         applyEnabling();
       return;
     case IDC_ALARM_CUSTOM_COLOUR:
-      if (notification == BN_CLICKED && checked(window_, IDC_ALARM_CUSTOM_COLOUR))
+      if (notification == BN_CLICKED && checked(window(), IDC_ALARM_CUSTOM_COLOUR))
         chooseColour();
       return;
     default:
@@ -175,24 +142,24 @@ void CAlarmDetails::onCommand(int id, int notification) {
 
 AlarmDetails CAlarmDetails::readControls() const {
   AlarmDetails read = details_;
-  read.name = portable(controlText(window_, IDC_ALARM_NAME));
-  read.hour = controlNumber(window_, IDC_ALARM_HOUR);
-  read.minute = controlNumber(window_, IDC_ALARM_MINUTE);
-  read.expires = checked(window_, IDC_ALARM_EXPIRES);
-  read.seconds = controlNumber(window_, IDC_ALARM_SECONDS);
-  read.mode = checked(window_, IDC_ALARM_DATE)       ? AlarmDateMode::Date
-              : checked(window_, IDC_ALARM_WEEKDAYS) ? AlarmDateMode::Weekdays
-                                                     : AlarmDateMode::NoDate;
-  for (int day = 0; day < 7; ++day) read.days[day] = checked(window_, kDayBoxes[day]);
-  read.day = controlNumber(window_, IDC_ALARM_DAY);
-  read.month = controlNumber(window_, IDC_ALARM_MONTH);
-  read.year = controlNumber(window_, IDC_ALARM_YEAR);
-  const auto repeat = SendDlgItemMessageW(window_, IDC_ALARM_REPEAT, CB_GETCURSEL, 0, 0);
+  read.name = portable(controlText(window(), IDC_ALARM_NAME));
+  read.hour = controlNumber(window(), IDC_ALARM_HOUR);
+  read.minute = controlNumber(window(), IDC_ALARM_MINUTE);
+  read.expires = checked(window(), IDC_ALARM_EXPIRES);
+  read.seconds = controlNumber(window(), IDC_ALARM_SECONDS);
+  read.mode = checked(window(), IDC_ALARM_DATE)       ? AlarmDateMode::Date
+              : checked(window(), IDC_ALARM_WEEKDAYS) ? AlarmDateMode::Weekdays
+                                                      : AlarmDateMode::NoDate;
+  for (int day = 0; day < 7; ++day) read.days[day] = checked(window(), kDayBoxes[day]);
+  read.day = controlNumber(window(), IDC_ALARM_DAY);
+  read.month = controlNumber(window(), IDC_ALARM_MONTH);
+  read.year = controlNumber(window(), IDC_ALARM_YEAR);
+  const auto repeat = SendDlgItemMessageW(window(), IDC_ALARM_REPEAT, CB_GETCURSEL, 0, 0);
   read.repeat = repeat == 1   ? AlarmRepeat::Monthly
                 : repeat == 2 ? AlarmRepeat::Annually
                               : AlarmRepeat::No;
-  read.customColour = checked(window_, IDC_ALARM_CUSTOM_COLOUR);
-  read.cellText = portable(controlText(window_, IDC_ALARM_CELL_TEXT));
+  read.customColour = checked(window(), IDC_ALARM_CUSTOM_COLOUR);
+  read.cellText = portable(controlText(window(), IDC_ALARM_CELL_TEXT));
   return read;
 }
 
@@ -201,28 +168,28 @@ void CAlarmDetails::applyEnabling() {
   const std::int32_t seconds = read.seconds;
   const AlarmDetailsEnabling enabling = applyEnablingRule(read);
   if (read.seconds != seconds)
-    setNumber(window_, IDC_ALARM_SECONDS, read.seconds);
-  for (int box : kDayBoxes) enable(window_, box, enabling.days);
-  for (int id : kDateControls) enable(window_, id, enabling.dateAndRepeat);
-  enable(window_, IDC_ALARM_SECONDS, enabling.seconds);
-  enable(window_, IDC_ALARM_SECONDS_SPIN, enabling.seconds);
+    setNumber(window(), IDC_ALARM_SECONDS, read.seconds);
+  for (int box : kDayBoxes) enable(window(), box, enabling.days);
+  for (int id : kDateControls) enable(window(), id, enabling.dateAndRepeat);
+  enable(window(), IDC_ALARM_SECONDS, enabling.seconds);
+  enable(window(), IDC_ALARM_SECONDS_SPIN, enabling.seconds);
 }
 
 void CAlarmDetails::onOk() {
   const AlarmDetails read = readControls();
   if (const auto refusal = refusalOf(read)) {
-    context_.ui().messageBox(window_, wide(*refusal), L"Zembrik", MB_ICONEXCLAMATION | MB_OK);
+    context_.ui().messageBox(window(), wide(*refusal), L"Zembrik", MB_ICONEXCLAMATION | MB_OK);
     return;
   }
   details_ = read;
-  EndDialog(window_, IDOK);
+  EndDialog(window(), IDOK);
 }
 
 void CAlarmDetails::chooseColour() {
   static COLORREF customColours[16] = {};
   CHOOSECOLORW request{};
   request.lStructSize = sizeof request;
-  request.hwndOwner = window_;
+  request.hwndOwner = window();
   request.rgbResult = details_.colour;
   request.lpCustColors = customColours;
   request.Flags = CC_RGBINIT | CC_FULLOPEN;
@@ -231,7 +198,7 @@ void CAlarmDetails::chooseColour() {
   details_.colour = request.rgbResult & 0xFFFFFF;
   details_.customColour = true;
   sample_.reset();
-  InvalidateRect(GetDlgItem(window_, IDC_ALARM_COLOUR_SAMPLE), nullptr, TRUE);
+  InvalidateRect(GetDlgItem(window(), IDC_ALARM_COLOUR_SAMPLE), nullptr, TRUE);
 }
 
 HBRUSH CAlarmDetails::sampleBrush() {

@@ -6,12 +6,13 @@
 #include <optional>
 
 #include "engine/options/alarm_details.h"
+#include "options/modal_dialog_win32.h"
 #include "options/options_context_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
 
-class CAlarmDetails {
+class CAlarmDetails final : private ModalDialog {
  public:
   // Shows the dialog filled with `details`, in the options font; the values the user accepted,
   // or nothing after Cancel.
@@ -19,11 +20,13 @@ class CAlarmDetails {
 
  private:
   CAlarmDetails(OptionsContext& context, AlarmDetails details)
-      : context_(context), details_(std::move(details)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void onInitDialog();
-  void onCommand(int id, int notification);
+      : ModalDialog(L"CAlarmDetails::dialogProcedure"),
+        context_(context),
+        details_(std::move(details)) {}
+  void onInitDialog() override;
+  void onCommand(int id, int notification) override;
+  // The colour sample's background.
+  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onOk();
   // The enabling rule, with 0 seconds turned into the default expiry.
   void applyEnabling();
@@ -33,7 +36,6 @@ class CAlarmDetails {
 
   OptionsContext& context_;
   AlarmDetails details_;
-  HWND window_ = nullptr;
   UniqueBrush sample_;  // the colour sample's background
 };
 

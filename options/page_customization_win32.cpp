@@ -43,7 +43,8 @@ CTabCustom::~CTabCustom() = default;
 
 void CTabCustom::onInitPage() {
   services_ = makeFormPageServices(clockSet(), ui(), window());
-  model_ = std::make_unique<CustomizationPageModel>(*services_, context().oldSystem);
+  typing_ = std::make_unique<TypingNotifications>(*services_, window());
+  model_ = std::make_unique<CustomizationPageModel>(typing_->services(), context().oldSystem);
   model_->load();
   filling_ = true;
   for (int id : kMouseIds) fillList(window(), id, kMouseItemTexts);
@@ -66,10 +67,12 @@ void CTabCustom::showState() {
 bool CTabCustom::onCommand(int controlId, int notification, HWND) {
   if (!model_ || filling_)
     return false;
+  // Typing writes every keystroke; the clocks reload at most once per interval and once after
+  // the last keystroke. A choice from a list reloads them at once.
   if (notification == EN_CHANGE && isTextId(controlId)) {
     std::array<std::u16string, 12> texts;
     for (std::size_t i = 0; i < kTextIds.size(); ++i) texts[i] = controlText(window(), kTextIds[i]);
-    model_->setTexts(texts);
+    typing_->typed([&] { model_->setTexts(texts); });
     return true;
   }
   const auto button = mouseButtonOf(controlId);
@@ -80,13 +83,16 @@ bool CTabCustom::onCommand(int controlId, int notification, HWND) {
     return true;
   }
   if (notification == CBN_EDITCHANGE) {
-    model_->typeMouseProgram(*button, controlText(window(), controlId));
+    const std::u16string typed = controlText(window(), controlId);
+    typing_->typed([&] { model_->typeMouseProgram(*button, typed); });
     return true;
   }
   return false;
 }
 
 void CTabCustom::onDestroyPage() {
+  if (typing_)
+    typing_->flush();
   if (model_)
     model_->close();
 }

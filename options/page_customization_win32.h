@@ -5,6 +5,7 @@
 #include "engine/options/page_customization_model.h"
 #include "options/base_tab_win32.h"
 #include "options/form_page_services_win32.h"
+#include "options/typing_notifications_win32.h"
 
 namespace zembrik {
 
@@ -22,6 +23,7 @@ class CTabCustom : public C_BaseTab {
   void showState();
 
   std::unique_ptr<FormClockSetServices> services_;
+  std::unique_ptr<TypingNotifications> typing_;
   std::unique_ptr<CustomizationPageModel> model_;
   bool filling_ = false;  // controls are being filled: their notifications are no edits
 };

@@ -10,7 +10,6 @@
 #include "options/form_controls_win32.h"
 #include "options/page_general_ids.h"
 #include "options/today_timeout_dialog_win32.h"
-#include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/registry_win32.h"
 
 namespace zembrik {
@@ -62,9 +61,9 @@ void CTabMain::onInitPage() {
   if (!currentUser_)
     return;
   services_ = makeFormPageServices(clockSet(), ui(), window());
-  throttled_ = std::make_unique<ThrottledPageServices>(
-      *services_, kTypingNotifyIntervalMs, [] { return std::uint64_t{GetTickCount()}; });
-  model_ = std::make_unique<GeneralPageModel>(*throttled_, *currentUser_, context().oldSystem);
+  typing_ = std::make_unique<TypingNotifications>(*services_, window());
+  model_ =
+      std::make_unique<GeneralPageModel>(typing_->services(), *currentUser_, context().oldSystem);
   model_->load();
   filling_ = true;
   fillList(window(), IDC_WEEKDAY_PLACE, kWeekdayPlaces);
@@ -129,12 +128,11 @@ bool CTabMain::onCommand(int controlId, int notification, HWND) {
         return false;
       // Every keystroke is written; the clocks reload at most once per interval, and once
       // after the last keystroke.
-      throttled_->setThrottling(true);
-      model_->setTexts(controlText(window(), IDC_CALENDAR_WEEKDAYS),
-                       controlText(window(), IDC_CALENDAR_TITLE),
-                       controlText(window(), IDC_CUSTOM_TOOLTIP));
-      throttled_->setThrottling(false);
-      armNotifyTimer();
+      typing_->typed([this] {
+        model_->setTexts(controlText(window(), IDC_CALENDAR_WEEKDAYS),
+                         controlText(window(), IDC_CALENDAR_TITLE),
+                         controlText(window(), IDC_CUSTOM_TOOLTIP));
+      });
       return true;
     case CBN_SELCHANGE:
       if (controlId != IDC_WEEKDAY_PLACE && controlId != IDC_WEEK_NUMBER_PLACE)
@@ -228,36 +226,9 @@ bool CTabMain::onMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
   return true;
 }
 
-void CTabMain::armNotifyTimer() {
-  if (!throttled_->holding()) {
-    notifyTimer_.reset();
-    return;
-  }
-  // With a procedure of its own: the base page takes every WM_TIMER that reaches the dialog.
-  notifyTimer_ = UniqueTimer(window(), kNotifyTimerId, std::max<UINT>(throttled_->msUntilDue(), 1),
-                             &onNotifyTimer);
-}
-
-void CALLBACK CTabMain::onNotifyTimer(HWND window, UINT, UINT_PTR, DWORD) {
-  try {
-    // The page object the base keeps with its window; this timer is set on General pages only.
-    auto* page = reinterpret_cast<C_BaseTab*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (page == nullptr)
-      return;
-    auto* general = static_cast<CTabMain*>(page);
-    if (!general->throttled_)
-      return;
-    general->throttled_->sendDue();
-    general->armNotifyTimer();
-  } catch (...) {
-    recordCaughtException(L"CTabMain::onNotifyTimer");
-  }
-}
-
 void CTabMain::onDestroyPage() {
-  notifyTimer_.reset();
-  if (throttled_)
-    throttled_->flush();
+  if (typing_)
+    typing_->flush();
   if (model_)
     model_->close();
 }

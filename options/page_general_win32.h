@@ -6,10 +6,9 @@
 #include <optional>
 
 #include "engine/options/page_general_model.h"
-#include "engine/options/throttled_page_services.h"
 #include "options/base_tab_win32.h"
 #include "options/form_page_services_win32.h"
-#include "platform/win32/window_bindings_win32.h"
+#include "options/typing_notifications_win32.h"
 
 namespace zembrik {
 
@@ -23,9 +22,6 @@ class CTabMain : public C_BaseTab {
   void setTimeoutPrompt(TimeoutPrompt prompt) { timeoutPrompt_ = std::move(prompt); }
 
  protected:
-  static constexpr UINT_PTR kNotifyTimerId = 358;
-  static constexpr std::uint32_t kTypingNotifyIntervalMs = 250;
-
   void onInitPage() override;
   void onRefresh(bool setChanged) override;
   bool onCommand(int controlId, int notification, HWND control) override;
@@ -39,14 +35,11 @@ class CTabMain : public C_BaseTab {
   void onTodayCalendar();
   void onCalendarFont();
   void onOptionsFont();
-  void armNotifyTimer();
-  static void CALLBACK onNotifyTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
 
   std::unique_ptr<RegistryKey> currentUser_;
   std::unique_ptr<FormClockSetServices> services_;
-  std::unique_ptr<ThrottledPageServices> throttled_;
+  std::unique_ptr<TypingNotifications> typing_;
   std::unique_ptr<GeneralPageModel> model_;
-  UniqueTimer notifyTimer_;
   TimeoutPrompt timeoutPrompt_;
   bool filling_ = false;  // controls are being filled: their notifications are no edits
   bool initialised_ = false;

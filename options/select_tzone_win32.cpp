@@ -2,10 +2,8 @@
 
 #include <string>
 
-#include "options/dialog_template_win32.h"
 #include "options/modal_dialog_script_win32.h"
 #include "options/page_timezones_ids.h"
-#include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
@@ -25,53 +23,19 @@ std::u16string controlText(HWND dialog, int id) {
 std::optional<ZoneChoiceDialog::Outcome> CSelectTZone::run(HWND owner, OptionsContext& context,
                                                            ZoneChoiceDialog choice) {
   CSelectTZone dialog(context, std::move(choice));
-  const auto copy = loadDialogTemplate(context.instance, IDD_SELECT_TZONE, context.font);
-  if (copy.empty())
-    return std::nullopt;
-  const INT_PTR result =
-      DialogBoxIndirectParamW(context.instance, asDialogTemplate(copy), owner, &dialogProcedure,
-                              reinterpret_cast<LPARAM>(&dialog));
-  if (result != IDOK)
+  if (dialog.runModal(owner, context, IDD_SELECT_TZONE) != IDOK)
     return std::nullopt;
   return dialog.outcome_;
 }
 
-INT_PTR CALLBACK CSelectTZone::dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrW(window, DWLP_USER, lParam);
-      reinterpret_cast<CSelectTZone*>(lParam)->window_ = window;
-    }
-    auto* dialog = reinterpret_cast<CSelectTZone*>(GetWindowLongPtrW(window, DWLP_USER));
-    return dialog ? dialog->handleMessage(message, wParam, lParam) : FALSE;
-  } catch (...) {
-    recordCaughtException(L"CSelectTZone::dialogProcedure");
-    return FALSE;
-  }
-}
-
-INT_PTR CSelectTZone::handleMessage(UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog();
-      return TRUE;
-    case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
 void CSelectTZone::onInitDialog() {
-  HWND zones = GetDlgItem(window_, IDC_TZONE_ZONE);
+  HWND zones = GetDlgItem(window(), IDC_TZONE_ZONE);
   for (const ZoneOffer& offer : choice_.offers())
     SendMessageW(zones, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(offer.displayName).c_str()));
   if (const auto selected = choice_.selected())
     SendMessageW(zones, CB_SETCURSEL, *selected, 0);
   showNames();
-  runModalDialogScript(window_, IDD_SELECT_TZONE);
+  runModalDialogScript(window(), IDD_SELECT_TZONE);
 }
 
 void CSelectTZone::showNames() {
@@ -80,10 +44,10 @@ void CSelectTZone::showNames() {
   for (const auto& [id, text] : {std::pair{IDC_TZONE_ABBREVIATION, &names.abbreviation},
                                  std::pair{IDC_TZONE_STANDARD, &names.standardName},
                                  std::pair{IDC_TZONE_DAYLIGHT, &names.daylightName}}) {
-    if (controlText(window_, id) != *text)
-      SetDlgItemTextW(window_, id, wide(*text).c_str());
+    if (controlText(window(), id) != *text)
+      SetDlgItemTextW(window(), id, wide(*text).c_str());
   }
-  EnableWindow(GetDlgItem(window_, IDC_TZONE_DAYLIGHT), choice_.daylightEnabled() ? TRUE : FALSE);
+  EnableWindow(GetDlgItem(window(), IDC_TZONE_DAYLIGHT), choice_.daylightEnabled() ? TRUE : FALSE);
   settingTexts_ = false;
 }
 
@@ -93,13 +57,13 @@ void CSelectTZone::onCommand(int id, int notification) {
     return;
   }
   if (id == IDCANCEL) {
-    EndDialog(window_, IDCANCEL);
+    EndDialog(window(), IDCANCEL);
     return;
   }
   if (settingTexts_)
     return;
   if (notification == EN_CHANGE) {
-    const std::u16string text = controlText(window_, id);
+    const std::u16string text = controlText(window(), id);
     if (id == IDC_TZONE_ABBREVIATION)
       choice_.abbreviationChanged(text);
     else if (id == IDC_TZONE_STANDARD)
@@ -110,7 +74,7 @@ void CSelectTZone::onCommand(int id, int notification) {
       return;
     showNames();
   } else if (notification == CBN_SELCHANGE && id == IDC_TZONE_ZONE) {
-    const auto item = SendDlgItemMessageW(window_, IDC_TZONE_ZONE, CB_GETCURSEL, 0, 0);
+    const auto item = SendDlgItemMessageW(window(), IDC_TZONE_ZONE, CB_GETCURSEL, 0, 0);
     if (item >= 0)
       choice_.choose(static_cast<std::size_t>(item));
     showNames();
@@ -121,13 +85,13 @@ void CSelectTZone::onOk() {
   const ZoneChoiceDialog::Outcome outcome = choice_.ok();
   if (!outcome.accepted) {
     if (!outcome.message.empty()) {
-      context_.ui().messageBox(window_, wide(outcome.message), L"Select Timezone and abbreviation",
+      context_.ui().messageBox(window(), wide(outcome.message), L"Select Timezone and abbreviation",
                                MB_ICONEXCLAMATION | MB_OK);
     }
     return;
   }
   outcome_ = outcome;
-  EndDialog(window_, IDOK);
+  EndDialog(window(), IDOK);
 }
 
 }  // namespace zembrik

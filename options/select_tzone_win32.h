@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "engine/options/zone_choice_dialog.h"
+#include "options/modal_dialog_win32.h"
 #include "options/options_context_win32.h"
 
 namespace zembrik {
 
-class CSelectTZone {
+class CSelectTZone final : private ModalDialog {
  public:
   // Shows the dialog in the options font; the accepted zone and names, or nothing after Cancel.
   static std::optional<ZoneChoiceDialog::Outcome> run(HWND owner, OptionsContext& context,
@@ -18,11 +19,11 @@ class CSelectTZone {
 
  private:
   CSelectTZone(OptionsContext& context, ZoneChoiceDialog choice)
-      : context_(context), choice_(std::move(choice)) {}
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void onInitDialog();
-  void onCommand(int id, int notification);
+      : ModalDialog(L"CSelectTZone::dialogProcedure"),
+        context_(context),
+        choice_(std::move(choice)) {}
+  void onInitDialog() override;
+  void onCommand(int id, int notification) override;
   void onOk();
   // Puts the names the model holds into the edits that differ from them.
   void showNames();
@@ -30,7 +31,6 @@ class CSelectTZone {
   OptionsContext& context_;
   ZoneChoiceDialog choice_;
   std::optional<ZoneChoiceDialog::Outcome> outcome_;
-  HWND window_ = nullptr;
   bool settingTexts_ = false;  // the edits' own change notifications while showNames() runs
 };
 
