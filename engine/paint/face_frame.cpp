@@ -47,15 +47,15 @@ FaceFrame faceFrame(Size client, const FaceMargins& margins, const EdgeBands& ba
 }
 
 void drawFaceSeparators(DrawSurface& surface, const FaceFrame& frame, Size client, bool vertical,
-                        const FaceColours& colours, int addonExtent) {
+                        const FaceColours& colours, AddonBand addons) {
   const FaceSeparators& separators = frame.separators;
   int thickness = separators.thickness;
   if (separators.leading) {
     int edge = vertical ? frame.face.top : frame.face.left;
     linePair(surface, edge, edge + 1, thickness, client, vertical, colours);
-    if (addonExtent > kSeparatorGap) {
-      linePair(surface, edge + addonExtent, edge + addonExtent + 1, thickness, client, vertical,
-               colours);
+    if (addons.extent > kSeparatorGap) {
+      int end = edge + addons.start + addons.extent;
+      linePair(surface, end, end + 1, thickness, client, vertical, colours);
     }
   }
   if (separators.trailing) {
