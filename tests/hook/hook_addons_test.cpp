@@ -178,6 +178,13 @@ TEST_F(HookAddons, ARegisteredAddonsCellStandsBeforeTheClocksAndTakesItsClicks) 
 
 TEST_F(HookAddons, OnAVerticalTaskbarTheAddonsCellStandsAbove) {
   writeFace(u"vertical", {u",,,,,,:HH:mm"});
+  {
+    // Both separator lines: the leading pair stands again below the add-on's row.
+    auto set = openCurrentUserRoot()->createSubkey(u"Software\\OBR\\Zembrik\\vertical",
+                                                   kKeyReadWrite, KeyLifetime::Persistent);
+    ASSERT_TRUE(set);
+    writeNumber(*set.key, u"separator", 0xC000002);
+  }
   writeAddonFace(u"vertical", 3, u"VPN");
   StandinTaskbar bar(L"--edge=left");
   // The add-on's window first: the library looks the host up by its class, newest first.
