@@ -150,7 +150,7 @@ PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonRowsHeight
   }
   height += std::int64_t{addonRowsHeight} + tallestColumn;
 
-  int addonsBefore = vertical ? addons_.leadingRows(clock) : addons_.leadingColumns(clock);
+  int addonsBefore = vertical ? addonRowCount(clock) : addons_.leadingColumns(clock);
   int room = separatorRoom(decodeFaceSeparators(clock.separator), vertical, addonsBefore > 0);
   (vertical ? height : width) += room;
 
@@ -229,8 +229,10 @@ int FacePainter::alignAddonRows(const ClockConfig& clock, int addonRows) {
   for (int row = 0; row < addonRows; ++row) {
     int tallest = 0;
     for (std::size_t column = 0; column < columns; ++column) {
+      // The last row of a grid may be short.
       const std::size_t index = static_cast<std::size_t>(row) * columns + column;
-      if (const CellConfig* cell = clock.cells[index].get(); cell != nullptr)
+      const CellConfig* cell = index < clock.cells.size() ? clock.cells[index].get() : nullptr;
+      if (cell != nullptr)
         tallest = std::max(tallest, cellNeed(*cell, /*vertical=*/true));
     }
     end += tallest;
