@@ -37,11 +37,10 @@ FaceFrame faceFrame(Size client, const FaceMargins& margins, const EdgeBands& ba
   if (frame.anySeparator) {
     int thickness = frame.separators.thickness;
     frame.ownStartGap = kSeparatorGap;
-    if (vertical) {
-      frame.content.bottom -= thickness;
-    } else {
-      frame.content.right -= thickness + 1;
-    }
+    int trailingRoom = vertical ? thickness : thickness + 1;
+    (vertical ? frame.content.bottom : frame.content.right) -= trailingRoom;
+    frame.addonGap = separatorRoom(frame.separators, vertical, /*addonsBefore=*/true) -
+                     frame.ownStartGap - trailingRoom;
   }
   return frame;
 }

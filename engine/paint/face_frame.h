@@ -31,8 +31,12 @@ struct FaceFrame {
   Rect content;
   FaceSeparators separators;
   bool anySeparator = false;
-  // Skipped before the clock's own first column (horizontal) or row (vertical).
+  // Skipped before the first column (horizontal) or row (vertical), add-on or the clock's own.
   int ownStartGap = 0;
+  // Kept after the add-on columns (rows), before the clock's own; the leading lines stand again
+  // at its start. It takes what the measure counts for the separators besides the leading gap
+  // and the trailing room, so a pass places exactly what the measure counted.
+  int addonGap = 0;
 };
 
 FaceFrame faceFrame(Size client, const FaceMargins& margins, const EdgeBands& bands,

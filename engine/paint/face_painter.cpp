@@ -150,7 +150,7 @@ PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonRowsHeight
   }
   height += std::int64_t{addonRowsHeight} + tallestColumn;
 
-  int addonsBefore = vertical ? addonRowCount(clock) : addons_.leadingColumns(clock);
+  int addonsBefore = vertical ? addonRowCount(clock) : addonColumnCount(clock);
   int room = separatorRoom(decodeFaceSeparators(clock.separator), vertical, addonsBefore > 0);
   (vertical ? height : width) += room;
 
@@ -174,20 +174,22 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
   FaceFrame frame = faceFrame(client, clock.margins, meters_.bands(), clock.separator, vertical);
   int columns = std::max(clock.columns, 1);
   clock.columnMetrics.resize(static_cast<std::size_t>(columns));
-  int addonColumns = vertical ? 0 : std::clamp(addons_.leadingColumns(clock), 0, columns);
+  const int addonColumns = addonColumnCount(clock);
   const RowBands rows = rowBands(clock, frame);
 
-  distributeSpareWidth(clock.columnMetrics,
-                       frame.content.width() - (vertical ? 0 : frame.ownStartGap));
+  // The gaps before the clock's own columns are no column's to widen into.
+  const int columnGaps = vertical ? 0 : frame.ownStartGap + (addonColumns > 0 ? frame.addonGap : 0);
+  distributeSpareWidth(clock.columnMetrics, frame.content.width() - columnGaps);
   fitColumns(clock, frame.content.bottom - rows.ownTop, vertical, rows.addonRows);
+  const ColumnBands bands = columnBands(clock, frame, addonColumns);
 
   AddonBand band = vertical ? AddonBand{rows.stripTop - frame.face.top, rows.stripHeight}
-                            : AddonBand{0, addonExtent(clock, addonColumns)};
+                            : AddonBand{bands.stripLeft - frame.face.left, bands.stripWidth};
   drawFaceSeparators(memory, frame, client, vertical, inputs.colours, band);
   // The last cell's font stays selected: the next paint usually starts with it, and whoever
   // deletes fonts calls deselectFonts first.
-  drawColumns(memory, clock, inputs, frame, addonColumns, rows, outcome);
-  reportAddonStrip(clock, frame, addonColumns, rows);
+  drawColumns(memory, clock, inputs, frame, bands, rows, outcome);
+  reportAddonStrip(clock, frame, bands, rows);
   meters_.draw(memory, client);
   finish(memory, target, client, inputs.osGeneration);
 
@@ -241,6 +243,28 @@ int FacePainter::alignAddonRows(const ClockConfig& clock, int addonRows) {
   return end;
 }
 
+int FacePainter::addonColumnCount(const ClockConfig& clock) const {
+  if (clock.placement.vertical)
+    return 0;
+  return std::clamp(addons_.leadingColumns(clock), 0, std::max(clock.columns, 1));
+}
+
+FacePainter::ColumnBands FacePainter::columnBands(const ClockConfig& clock, const FaceFrame& frame,
+                                                  int addonColumns) const {
+  ColumnBands bands;
+  bands.stripLeft = frame.content.left;
+  bands.ownLeft = frame.content.left;
+  if (clock.placement.vertical)
+    return bands;
+  // The leading lines stand in the leading gap; after the add-on columns they stand again in a
+  // gap of their own, as the measure counted it.
+  bands.addonColumns = addonColumns;
+  bands.stripLeft += frame.ownStartGap;
+  bands.stripWidth = addonExtent(clock, addonColumns);
+  bands.ownLeft = bands.stripLeft + bands.stripWidth + (addonColumns > 0 ? frame.addonGap : 0);
+  return bands;
+}
+
 FacePainter::RowBands FacePainter::rowBands(const ClockConfig& clock, const FaceFrame& frame) {
   RowBands rows;
   rows.addonRows = addonRowCount(clock);
@@ -249,8 +273,8 @@ FacePainter::RowBands FacePainter::rowBands(const ClockConfig& clock, const Face
   rows.ownTop = rows.stripTop + rows.stripHeight;
   // The separator lines after the add-on rows stand in a gap of their own, as the measure
   // counted it.
-  if (rows.addonRows > 0 && frame.anySeparator)
-    rows.ownTop += kSeparatorGap;
+  if (rows.addonRows > 0)
+    rows.ownTop += frame.addonGap;
   return rows;
 }
 
@@ -299,18 +323,18 @@ void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight
 }
 
 void FacePainter::reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame,
-                                   int addonColumns, const RowBands& rows) {
+                                   const ColumnBands& columnBands, const RowBands& rows) {
   Rect strip{};  // empty without add-on cells, so no click is taken for an add-on
   if (!clock.placement.vertical) {
     slotEnds_.clear();
     int end = 0;
-    for (int column = 0; column < addonColumns; ++column) {
+    for (int column = 0; column < columnBands.addonColumns; ++column) {
       const ColumnMetrics& metrics = clock.columnMetrics[static_cast<std::size_t>(column)];
       end += metrics.width + metrics.extraWidth;
       slotEnds_.push_back(end);
     }
-    if (addonColumns > 0)
-      strip = {frame.content.left, frame.content.top, frame.content.left + end,
+    if (columnBands.addonColumns > 0)
+      strip = {columnBands.stripLeft, frame.content.top, columnBands.stripLeft + end,
                frame.content.bottom};
   } else if (rows.addonRows > 0) {
     // slotEnds_ holds the row ends that placed the add-on rows.
@@ -330,18 +354,19 @@ int FacePainter::addonExtent(const ClockConfig& clock, int addonColumns) const {
 }
 
 void FacePainter::drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
-                              const FaceFrame& frame, int addonColumns, const RowBands& rows,
-                              PaintOutcome& outcome) {
+                              const FaceFrame& frame, const ColumnBands& columnBands,
+                              const RowBands& rows, PaintOutcome& outcome) {
   bool vertical = clock.placement.vertical;
   auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
   rowOffsets_.assign((clock.cells.size() + columns - 1) / columns, 0);
   const std::size_t firstOwnCell = static_cast<std::size_t>(rows.addonRows) * columns;
   int top = rows.ownTop;
-  int ownLeft = frame.content.left;
-  int x = frame.content.left;
+  // Reset X reaches back to the left edge of the band the cell stands in.
+  int ownLeft = columnBands.stripLeft;
+  int x = columnBands.stripLeft;
   for (std::size_t column = 0; column < columns; ++column) {
-    if (!vertical && static_cast<int>(column) == addonColumns) {
-      x += frame.ownStartGap;
+    if (static_cast<int>(column) == columnBands.addonColumns) {
+      x = columnBands.ownLeft;
       ownLeft = x;
     }
     const ColumnMetrics& metrics = clock.columnMetrics[column];

@@ -111,14 +111,27 @@ class FacePainter {
   int alignAddonRows(const ClockConfig& clock, int addonRows);
   RowBands rowBands(const ClockConfig& clock, const FaceFrame& frame);
 
+  // Where the columns of a face go. On a horizontal face the add-on columns stand from
+  // `stripLeft`, past the leading gap; the clock's own columns start at `ownLeft`, past the gap
+  // that the separator lines keep after the add-on columns. On a vertical face there are no
+  // add-on columns and every column starts from the content's left edge.
+  struct ColumnBands {
+    int addonColumns = 0;
+    int stripLeft = 0;
+    int stripWidth = 0;
+    int ownLeft = 0;
+  };
+  int addonColumnCount(const ClockConfig& clock) const;
+  ColumnBands columnBands(const ClockConfig& clock, const FaceFrame& frame, int addonColumns) const;
+
   void fitColumns(ClockConfig& clock, int faceHeight, bool vertical, int firstOwnRow);
   void fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical,
                        int firstOwnRow);
   int addonExtent(const ClockConfig& clock, int addonColumns) const;
-  void reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame, int addonColumns,
-                        const RowBands& rows);
+  void reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame,
+                        const ColumnBands& columnBands, const RowBands& rows);
   void drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
-                   const FaceFrame& frame, int addonColumns, const RowBands& rows,
+                   const FaceFrame& frame, const ColumnBands& columnBands, const RowBands& rows,
                    PaintOutcome& outcome);
   int drawCell(DrawSurface& memory, CellConfig& cell, std::size_t index, int left, int right, int y,
                const FaceFrame& frame, const PaintInputs& inputs, bool vertical,

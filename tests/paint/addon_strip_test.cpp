@@ -1,6 +1,6 @@
 // What the draw pass tells the add-on hook: the strip the add-on cells took and where each
-// leading column (row on a vertical taskbar) ends; on a vertical taskbar also where the add-on
-// rows, the separator lines after them and the clock's own cells go.
+// leading column (row on a vertical taskbar) ends; also where the add-on columns (rows), the
+// separator lines after them and the clock's own cells go.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -192,6 +192,141 @@ INSTANTIATE_TEST_SUITE_P(
                       {kShadowPen, 40},
                       {kHighlightPen, 57},
                       {kShadowPen, 58}}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// A horizontal face: `leading` add-on columns, then one column of the clock's own "00" cells
+// (one a row), in a client as wide and as tall as the measure asked. Cells as above; a "00" at
+// 10 points is 10 pixels wide, "A" 5, "CC" at 14 points 14.
+struct HorizontalCase {
+  const char* name;
+  std::uint32_t separator;
+  int leading;
+  int rows;
+  std::vector<std::pair<const char16_t*, int>> addonCells;  // row-major, `leading` a row
+  int width;                                                // measured
+  Rect strip;
+  std::vector<int> slotEnds;
+  int ownLeft;                                // of every cell of the clock's own column
+  std::vector<std::pair<Colour, int>> lines;  // pen and x of each line down the client
+};
+
+void PrintTo(const HorizontalCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class HorizontalAddonColumns : public AddonStrip,
+                               public ::testing::WithParamInterface<HorizontalCase> {
+ protected:
+  std::vector<std::pair<Colour, int>> lines(int height) const {
+    std::vector<std::pair<Colour, int>> found;
+    for (const DrawOp& op : surfaces.last->ops()) {
+      if (op.kind != DrawOpKind::Line)
+        continue;
+      EXPECT_EQ(op.from, (Point{op.from.x, 0}));
+      EXPECT_EQ(op.to, (Point{op.from.x, height}));
+      found.emplace_back(op.colour, op.from.x);
+    }
+    return found;
+  }
+};
+
+// The leading lines, the add-on columns, the gap with the leading lines again, then the clock's
+// own column, which ends where the trailing room begins: no column is given spare width, since
+// the draw pass places exactly what the measure counted.
+TEST_P(HorizontalAddonColumns, StandLeftOfTheClocksCellsWithTheSeparatorGap) {
+  const HorizontalCase& c = GetParam();
+  clock.separator = c.separator;
+  clock.columns = c.leading + 1;
+  clock.rows = c.rows;
+  for (int row = 0; row < c.rows; ++row) {
+    for (int column = 0; column < c.leading; ++column) {
+      const auto& [text, size] = c.addonCells[static_cast<std::size_t>(row * c.leading + column)];
+      if (size == 0)
+        addEmptySlot();
+      else
+        addCell(text, size);
+    }
+    addCell(u"00");
+  }
+  addons.leading = c.leading;
+
+  const PackedSize wanted = withAddons.measure(clock, inputs()).size;
+  ASSERT_EQ(packedWidth(wanted), c.width);
+  const int height = packedHeight(wanted);
+  withAddons.draw(clock, inputs(), target, {c.width, height});
+
+  EXPECT_EQ(addons.strip, (Rect{c.strip.left, c.strip.top, c.strip.right, height}));
+  EXPECT_EQ(addons.slotEnds, c.slotEnds);
+  EXPECT_EQ(lines(height), c.lines);
+  const auto placements = withAddons.placements();
+  EXPECT_EQ(placements[0].rect.left, c.strip.left) << "the first add-on cell";
+  const FaceSeparators separators = decodeFaceSeparators(c.separator);
+  const bool anySeparator = separators.leading || separators.trailing;
+  const int ownRight = c.width - (anySeparator ? separators.thickness + 1 : 0);
+  const auto columns = static_cast<std::size_t>(clock.columns);
+  for (std::size_t index = columns - 1; index < placements.size(); index += columns) {
+    EXPECT_EQ(placements[index].rect.left, c.ownLeft) << "cell " << index;
+    EXPECT_EQ(placements[index].rect.right, ownRight) << "cell " << index;
+  }
+  for (const ColumnMetrics& column : clock.columnMetrics) EXPECT_EQ(column.extraWidth, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, HorizontalAddonColumns,
+    ::testing::Values(
+        HorizontalCase{"one_addon", 0, 1, 1, {{u"A", 10}}, 15, {0, 0, 5, 0}, {5}, 5, {}},
+        HorizontalCase{"one_addon_both_lines",
+                       0xC000002,
+                       1,
+                       1,
+                       {{u"A", 10}},
+                       5 + 10 + 2 + 9,
+                       {3, 0, 8, 0},
+                       {5},
+                       13,
+                       {{kHighlightPen, 0},
+                        {kShadowPen, 1},
+                        {kHighlightPen, 8},
+                        {kShadowPen, 9},
+                        {kHighlightPen, 24},
+                        {kShadowPen, 25}}},
+        HorizontalCase{"one_addon_thin_leading_line",
+                       0x8000001,
+                       1,
+                       1,
+                       {{u"A", 10}},
+                       5 + 10 + 1 + 9,
+                       {3, 0, 8, 0},
+                       {5},
+                       13,
+                       {{kHighlightPen, 0}, {kHighlightPen, 8}}},
+        // Add-on 1 has one cell and a padded slot; add-on 2's second cell is the wider: its
+        // column is, and the clock's own column starts past it in both rows.
+        HorizontalCase{"two_addons_two_rows",
+                       0,
+                       2,
+                       2,
+                       {{u"A", 10}, {u"B", 10}, {u"", 0}, {u"CC", 14}},
+                       5 + 14 + 10,
+                       {0, 0, 19, 0},
+                       {5, 19},
+                       19,
+                       {}},
+        HorizontalCase{"two_addons_two_rows_both_lines",
+                       0xC000002,
+                       2,
+                       2,
+                       {{u"A", 10}, {u"B", 10}, {u"", 0}, {u"CC", 14}},
+                       5 + 14 + 10 + 2 + 9,
+                       {3, 0, 22, 0},
+                       {5, 19},
+                       27,
+                       {{kHighlightPen, 0},
+                        {kShadowPen, 1},
+                        {kHighlightPen, 22},
+                        {kShadowPen, 23},
+                        {kHighlightPen, 38},
+                        {kShadowPen, 39}}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(AddonStrip, WithoutAddonCellsTheStripIsEmpty) {
