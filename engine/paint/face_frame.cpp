@@ -37,25 +37,24 @@ FaceFrame faceFrame(Size client, const FaceMargins& margins, const EdgeBands& ba
   if (frame.anySeparator) {
     int thickness = frame.separators.thickness;
     frame.ownStartGap = kSeparatorGap;
-    if (vertical) {
-      frame.content.bottom -= thickness;
-    } else {
-      frame.content.right -= thickness + 1;
-    }
+    int trailingRoom = vertical ? thickness : thickness + 1;
+    (vertical ? frame.content.bottom : frame.content.right) -= trailingRoom;
+    frame.addonGap = separatorRoom(frame.separators, vertical, /*addonsBefore=*/true) -
+                     frame.ownStartGap - trailingRoom;
   }
   return frame;
 }
 
 void drawFaceSeparators(DrawSurface& surface, const FaceFrame& frame, Size client, bool vertical,
-                        const FaceColours& colours, int addonExtent) {
+                        const FaceColours& colours, AddonBand addons) {
   const FaceSeparators& separators = frame.separators;
   int thickness = separators.thickness;
   if (separators.leading) {
     int edge = vertical ? frame.face.top : frame.face.left;
     linePair(surface, edge, edge + 1, thickness, client, vertical, colours);
-    if (addonExtent > kSeparatorGap) {
-      linePair(surface, edge + addonExtent, edge + addonExtent + 1, thickness, client, vertical,
-               colours);
+    if (addons.extent > kSeparatorGap) {
+      int end = edge + addons.start + addons.extent;
+      linePair(surface, end, end + 1, thickness, client, vertical, colours);
     }
   }
   if (separators.trailing) {

@@ -31,17 +31,28 @@ struct FaceFrame {
   Rect content;
   FaceSeparators separators;
   bool anySeparator = false;
-  // Skipped before the clock's own first column (horizontal) or row (vertical).
+  // Skipped before the first column (horizontal) or row (vertical), add-on or the clock's own.
   int ownStartGap = 0;
+  // Kept after the add-on columns (rows), before the clock's own; the leading lines stand again
+  // at its start. It takes what the measure counts for the separators besides the leading gap
+  // and the trailing room, so a pass places exactly what the measure counted.
+  int addonGap = 0;
 };
 
 FaceFrame faceFrame(Size client, const FaceMargins& margins, const EdgeBands& bands,
                     std::uint32_t separatorWord, bool vertical);
 
-// Draws the leading and trailing separator lines of `frame`. `addonExtent` is the width (height
-// when vertical) of the add-on cells before the clock's own; their end gets the leading pair too.
+// The add-on cells before the clock's own, along the taskbar's direction: where they start past
+// the face's leading edge and how far they reach.
+struct AddonBand {
+  int start = 0;
+  int extent = 0;
+};
+
+// Draws the leading and trailing separator lines of `frame`. When the add-on cells reach more
+// than the gap, their end gets the leading pair too.
 void drawFaceSeparators(DrawSurface& surface, const FaceFrame& frame, Size client, bool vertical,
-                        const FaceColours& colours, int addonExtent);
+                        const FaceColours& colours, AddonBand addons);
 
 // What the separators add to the wanted size along the taskbar's direction.
 int separatorRoom(const FaceSeparators& separators, bool vertical, bool addonsBefore);

@@ -64,6 +64,10 @@ PaintOutcome FacePainter::measure(ClockConfig& clock, const PaintInputs& inputs)
   bool vertical = clock.placement.vertical;
   auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
   clock.columnMetrics.resize(columns);
+  // The add-on rows count once for all columns (they stand aligned); a column's height is that
+  // of the clock's own cells below them.
+  const int addonRows = addonRowCount(clock);
+  const auto firstOwnCell = static_cast<std::size_t>(addonRows) * columns;
   for (std::size_t column = 0; column < columns; ++column) {
     int width = 0;
     int tallestGroup = 0;
@@ -73,17 +77,19 @@ PaintOutcome FacePainter::measure(ClockConfig& clock, const PaintInputs& inputs)
       if (cell == nullptr)
         continue;
       Size size = measureCell(*surface, *cell, inputs, vertical, outcome);
+      width = std::max(width, size.width);
+      if (index < firstOwnCell)
+        continue;
       if ((cell->flags & kCellResetY) != 0) {
         tallestGroup = std::max(tallestGroup, group);
         group = 0;
       }
       group += size.height;
-      width = std::max(width, size.width);
     }
     clock.columnMetrics[column].width = width;
     clock.columnMetrics[column].height = std::max(tallestGroup, group);
   }
-  outcome.size = wantedSize(clock);
+  outcome.size = wantedSize(clock, alignAddonRows(clock, addonRows));
   return outcome;
 }
 
@@ -133,7 +139,7 @@ Size FacePainter::measureSegment(DrawSurface& surface, std::u16string_view segme
   return size;
 }
 
-PackedSize FacePainter::wantedSize(const ClockConfig& clock) const {
+PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonRowsHeight) const {
   bool vertical = clock.placement.vertical;
   std::int64_t width = std::int64_t{clock.margins.left} + clock.margins.right;
   std::int64_t height = std::int64_t{clock.margins.top} + clock.margins.bottom;
@@ -142,9 +148,9 @@ PackedSize FacePainter::wantedSize(const ClockConfig& clock) const {
     width += column.width;
     tallestColumn = std::max(tallestColumn, column.height);
   }
-  height += tallestColumn;
+  height += std::int64_t{addonRowsHeight} + tallestColumn;
 
-  int addonsBefore = vertical ? addons_.leadingRows(clock) : addons_.leadingColumns(clock);
+  int addonsBefore = vertical ? addonRowCount(clock) : addonColumnCount(clock);
   int room = separatorRoom(decodeFaceSeparators(clock.separator), vertical, addonsBefore > 0);
   (vertical ? height : width) += room;
 
@@ -168,18 +174,22 @@ PaintOutcome FacePainter::draw(ClockConfig& clock, const PaintInputs& inputs, Dr
   FaceFrame frame = faceFrame(client, clock.margins, meters_.bands(), clock.separator, vertical);
   int columns = std::max(clock.columns, 1);
   clock.columnMetrics.resize(static_cast<std::size_t>(columns));
-  int addonColumns = vertical ? 0 : std::clamp(addons_.leadingColumns(clock), 0, columns);
+  const int addonColumns = addonColumnCount(clock);
+  const RowBands rows = rowBands(clock, frame);
 
-  distributeSpareWidth(clock.columnMetrics,
-                       frame.content.width() - (vertical ? 0 : frame.ownStartGap));
-  fitColumns(clock, frame.content.height() - (vertical ? frame.ownStartGap : 0), vertical);
+  // The gaps before the clock's own columns are no column's to widen into.
+  const int columnGaps = vertical ? 0 : frame.ownStartGap + (addonColumns > 0 ? frame.addonGap : 0);
+  distributeSpareWidth(clock.columnMetrics, frame.content.width() - columnGaps);
+  fitColumns(clock, frame.content.bottom - rows.ownTop, vertical, rows.addonRows);
+  const ColumnBands bands = columnBands(clock, frame, addonColumns);
 
-  int extent = addonExtent(clock, addonColumns);
-  drawFaceSeparators(memory, frame, client, vertical, inputs.colours, extent);
+  AddonBand band = vertical ? AddonBand{rows.stripTop - frame.face.top, rows.stripHeight}
+                            : AddonBand{bands.stripLeft - frame.face.left, bands.stripWidth};
+  drawFaceSeparators(memory, frame, client, vertical, inputs.colours, band);
   // The last cell's font stays selected: the next paint usually starts with it, and whoever
   // deletes fonts calls deselectFonts first.
-  drawColumns(memory, clock, inputs, frame, addonColumns, outcome);
-  reportAddonStrip(clock, frame, addonColumns);
+  drawColumns(memory, clock, inputs, frame, bands, rows, outcome);
+  reportAddonStrip(clock, frame, bands, rows);
   meters_.draw(memory, client);
   finish(memory, target, client, inputs.osGeneration);
 
@@ -206,13 +216,84 @@ bool FacePainter::prepareSurface(Size client, const ClockConfig& clock) {
   return true;
 }
 
-void FacePainter::fitColumns(ClockConfig& clock, int faceHeight, bool vertical) {
-  placements_.assign(clock.cells.size(), CellPlacement{});
-  for (int column = 0; column < std::max(clock.columns, 1); ++column)
-    fitColumnGroups(clock, column, faceHeight, vertical);
+int FacePainter::addonRowCount(const ClockConfig& clock) const {
+  if (!clock.placement.vertical)
+    return 0;
+  const std::size_t columns = static_cast<std::size_t>(std::max(clock.columns, 1));
+  const auto gridRows = static_cast<int>((clock.cells.size() + columns - 1) / columns);
+  return std::clamp(addons_.leadingRows(clock), 0, gridRows);
 }
 
-void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical) {
+int FacePainter::alignAddonRows(const ClockConfig& clock, int addonRows) {
+  slotEnds_.clear();
+  const auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
+  int end = 0;
+  for (int row = 0; row < addonRows; ++row) {
+    int tallest = 0;
+    for (std::size_t column = 0; column < columns; ++column) {
+      // The last row of a grid may be short.
+      const std::size_t index = static_cast<std::size_t>(row) * columns + column;
+      const CellConfig* cell = index < clock.cells.size() ? clock.cells[index].get() : nullptr;
+      if (cell != nullptr)
+        tallest = std::max(tallest, cellNeed(*cell, /*vertical=*/true));
+    }
+    end += tallest;
+    slotEnds_.push_back(end);
+  }
+  return end;
+}
+
+int FacePainter::addonColumnCount(const ClockConfig& clock) const {
+  if (clock.placement.vertical)
+    return 0;
+  return std::clamp(addons_.leadingColumns(clock), 0, std::max(clock.columns, 1));
+}
+
+FacePainter::ColumnBands FacePainter::columnBands(const ClockConfig& clock, const FaceFrame& frame,
+                                                  int addonColumns) const {
+  ColumnBands bands;
+  bands.stripLeft = frame.content.left;
+  bands.ownLeft = frame.content.left;
+  if (clock.placement.vertical)
+    return bands;
+  // The leading lines stand in the leading gap; after the add-on columns they stand again in a
+  // gap of their own, as the measure counted it.
+  bands.addonColumns = addonColumns;
+  bands.stripLeft += frame.ownStartGap;
+  bands.stripWidth = addonExtent(clock, addonColumns);
+  bands.ownLeft = bands.stripLeft + bands.stripWidth + (addonColumns > 0 ? frame.addonGap : 0);
+  return bands;
+}
+
+FacePainter::RowBands FacePainter::rowBands(const ClockConfig& clock, const FaceFrame& frame) {
+  RowBands rows;
+  rows.addonRows = addonRowCount(clock);
+  rows.stripHeight = alignAddonRows(clock, rows.addonRows);
+  rows.stripTop = frame.content.top + (clock.placement.vertical ? frame.ownStartGap : 0);
+  rows.ownTop = rows.stripTop + rows.stripHeight;
+  // The separator lines after the add-on rows stand in a gap of their own, as the measure
+  // counted it.
+  if (rows.addonRows > 0)
+    rows.ownTop += frame.addonGap;
+  return rows;
+}
+
+void FacePainter::fitColumns(ClockConfig& clock, int faceHeight, bool vertical, int firstOwnRow) {
+  placements_.assign(clock.cells.size(), CellPlacement{});
+  // Add-on rows keep their cells' heights: nothing of theirs is hidden or stretched.
+  const auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
+  const std::size_t firstOwnCell =
+      std::min(static_cast<std::size_t>(firstOwnRow) * columns, clock.cells.size());
+  for (std::size_t index = 0; index < firstOwnCell; ++index) {
+    if (clock.cells[index] != nullptr)
+      placements_[index].topOffset = 0;
+  }
+  for (int column = 0; column < std::max(clock.columns, 1); ++column)
+    fitColumnGroups(clock, column, faceHeight, vertical, firstOwnRow);
+}
+
+void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical,
+                                  int firstOwnRow) {
   auto fitCollected = [&] {
     fitGroup(fit_, faceHeight, fitOrder_);
     for (std::size_t k = 0; k < fit_.size(); ++k) {
@@ -224,8 +305,8 @@ void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight
     fitSlots_.clear();
   };
   auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
-  for (auto index = static_cast<std::size_t>(column); index < clock.cells.size();
-       index += columns) {
+  for (auto index = static_cast<std::size_t>(firstOwnRow) * columns + column;
+       index < clock.cells.size(); index += columns) {
     const CellConfig* cell = clock.cells[index].get();
     if (cell == nullptr)
       continue;
@@ -242,36 +323,23 @@ void FacePainter::fitColumnGroups(ClockConfig& clock, int column, int faceHeight
 }
 
 void FacePainter::reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame,
-                                   int addonColumns) {
-  slotEnds_.clear();
+                                   const ColumnBands& columnBands, const RowBands& rows) {
   Rect strip{};  // empty without add-on cells, so no click is taken for an add-on
   if (!clock.placement.vertical) {
+    slotEnds_.clear();
     int end = 0;
-    for (int column = 0; column < addonColumns; ++column) {
+    for (int column = 0; column < columnBands.addonColumns; ++column) {
       const ColumnMetrics& metrics = clock.columnMetrics[static_cast<std::size_t>(column)];
       end += metrics.width + metrics.extraWidth;
       slotEnds_.push_back(end);
     }
-    if (addonColumns > 0)
-      strip = {frame.content.left, frame.content.top, frame.content.left + end,
+    if (columnBands.addonColumns > 0)
+      strip = {columnBands.stripLeft, frame.content.top, columnBands.stripLeft + end,
                frame.content.bottom};
-  } else {
-    // A row ends below the lowest of its drawn cells.
-    const auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
-    const int addonRows = std::clamp(addons_.leadingRows(clock), 0, clock.rows);
-    const int top = frame.content.top + frame.ownStartGap;
-    int end = 0;
-    for (int row = 0; row < addonRows; ++row) {
-      for (std::size_t column = 0; column < columns; ++column) {
-        const std::size_t index = static_cast<std::size_t>(row) * columns + column;
-        const CellConfig* cell = index < clock.cells.size() ? clock.cells[index].get() : nullptr;
-        if (cell != nullptr && placements_[index].topOffset != kHiddenCell)
-          end = std::max(end, placements_[index].rect.bottom + cell->bottomInset - top);
-      }
-      slotEnds_.push_back(end);
-    }
-    if (addonRows > 0)
-      strip = {frame.content.left, top, frame.content.right, top + end};
+  } else if (rows.addonRows > 0) {
+    // slotEnds_ holds the row ends that placed the add-on rows.
+    strip = {frame.content.left, rows.stripTop, frame.content.right,
+             rows.stripTop + rows.stripHeight};
   }
   addons_.placed(strip, slotEnds_);
 }
@@ -286,16 +354,19 @@ int FacePainter::addonExtent(const ClockConfig& clock, int addonColumns) const {
 }
 
 void FacePainter::drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
-                              const FaceFrame& frame, int addonColumns, PaintOutcome& outcome) {
+                              const FaceFrame& frame, const ColumnBands& columnBands,
+                              const RowBands& rows, PaintOutcome& outcome) {
   bool vertical = clock.placement.vertical;
   auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
   rowOffsets_.assign((clock.cells.size() + columns - 1) / columns, 0);
-  int top = frame.content.top + (vertical ? frame.ownStartGap : 0);
-  int ownLeft = frame.content.left;
-  int x = frame.content.left;
+  const std::size_t firstOwnCell = static_cast<std::size_t>(rows.addonRows) * columns;
+  int top = rows.ownTop;
+  // Reset X reaches back to the left edge of the band the cell stands in.
+  int ownLeft = columnBands.stripLeft;
+  int x = columnBands.stripLeft;
   for (std::size_t column = 0; column < columns; ++column) {
-    if (!vertical && static_cast<int>(column) == addonColumns) {
-      x += frame.ownStartGap;
+    if (static_cast<int>(column) == columnBands.addonColumns) {
+      x = columnBands.ownLeft;
       ownLeft = x;
     }
     const ColumnMetrics& metrics = clock.columnMetrics[column];
@@ -307,9 +378,12 @@ void FacePainter::drawColumns(DrawSurface& memory, ClockConfig& clock, const Pai
       CellConfig* cell = clock.cells[index].get();
       if (cell == nullptr || placements_[index].topOffset == kHiddenCell)
         continue;
-      if ((cell->flags & kCellResetY) != 0)
+      const std::size_t row = index / columns;
+      if (index < firstOwnCell)
+        y = rows.stripTop + (row == 0 ? 0 : slotEnds_[row - 1]);  // the aligned add-on row
+      else if ((cell->flags & kCellResetY) != 0)
         y = top;
-      int& rowOffset = rowOffsets_[index / columns];
+      int& rowOffset = rowOffsets_[row];
       int left = x - rowOffset;
       int right = left + width;
       if ((cell->flags & kCellResetX) != 0) {
@@ -318,7 +392,9 @@ void FacePainter::drawColumns(DrawSurface& memory, ClockConfig& clock, const Pai
         left = ownLeft;
         right = x + width;
       }
-      y = drawCell(memory, *cell, index, left, right, y, frame, inputs, vertical, outcome);
+      int below = drawCell(memory, *cell, index, left, right, y, frame, inputs, vertical, outcome);
+      // The clock's own cells start below all add-on rows, whatever this column held there.
+      y = index < firstOwnCell ? top : below;
     }
     x += width;
   }

@@ -94,15 +94,45 @@ class FacePainter {
                    PaintOutcome& outcome);
   Size measureSegment(DrawSurface& surface, std::u16string_view segment, DigitWidths& digits,
                       const PaintInputs& inputs, SegmentState& state);
-  PackedSize wantedSize(const ClockConfig& clock) const;
+  PackedSize wantedSize(const ClockConfig& clock, int addonRowsHeight) const;
   DigitWidths& digitsFor(CellConfig& cell) noexcept;
 
-  void fitColumns(ClockConfig& clock, int faceHeight, bool vertical);
-  void fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical);
+  // Where the rows of a face go. On a vertical face the add-on rows stand aligned across the
+  // columns from `stripTop`, each as tall as its tallest cell, so that every add-on's cells end
+  // at one height; the clock's own cells start at `ownTop`, past the gap that the separator
+  // lines keep after the add-on rows. On a horizontal face there are no add-on rows.
+  struct RowBands {
+    int addonRows = 0;
+    int stripTop = 0;
+    int stripHeight = 0;
+    int ownTop = 0;
+  };
+  int addonRowCount(const ClockConfig& clock) const;
+  int alignAddonRows(const ClockConfig& clock, int addonRows);
+  RowBands rowBands(const ClockConfig& clock, const FaceFrame& frame);
+
+  // Where the columns of a face go. On a horizontal face the add-on columns stand from
+  // `stripLeft`, past the leading gap; the clock's own columns start at `ownLeft`, past the gap
+  // that the separator lines keep after the add-on columns. On a vertical face there are no
+  // add-on columns and every column starts from the content's left edge.
+  struct ColumnBands {
+    int addonColumns = 0;
+    int stripLeft = 0;
+    int stripWidth = 0;
+    int ownLeft = 0;
+  };
+  int addonColumnCount(const ClockConfig& clock) const;
+  ColumnBands columnBands(const ClockConfig& clock, const FaceFrame& frame, int addonColumns) const;
+
+  void fitColumns(ClockConfig& clock, int faceHeight, bool vertical, int firstOwnRow);
+  void fitColumnGroups(ClockConfig& clock, int column, int faceHeight, bool vertical,
+                       int firstOwnRow);
   int addonExtent(const ClockConfig& clock, int addonColumns) const;
-  void reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame, int addonColumns);
+  void reportAddonStrip(const ClockConfig& clock, const FaceFrame& frame,
+                        const ColumnBands& columnBands, const RowBands& rows);
   void drawColumns(DrawSurface& memory, ClockConfig& clock, const PaintInputs& inputs,
-                   const FaceFrame& frame, int addonColumns, PaintOutcome& outcome);
+                   const FaceFrame& frame, const ColumnBands& columnBands, const RowBands& rows,
+                   PaintOutcome& outcome);
   int drawCell(DrawSurface& memory, CellConfig& cell, std::size_t index, int left, int right, int y,
                const FaceFrame& frame, const PaintInputs& inputs, bool vertical,
                PaintOutcome& outcome);
@@ -129,7 +159,9 @@ class FacePainter {
   // Kept between paints so that a draw pass with nothing resized allocates nothing.
   std::vector<CellPlacement> placements_;
   std::vector<int> rowOffsets_;  // reset X: how far later columns of a row move left
-  std::vector<int> slotEnds_;    // where each add-on column (row) ends, for the add-on hook
+  // Where each add-on column (row) ends, for the add-on hook; on a vertical face also where
+  // each add-on row ends below the strip's top while the pass places them.
+  std::vector<int> slotEnds_;
   std::vector<FitCell> fit_;
   std::vector<std::size_t> fitSlots_;
   std::vector<std::size_t> fitOrder_;

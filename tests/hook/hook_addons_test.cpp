@@ -28,6 +28,15 @@ void writeAddonFace(const char16_t* set, int id, const std::u16string& text) {
   writeNumber(*key.key, cellValueName(u"color", 0, 0), 0x0000FFFF);
 }
 
+// Both separator lines, 2 pixels thick, on the clock set `set`: the leading pair stands again
+// after the add-on's cells.
+void writeBothSeparatorLines(const char16_t* set) {
+  auto key = openCurrentUserRoot()->createSubkey(std::u16string(u"Software\\OBR\\Zembrik\\") + set,
+                                                 kKeyReadWrite, KeyLifetime::Persistent);
+  ASSERT_TRUE(key);
+  writeNumber(*key.key, u"separator", 0xC000002);
+}
+
 std::optional<std::uint32_t> regValue(const char16_t* name) {
   auto reg = openCurrentUserRoot()->openSubkey(kRegKey, kKeyRead);
   if (!reg)
@@ -130,6 +139,7 @@ using HookAddons = HookTest;
 
 TEST_F(HookAddons, ARegisteredAddonsCellStandsBeforeTheClocksAndTakesItsClicks) {
   writeFace(u"horizontal", {u",,,,,,:HH:mm"});
+  writeBothSeparatorLines(u"horizontal");
   writeAddonFace(u"horizontal", 7, u"MAIL");
   StandinTaskbar bar;
   // The add-on's window first: the library looks the host up by its class, newest first.
@@ -150,11 +160,13 @@ TEST_F(HookAddons, ARegisteredAddonsCellStandsBeforeTheClocksAndTakesItsClicks) 
   std::printf("paints after one registration: %d\n", counter.paints());
   saveClockShotIfAsked(L"ZEMBRIK_ADDON_SHOT", bar.clockRect());
 
-  // The add-on's cell is the leftmost: a click there reaches the add-on, marked, in its own
-  // coordinates; a click on the clock's own cells does not.
+  // The add-on's cell is the leftmost, past the leading lines' gap: a click there reaches the
+  // add-on, marked, in its own coordinates; a click on the leading lines or on the clock's own
+  // cells does not.
   const RECT rect = bar.clockRect();
   const int midY = (rect.top + rect.bottom) / 2;
-  leftClick({rect.left + 4, midY});
+  constexpr int kLeadingGap = 3;
+  leftClick({rect.left + kLeadingGap + 4, midY});
   const RecordedMessage* down = firstOf(addon, WM_LBUTTONDOWN);
   ASSERT_NE(down, nullptr) << "the click on the add-on's cell did not reach it";
   EXPECT_EQ(static_cast<std::uint32_t>(down->wParam) & 0xFFFFFF00u, kMarker);
@@ -162,6 +174,7 @@ TEST_F(HookAddons, ARegisteredAddonsCellStandsBeforeTheClocksAndTakesItsClicks) 
   EXPECT_EQ(static_cast<short>(HIWORD(down->lParam)), midY - rect.top);
   EXPECT_EQ(firstOf(host, WM_LBUTTONDOWN), nullptr) << "a click an add-on took ends there";
   addon.clear();
+  leftClick({rect.left + 1, midY});
   leftClick({rect.right - 4, midY});
   EXPECT_EQ(firstOf(addon, WM_LBUTTONDOWN), nullptr);
 
@@ -178,6 +191,7 @@ TEST_F(HookAddons, ARegisteredAddonsCellStandsBeforeTheClocksAndTakesItsClicks) 
 
 TEST_F(HookAddons, OnAVerticalTaskbarTheAddonsCellStandsAbove) {
   writeFace(u"vertical", {u",,,,,,:HH:mm"});
+  writeBothSeparatorLines(u"vertical");
   writeAddonFace(u"vertical", 3, u"VPN");
   StandinTaskbar bar(L"--edge=left");
   // The add-on's window first: the library looks the host up by its class, newest first.
