@@ -5,11 +5,9 @@
 #include "engine/host_rules/settings_version.h"
 #include "engine/settings/settings_paths.h"
 #include "options/base_tab_ids.h"
-#include "options/clock_set_state_win32.h"
 #include "options/dialog_template_win32.h"
 #include "platform/win32/caught_exception_win32.h"
 #include "platform/win32/registry_win32.h"
-#include "platform/win32/wide_text_win32.h"
 
 namespace zembrik {
 
@@ -21,7 +19,8 @@ C_BaseTab::~C_BaseTab() {
     DestroyWindow(window_);
 }
 
-HWND C_BaseTab::create(HWND parent) {
+HWND C_BaseTab::create(HWND parent, ClockSetModel& clockSet) {
+  clockSet_ = &clockSet;
   const auto copy = loadDialogTemplate(context_.instance, templateId_, context_.font);
   if (copy.empty())
     return nullptr;
@@ -95,11 +94,6 @@ INT_PTR C_BaseTab::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void C_BaseTab::onInitDialog() {
   // The page stays when the settings key cannot be opened; its writes are skipped.
-  UserInteraction* interaction = &ui();
-  HWND owner = GetParent(window_);
-  setClockSetErrorSink([interaction, owner](const std::u16string& text) {
-    interaction->showError(owner, wide(text));
-  });
   clockSet().openSettingsKey();
   onInitPage();
 }
@@ -126,7 +120,8 @@ INT_PTR C_BaseTab::onCommandMessage(WPARAM wParam, LPARAM lParam) {
 void C_BaseTab::onDestroy() {
   onDestroyPage();
   refreshTimer_.reset();
-  clockSet().closeKeys();
+  // The keys stay open: sibling pages still hold the settings key, and the dialog's clock-set
+  // state closes them when it goes, after the last page.
 }
 
 void C_BaseTab::refresh() {

@@ -20,8 +20,9 @@ class C_BaseTab {
   C_BaseTab(const C_BaseTab&) = delete;
   C_BaseTab& operator=(const C_BaseTab&) = delete;
 
-  // Creates the page window (hidden, disabled) from its template with the options font.
-  HWND create(HWND parent);
+  // Creates the page window (hidden, disabled) from its template with the options font. The
+  // page works with `clockSet`, which must outlive the page object (its owner is the dialog).
+  HWND create(HWND parent, ClockSetModel& clockSet);
   HWND window() const noexcept { return window_; }
   int templateId() const noexcept { return templateId_; }
   // Shown and enabled with its refresh timer running, or hidden, disabled and idle.
@@ -67,8 +68,8 @@ class C_BaseTab {
   // the clock-set code knows it. Per-set writes go through clockSet().ownSetKey() or
   // clockSet().writeSetNumber/writeSetText.
   RegistryKey* setKey() const noexcept { return clockSet().setKey(); }
-  // The clock-set state all pages share (engine/options/clock_set_model.h).
-  ClockSetModel& clockSet() const;
+  // The clock-set state all pages of the dialog share (engine/options/clock_set_model.h).
+  ClockSetModel& clockSet() const noexcept { return *clockSet_; }
   // NotifyClock: MSG_RELOAD to the host and, by scope, to the clocks.
   void notifyClock(NotifyScope scope) const { clockSet().notifyClock(scope); }
 
@@ -94,6 +95,7 @@ class C_BaseTab {
 
   OptionsContext& context_;
   int templateId_;
+  ClockSetModel* clockSet_ = nullptr;  // set by create(), before the window exists
   HWND window_ = nullptr;
   PageCombos clockSetCombos_;
   ClockSetInUse clockSetSeen_;  // as this page last read its per-set values

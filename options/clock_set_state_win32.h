@@ -1,19 +1,31 @@
 #pragma once
-// The options program's one clock-set model, shared by every page, over the current user's
-// registry and the desktop's windows.
+// The clock-set model of one main dialog, over the current user's registry and the desktop's
+// windows. The dialog owns it and keeps it until its pages are gone: the pages' models and
+// services keep references to it and to its settings key for their whole life.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "engine/options/clock_set_model.h"
+#include "engine/registry/registry_key.h"
+#include "options/clock_set_windows_win32.h"
 
 namespace zembrik {
 
-ClockSetModel& clockSetModel();
+class OptionsClockSet {
+ public:
+  // `reportError` shows the model's error messages (in a message box over the dialog).
+  explicit OptionsClockSet(std::function<void(const std::u16string&)> reportError);
+  OptionsClockSet(const OptionsClockSet&) = delete;
+  OptionsClockSet& operator=(const OptionsClockSet&) = delete;
 
-// Where the model's error messages go (a page's message box); nothing is shown while unset.
-void setClockSetErrorSink(std::function<void(const std::u16string&)> sink);
+  ClockSetModel& model() noexcept { return model_; }
 
-// Forgets everything (the set chosen, the keys): a test's new main dialog starts afresh.
-void resetClockSetModel();
+ private:
+  // Declared before the model, which keeps references to both.
+  std::unique_ptr<RegistryKey> currentUser_;
+  Win32ClockSetWindows windows_;
+  ClockSetModel model_;
+};
 
 }  // namespace zembrik

@@ -1,15 +1,10 @@
 // C_BaseTab's clock-set part: SelectClockSet on every refresh, and the choices made in the
-// clock-set combo (1100) and the monitor combo (1102), over the shared clock-set model.
+// clock-set combo (1100) and the monitor combo (1102), over the dialog's clock-set model.
 #include "options/base_tab_ids.h"
 #include "options/base_tab_win32.h"
 #include "options/clock_set_combos_win32.h"
-#include "options/clock_set_state_win32.h"
 
 namespace zembrik {
-
-ClockSetModel& C_BaseTab::clockSet() const {
-  return clockSetModel();
-}
 
 bool C_BaseTab::hasClockSetCombos() const noexcept {
   return control(IDC_CLOCK_SET_COMBO) != nullptr && control(IDC_MONITOR_COMBO) != nullptr;

@@ -35,7 +35,10 @@ bool fileCanBeRead(const std::wstring& path) {
 
 }  // namespace
 
-OptionsMainDialog::OptionsMainDialog(OptionsContext& context) : context_(context) {}
+OptionsMainDialog::OptionsMainDialog(OptionsContext& context)
+    : context_(context), clockSet_([this](const std::u16string& text) {
+        context_.ui().showError(window_, wide(text));
+      }) {}
 
 OptionsMainDialog::~OptionsMainDialog() {
   if (window_ != nullptr)
@@ -145,7 +148,7 @@ void OptionsMainDialog::createPages() {
     auto page = entry.make(context_);
     // Siblings of the tab control rather than its children: only so does Tab go from the
     // headers into the page and from the page's last control back to the headers.
-    page->create(window_);
+    page->create(window_, clockSet_.model());
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(entry.title);

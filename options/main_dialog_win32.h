@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "options/base_tab_win32.h"
+#include "options/clock_set_state_win32.h"
 #include "options/options_context_win32.h"
 #include "options/pages_win32.h"
 
@@ -60,6 +61,9 @@ class OptionsMainDialog {
 
   OptionsContext& context_;
   HWND window_ = nullptr;
+  // Declared before the pages so that it outlives them: they keep references to the model and
+  // its keys until they are destroyed.
+  OptionsClockSet clockSet_;
   std::array<std::unique_ptr<C_BaseTab>, kOptionsPageCount> pages_;  // by header index
   std::size_t visiblePage_ = 0;
   HICON icon_ = nullptr;  // shared resource icon: not destroyed

@@ -5,7 +5,6 @@
 #include "engine/registry/registry_access.h"
 #include "engine/timezone/zone_loading.h"
 #include "grid/grid_messages.h"
-#include "options/clock_set_state_win32.h"
 #include "options/page_timezones_ids.h"
 #include "options/select_tzone_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -189,7 +188,7 @@ void CTabTZones::onLocaleChosen() {
 }
 
 void CTabTZones::notifyClocks() {
-  clockSetModel().notifyClock(NotifyScope::EveryClock);
+  notifyClock(NotifyScope::EveryClock);
 }
 
 }  // namespace zembrik

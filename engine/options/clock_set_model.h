@@ -44,7 +44,8 @@ class ClockSetModel {
   // Page initialisation: opens the settings key, creating it when missing (once; later calls
   // keep it). False after reporting the error.
   bool openSettingsKey();
-  // A page window is destroyed: both keys are closed.
+  // Closes both keys. Only when nothing holds them any more: pages keep the settings key for
+  // their whole life (the options program's model closes them when it is destroyed).
   void closeKeys();
 
   // SelectClockSet: chooses `id` (kUndeterminedSet: keeps the current set and follows the

@@ -11,7 +11,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "engine/registry/registry_access.h"
 #include "options/base_tab_ids.h"
+#include "options/page_general_ids.h"
 #include "tests/options/options_harness_win32.h"
 
 namespace zembrik::testing {
@@ -150,6 +152,34 @@ TEST_F(OptionsDialogTest, OptionsFontReplacesTheFontOfTheDialogAndEveryPage) {
   GetWindowRect(plain.window(), &plainFrame);
   GetWindowRect(large.window(), &largeFrame);
   EXPECT_GT(largeFrame.right - largeFrame.left, plainFrame.right - plainFrame.left);
+}
+
+// Two dialogs in one process: each has its own clock-set state and keys, so the second one's
+// opening and closing leave the first one's pages refreshing, reading and writing.
+TEST_F(OptionsDialogTest, ADialogKeepsItsKeysWhileAnotherOpensAndCloses) {
+  OptionsHarness first;
+  const HWND general = first.page(kGeneralPage);
+  const auto stored = [](std::u16string_view set, std::u16string_view name) {
+    auto settings = openTestSettings();
+    OpenedKey key = set.empty() ? OpenedKey{RegStatus::Ok, std::move(settings)}
+                                : settings->openSubkey(set, kKeyRead);
+    return key ? readNumber(*key.key, name) : std::nullopt;
+  };
+  {
+    OptionsHarness second;
+    // A tick of the first dialog's refresh timer, then edits of a shared and a per-set value.
+    SendMessageW(general, WM_TIMER, C_BaseTab::kRefreshTimerId, 0);
+    first.click(kGeneralPage, IDC_WEEK_STARTS_MONDAY);
+    first.click(kGeneralPage, IDC_FLAT_TRAY);
+    EXPECT_EQ(stored(u"", u"weekMo"), 0u);
+    EXPECT_EQ(stored(u"horizontal", u"FlatTray"), 1u);
+  }
+  SendMessageW(general, WM_TIMER, C_BaseTab::kRefreshTimerId, 0);
+  first.click(kGeneralPage, IDC_WEEK_STARTS_MONDAY);
+  first.click(kGeneralPage, IDC_FLAT_TRAY);
+  EXPECT_EQ(stored(u"", u"weekMo"), 1u);
+  EXPECT_EQ(stored(u"horizontal", u"FlatTray"), 0u);
+  EXPECT_TRUE(first.ui().log().empty()) << "no error was shown";
 }
 
 }  // namespace

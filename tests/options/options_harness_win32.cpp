@@ -5,7 +5,6 @@
 #include "engine/registry/registry_access.h"
 #include "engine/settings/settings_paths.h"
 #include "grid/grid_window_win32.h"
-#include "options/clock_set_state_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/window_bindings_win32.h"
 
@@ -36,7 +35,6 @@ std::wstring testProgramDirectory() {
 
 OptionsHarness::OptionsHarness(HarnessOptions options) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  resetClockSetModel();  // each test's dialog starts without a chosen clock set
   registerProgramClasses(instance);
   context_.instance = instance;
   context_.interaction = &ui_;
