@@ -32,11 +32,16 @@ std::wstring testProgramDirectory() {
   return directory.substr(0, directory.find_last_of(L"\\/") + 1);
 }
 
+// Harnesses alive in this process. Their dialogs share the program's one clock-set model, as the
+// pages of one dialog do: it is made anew only when no other dialog still refers to it.
+int liveHarnesses = 0;
+
 }  // namespace
 
 OptionsHarness::OptionsHarness(HarnessOptions options) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  resetClockSetModel();  // each test's dialog starts without a chosen clock set
+  if (liveHarnesses == 0)
+    resetClockSetModel();  // each test's dialog starts without a chosen clock set
   registerProgramClasses(instance);
   context_.instance = instance;
   context_.interaction = &ui_;
@@ -46,11 +51,13 @@ OptionsHarness::OptionsHarness(HarnessOptions options) {
   context_.oldSystem = options.oldSystem;
   dialog_ = std::make_unique<OptionsMainDialog>(context_);
   dialog_->create();
+  ++liveHarnesses;
   pumpMessages();
 }
 
 OptionsHarness::~OptionsHarness() {
   dialog_.reset();
+  --liveHarnesses;
   pumpMessages();
 }
 
