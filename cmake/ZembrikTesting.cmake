@@ -17,6 +17,12 @@ function(zembrik_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main zembrik_warnings)
   if(WIN32)
     zembrik_windows_program(${name})
+    # Each Windows test program runs in a Wine prefix of its own (wineprefixes/NAME, made from the
+    # template in about a second): its own wineserver, registry and windows, so that tests that
+    # start a stand-in taskbar or rewrite the settings key run side by side. A program started
+    # under Wine pays a session start anyway, a fresh prefix costs nothing more.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+      "${PROJECT_SOURCE_DIR}/scripts/wine-run;--prefix;${CMAKE_BINARY_DIR}/wineprefixes/${name}")
   endif()
   # Each run leaves a GoogleTest report in test-results/ (scripts/test counts the cases there);
   # the Windows programs see the build tree through Wine's Z: drive.

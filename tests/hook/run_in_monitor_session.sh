@@ -7,9 +7,10 @@
 # Xinerama stacks its screens at the origin, so the heads come from a tiny libXinerama.so.1 of
 # ours (FILE, built here with the system C compiler, 64- and 32-bit) found first through
 # LD_LIBRARY_PATH, on one wide Xvfb screen without RandR. The layout is fixed by the first process
-# of a Wine session, so the session is this runner's alone: its own prefix copy (64-bit, or with
-# --win32 a pure 32-bit one), its own display and wineserver, ended afterwards. --dpi sets
-# "LogPixels" in the prefix (every monitor and window then reports that DPI).
+# of a Wine session, so the session is this runner's alone: its own prefix (64-bit, or with
+# --win32 a pure 32-bit one, made by scripts/lib/wine-prefix.sh), its own display and wineserver,
+# ended afterwards. --dpi sets "LogPixels" in the prefix (every monitor and window then reports
+# that DPI).
 set -euo pipefail
 
 prefix="" arch=win64 dpi="" heads="" source_file=""
@@ -33,49 +34,32 @@ here=$(dirname "$0")
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winedbg.exe=d"}
 
-cache=${ZEMBRIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zembrik}
-if [[ $arch == win32 ]]; then
-  export WINEARCH=win32
-  template=$cache/wine-template-win32
-  template_lock=$cache/template-win32.lock
-else
-  template=$cache/wine-template
-  template_lock=$cache/template.lock
+lib=$here/../../scripts/lib
+# shellcheck source=scripts/lib/display.sh
+source "$lib/display.sh"
+# shellcheck source=scripts/lib/progress.sh
+source "$lib/progress.sh"
+# shellcheck source=scripts/lib/wine-prefix.sh
+source "$lib/wine-prefix.sh"
+
+exec 8>"$prefix.session"
+flock 8  # one session per prefix at a time
+# The prefix is made from the per-user template like every test prefix; only the DPI is its own.
+# A prefix made for another DPI is made anew.
+if [[ -d $prefix && $(cat "$prefix/.zembrik-dpi" 2>/dev/null) != "$dpi" ]]; then
+  rm -rf "$prefix"
 fi
-mkdir -p "$cache" "$(dirname "$prefix")"
-
-# The templates are those of scripts/wine-run and run_in_32bit_prefix.sh, made the same way.
-(
-  flock 9
-  if [[ ! -f $template/.zembrik-ready ]]; then
-    rm -rf "$template" "$template.new"
-    WINEPREFIX="$template.new" DISPLAY="" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$template.new" wineserver -w
-    [[ -f $template.new/system.reg ]] || { echo "$0: wineboot failed" >&2; exit 1; }
-    WINEPREFIX="$template.new" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >/dev/null 2>&1
-    WINEPREFIX="$template.new" wineserver -w
-    touch "$template.new/.zembrik-ready"
-    mv "$template.new" "$template"
-  fi
-) 9>"$template_lock"
-
-exec 9>"$prefix.lock"
-flock 9  # one session per prefix at a time
-if [[ ! -f $prefix/.zembrik-ready || $(cat "$prefix/.zembrik-dpi" 2>/dev/null) != "$dpi" ]]; then
-  rm -rf "$prefix" "$prefix.new"
-  cp -a "$template" "$prefix.new"  # a real copy: Wine rewrites its .reg files in place
+prepare_wine_prefix "$prefix" "$arch" || exit 1
+if [[ ! -f $prefix/.zembrik-dpi ]]; then
   if [[ -n $dpi ]]; then
     # Written before the session starts, by a process whose own session then ends: the session of
     # the test must begin with the test's environment.
-    WINEPREFIX="$prefix.new" DISPLAY="" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
-      /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-    WINEPREFIX="$prefix.new" wineserver -w
+    DISPLAY="" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1
+    wineserver -w
   fi
-  echo "$dpi" >"$prefix.new/.zembrik-dpi"
-  mv "$prefix.new" "$prefix"
+  echo "$dpi" >"$prefix/.zembrik-dpi"
 fi
-export WINEPREFIX=$prefix
 
 # The fake Xinerama, both widths; the loader skips the one that does not fit the process.
 libs=$prefix.xinerama
@@ -101,8 +85,6 @@ for head in "${list[@]}"; do
   fi
 done
 
-# shellcheck source=scripts/lib/display.sh
-source "$here/../../scripts/lib/display.sh"
 xvfb_pid=""
 # shellcheck disable=SC2317  # run by the EXIT trap
 cleanup() {

@@ -281,7 +281,10 @@ TEST_F(AlarmsPageTest, RowsTimerChangesOnlyTheTimeToAlarmTexts) {
   std::vector<std::wstring> before = snapshot();
   int changed = 0;
   int changedOutsideColumn5 = 0;
-  for (int second = 0; second < 5; ++second) {
+  // Five seconds, and up to five more on a loaded machine, where a late tick of the page's timer
+  // can fall into the next second.
+  int second = 0;
+  for (; second < 10 && (second < 5 || changed < 4); ++second) {
     options.pumpMessages(1000);
     const std::vector<std::wstring> after = snapshot();
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -293,7 +296,7 @@ TEST_F(AlarmsPageTest, RowsTimerChangesOnlyTheTimeToAlarmTexts) {
     before = after;
   }
   std::printf("100 alarms: %.1f cells changed per second (all in \"Time to alarm\": %s)\n",
-              changed / 5.0, changedOutsideColumn5 == 0 ? "yes" : "no");
+              changed / static_cast<double>(second), changedOutsideColumn5 == 0 ? "yes" : "no");
   EXPECT_EQ(changedOutsideColumn5, 0);
   EXPECT_GE(changed, 4) << "the first alarm's seconds count down on the timer";
 }
