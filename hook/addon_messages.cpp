@@ -17,7 +17,7 @@ namespace {
 // The receiving clock takes the changed add-on faces at once; the others at their next load.
 LRESULT reloadAndRelayOut(ClockInstance& clock) {
   clock.addonLayout.forget();
-  if (clock.visibilityState != 0) {
+  if (clock.visibilityState != VisibilityState::Visible) {
     reloadClockSettings(clock);
     releaseSurfaces(clock);
     return 0;
