@@ -9,6 +9,7 @@
 #include "engine/settings/value_names.h"
 #include "engine/taskbar/os_generation.h"
 #include "hook/addon_reannounce.h"
+#include "hook/clock_native_timers.h"
 #include "hook/clock_paint.h"
 #include "hook/clock_services.h"
 #include "hook/clock_size.h"
@@ -119,6 +120,7 @@ void releaseWindows(ClockInstance& clock) {
   clock.nativeNotifyProc = nullptr;
   leaveChain(clock.clock, clockWindowProc, clock.nativeClockProc);
   clock.nativeClockProc = nullptr;
+  resumeNativeTimers(clock);
 }
 
 // The instance goes (its painter, then its background) and, with the last clock, the

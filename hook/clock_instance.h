@@ -4,6 +4,7 @@
 // this clock window. Members that refer to others come after them, so they go first.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,6 +44,9 @@ struct ClockInstance {
   WNDPROC nativeClockProc = nullptr;
   WNDPROC nativeNotifyProc = nullptr;  // generation 7, main taskbar only
   UniqueTimer tick;                    // TICK_TIMER_ID on the clock window
+  // The native clock's own timers, killed while the clock is attached (each would wake the
+  // shell's thread for nothing) and set again when the native procedure is back.
+  std::array<UINT_PTR, 4> pausedNativeTimers{};
 
   ClockConfig config;
   ClockFaceMeters faceMeters{config.meters};  // the painter's view of the meters

@@ -4,6 +4,7 @@
 #include "hook/addon_messages.h"
 #include "hook/clock_attach.h"
 #include "hook/clock_mouse.h"
+#include "hook/clock_native_timers.h"
 #include "hook/clock_paint.h"
 #include "hook/clock_services.h"
 #include "hook/clock_size.h"
@@ -42,12 +43,15 @@ LRESULT onPaint(ClockInstance& clock) {
 
 // WM_TIMER: the clock's own timer ticks; id 0 is the keyboard hook's nudge. Any other id is one
 // of the native clock's own timers, there to repaint the native face, which no longer shows:
-// passed on, it would repaint every face at the native clock's rate, so it ends here.
+// passed on, it would repaint every face at the native clock's rate, so it ends here, and the
+// timer is paused until the clock is given back.
 LRESULT onTimer(ClockInstance& clock, WPARAM id) {
   if (id == TICK_TIMER_ID) {
     runTick(clock, /*timeChanged=*/false);
   } else if (id == 0) {
     takeLockKeyNudge(clock);
+  } else {
+    pauseNativeTimer(clock, id);
   }
   return 0;
 }

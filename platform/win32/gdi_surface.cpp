@@ -47,6 +47,25 @@ UINT alignFlag(TextAlign align) noexcept {
 
 }  // namespace
 
+void joinLevelRuns(std::span<const Point> points, std::vector<Point>& joined) {
+  joined.clear();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const Point& point = points[i];
+    // A point inside a level run, between its neighbours, is on the segment that joins them:
+    // a solid one-pixel pen draws that segment's pixels either way.
+    if (i > 0 && i + 1 < points.size()) {
+      const Point& before = points[i - 1];
+      const Point& after = points[i + 1];
+      const bool level = before.y == point.y && point.y == after.y;
+      const bool between =
+          (before.x < point.x && point.x < after.x) || (before.x > point.x && point.x > after.x);
+      if (level && between)
+        continue;
+    }
+    joined.push_back(point);
+  }
+}
+
 std::unique_ptr<GdiSurface> GdiSurface::createMemory(Size size) {
   auto memory = MemoryBitmap::create(size.width, size.height);
   if (!memory)
@@ -156,8 +175,11 @@ void GdiSurface::drawLine(Point from, Point to) {
 void GdiSurface::drawPolyline(std::span<const Point> points) {
   if (points.size() < 2)
     return;
-  Polyline(dc_, reinterpret_cast<const POINT*>(points.data()),
-           static_cast<int>(std::min<std::size_t>(points.size(), 0x7FFFFFFF)));
+  // GDI converts and clips every point and segment; a graph of a steady load is mostly level
+  // runs, which draw the same pixels as one segment from the run's first point to its last.
+  joinLevelRuns(points, polyline_);
+  Polyline(dc_, reinterpret_cast<const POINT*>(polyline_.data()),
+           static_cast<int>(std::min<std::size_t>(polyline_.size(), 0x7FFFFFFF)));
 }
 
 void GdiSurface::fillRect(const Rect& rect, Colour colour) {

@@ -5,12 +5,20 @@
 
 #include <array>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "engine/paint/draw_surface.h"
 #include "platform/win32/memory_bitmap_win32.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zembrik {
+
+// The points of a polyline without the inner points of its level runs (all three of a point and
+// its neighbours on one row, the point between them). A solid one-pixel pen draws the same
+// pixels through either. `joined` is reused, so that a caller drawing every second allocates
+// only while the longest line grows.
+void joinLevelRuns(std::span<const Point> points, std::vector<Point>& joined);
 
 class GdiSurface final : public DrawSurface {
  public:
@@ -69,6 +77,7 @@ class GdiSurface final : public DrawSurface {
   // The meter bars use one colour at a time.
   UniqueBrush brush_;
   Colour brushColour_ = 0;
+  std::vector<Point> polyline_;  // the last polyline as handed to GDI
 };
 
 class GdiSurfaceFactory final : public SurfaceFactory {

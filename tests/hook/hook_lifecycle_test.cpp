@@ -51,6 +51,25 @@ TEST_F(HookLifecycle, AClockHiddenAtAttachWaitsUntilShownThenAsksForARestart) {
   EXPECT_NE(askSize(bar.clock()), 0u);
 }
 
+// While attached the native clock's own timer is stopped (its messages would be dropped
+// anyway); once the clock is given back the native clock ticks every second again.
+TEST_F(HookLifecycle, TheNativeClockTicksAgainAfterTheDetach) {
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  pumpFor(1500);
+  ASSERT_TRUE(bar.resetClockMessageCounts());
+  pumpFor(2500);
+  EXPECT_EQ(bar.clockMessageCount(0, WM_TIMER), 0) << "the native timer reached the native clock";
+
+  endHook();
+  ASSERT_TRUE(bar.resetClockMessageCounts());
+  pumpFor(3500);
+  // The stand-in's clock repaints on a 1-second timer: three ticks at least, not the single one
+  // posted at the detach.
+  EXPECT_GE(bar.clockMessageCount(0, WM_TIMER), 3);
+}
+
 TEST_F(HookLifecycle, MovingTheTaskbarToASideReloadsTheVerticalSet) {
   writeFace(u"vertical", {u",,,,,,:HH", u",,,,,,:mm"});
   StandinTaskbar bar;

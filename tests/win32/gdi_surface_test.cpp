@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/win32/font_win32.h"
 #include "tests/win32/gdi_pixels.h"
 
@@ -87,6 +89,59 @@ TEST_F(GdiSurfaceTest, LinesLeaveOutTheirEndAndPolylinesJoinTheirPoints) {
   Pixels drawn = pixels();
   EXPECT_EQ(drawn.box(kRed), (Rect{5, 2, 6, 12}));
   EXPECT_EQ(drawn.box(kBlue), (Rect{20, 2, 31, 12}));
+}
+
+// Graph lines go to GDI without the inner points of their level runs: the pixels must be those
+// of GDI's own Polyline through every point, for steady, stepping, zigzag and back-tracking lines.
+TEST_F(GdiSurfaceTest, PolylinesDrawTheSamePixelsAsEveryPointThroughGdi) {
+  auto graph = [](std::initializer_list<int> ys) {
+    std::vector<Point> points;
+    int x = 10;
+    for (int y : ys) points.push_back({x++, y});
+    return points;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Point> points;
+    std::size_t handedToGdi;
+  };
+  const Case cases[] = {
+      {"steady", graph({20, 20, 20, 20, 20, 20, 20, 20}), 2},
+      {"steps", graph({30, 30, 30, 10, 10, 10, 35, 35}), 6},
+      {"zigzag", graph({5, 25, 5, 25, 5, 25}), 6},
+      {"spikes in a level run", graph({20, 20, 2, 20, 20, 20, 38, 20, 20}), 8},
+      {"back-tracking on one row",
+       {{10, 15}, {60, 15}, {30, 15}, {90, 15}, {90, 30}, {40, 30}, {20, 30}},
+       6},
+  };
+  std::vector<Point> joined;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    joinLevelRuns(c.points, joined);
+    EXPECT_EQ(joined.size(), c.handedToGdi);
+
+    auto reference = GdiSurface::createMemory(kSize);
+    ASSERT_NE(reference, nullptr);
+    for (GdiSurface* target : {surface.get(), reference.get()})
+      target->fillRect({0, 0, kSize.width, kSize.height}, kWhite);
+    surface->setPen(kBlue);
+    surface->drawPolyline(c.points);
+    HPEN pen = CreatePen(PS_SOLID, 1, kBlue);
+    HGDIOBJ previous = SelectObject(reference->dc(), pen);
+    Polyline(reference->dc(), reinterpret_cast<const POINT*>(c.points.data()),
+             static_cast<int>(c.points.size()));
+    SelectObject(reference->dc(), previous);
+    DeleteObject(pen);
+
+    Pixels drawn = pixels();
+    Pixels expected(reference->dc(), kSize);
+    int differing = 0;
+    for (int y = 0; y < kSize.height; ++y) {
+      for (int x = 0; x < kSize.width; ++x) differing += drawn.at(x, y) != expected.at(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(drawn.count(kBlue), 0);
+  }
 }
 
 TEST_F(GdiSurfaceTest, CopiesWithEachRasterOperation) {
