@@ -4,9 +4,11 @@
 
 #include "engine/paint/face_painter.h"
 #include "hook/clock_services.h"
+#include "hook/clock_size.h"
 #include "hook/clock_theme.h"
 #include "hook/hook_state.h"
 #include "platform/win32/calendar_time_win32.h"
+#include "platform/win32/dc_scopes_win32.h"
 #include "platform/win32/gdi_surface.h"
 #include "platform/win32/system_colours_win32.h"
 
@@ -47,7 +49,45 @@ PaintContext contextFor(const CalendarTime& utc, const CalendarTime& local) {
       RenderMoment{utc, local}, PaintCache{}};
 }
 
+// Paints into `target` at the moment of now, which the tick compares with from then on; true
+// when the clock should be laid out again.
+bool paintNow(ClockInstance& clock, HDC target) {
+  CalendarTime utc, local;
+  currentMoment(utc, local);
+  clock.minuteOfLastPaint = utc.minute;
+  clock.secondOfLastPaint = utc.second;
+  return paintFace(clock, target, utc, local);
+}
+
 }  // namespace
+
+void paintClockWindow(ClockInstance& clock) {
+  bool relayout = false;
+  {
+    PaintScope paint(clock.clock);
+    relayout = paint.dc() && paintNow(clock, paint.dc());
+  }
+  if (relayout)
+    resizeClock(clock, /*restore=*/false);
+}
+
+void repaintClockNow(ClockInstance& clock) {
+  if (!IsWindowVisible(clock.clock)) {
+    InvalidateRect(clock.clock, nullptr, FALSE);
+    return;
+  }
+  bool relayout = false;
+  {
+    WindowDc dc(clock.clock);
+    if (dc.get() == nullptr) {
+      InvalidateRect(clock.clock, nullptr, FALSE);
+      return;
+    }
+    relayout = paintNow(clock, dc.get());
+  }
+  if (relayout)
+    resizeClock(clock, /*restore=*/false);
+}
 
 PackedSize measureFace(ClockInstance& clock) {
   CalendarTime utc, local;

@@ -15,6 +15,16 @@ PackedSize measureFace(ClockInstance& clock);
 bool paintFace(ClockInstance& clock, HDC target, const CalendarTime& utc,
                const CalendarTime& local);
 
+// The clock's WM_PAINT: paints the face into the paint's device context at the moment of now.
+void paintClockWindow(ClockInstance& clock);
+
+// Paints the face at once through the window's own device context, as its WM_PAINT would: a
+// repaint from the tick then costs the window manager nothing beyond the drawing, where an
+// invalidate costs the update region, the paint message and BeginPaint/EndPaint. A clock that
+// is hidden, or whose device context cannot be had, is invalidated instead and paints when it
+// shows.
+void repaintClockNow(ClockInstance& clock);
+
 // Whether a paint at this moment would draw other texts than the last paint (or a blink phase,
 // a ringing alarm). Renders the texts; draws nothing.
 bool faceWouldChange(ClockInstance& clock, const CalendarTime& utc, const CalendarTime& local);

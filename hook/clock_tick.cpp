@@ -60,7 +60,9 @@ bool sampleAndCompareMeters(ClockInstance& clock) {
 
 void runTick(ClockInstance& clock, bool timeChanged) {
   HookState& state = hookState();
-  if (state.relayoutPending) {
+  // A relayout asked for goes first: the face paints after it, when the clock has its new size.
+  const bool relayout = state.relayoutPending;
+  if (relayout) {
     state.relayoutPending = false;
     PostMessageA(clock.taskbar, WM_SIZE, 0, 0);
   }
@@ -75,14 +77,18 @@ void runTick(ClockInstance& clock, bool timeChanged) {
   // did is found by rendering the texts, which costs far less than a paint.
   if (!repaintWanted && (clock.repaintEveryTick || clock.lockKeysShown))
     repaintWanted = faceWouldChange(clock, utc, local);
-  if (repaintWanted)
+  if (!repaintWanted)
+    return;
+  if (relayout)
     InvalidateRect(clock.clock, nullptr, FALSE);
+  else
+    repaintClockNow(clock);
 }
 
 void takeLockKeyNudge(ClockInstance& clock) {
   // The keyboard hook has brought the kept states up to date already.
   if (clock.lockKeysShown)
-    InvalidateRect(clock.clock, nullptr, FALSE);
+    repaintClockNow(clock);
 }
 
 }  // namespace zembrik

@@ -14,9 +14,7 @@
 #include "hook/hook_state.h"
 #include "hook/native_clock_proc.h"
 #include "hook/subclass_chain.h"
-#include "platform/win32/calendar_time_win32.h"
 #include "platform/win32/caught_exception_win32.h"
-#include "platform/win32/dc_scopes_win32.h"
 
 namespace zembrik {
 
@@ -27,17 +25,7 @@ void repaint(ClockInstance& clock) {
 }
 
 LRESULT onPaint(ClockInstance& clock) {
-  bool relayout = false;
-  {
-    PaintScope paint(clock.clock);
-    CalendarTime utc, local;
-    currentMoment(utc, local);
-    clock.minuteOfLastPaint = utc.minute;
-    clock.secondOfLastPaint = utc.second;
-    relayout = paint.dc() && paintFace(clock, paint.dc(), utc, local);
-  }
-  if (relayout)
-    resizeClock(clock, /*restore=*/false);
+  paintClockWindow(clock);
   return 0;
 }
 

@@ -1,5 +1,6 @@
 // What the attached clock shows and how often it repaints, seen from outside the stand-in: screen
-// pixels of the clock window and a count of the clock's WM_PAINTs taken inside the stand-in.
+// pixels of the clock window and a count of the clock's paints inside the stand-in (its WM_PAINTs
+// and the tick's paints straight through the window's DC).
 #include <algorithm>
 
 #include "tests/hook/hook_fixture.h"
@@ -64,6 +65,27 @@ TEST_F(HookPaint, MinutesRepaintOncePerMinuteAndSecondsEverySecond) {
   pumpFor(5000);
   EXPECT_GE(counter.paints(), 4);
   EXPECT_LE(counter.paints(), 6);
+}
+
+// The tick paints a seconds face straight away, but not while the clock is hidden: then it
+// leaves the window invalid, and the face paints the moment it shows.
+TEST_F(HookPaint, AHiddenClockPaintsNothingUntilItShows) {
+  writeFace(u"horizontal", {u",4,,,,,:HH:mm:ss"}, kRed);
+  StandinTaskbar bar;
+  TestHostWindow host;
+  attach(bar, host);
+  PaintCounter counter(bar);
+  ASSERT_TRUE(counter.installed());
+  pumpFor(1000);
+  ShowWindow(bar.clock(), SW_HIDE);
+  counter.reset();
+  pumpFor(3000);
+  EXPECT_EQ(counter.paints(), 0) << "ticks of a hidden clock";
+
+  ShowWindow(bar.clock(), SW_SHOW);
+  pumpFor(300);
+  EXPECT_GE(counter.paints(), 1);
+  EXPECT_GT(readScreen(bar.clockRect()).count(kRed), 30) << "the face is on screen again";
 }
 
 // The clock samples its meters on its ticks: a memory bar appears at the face's right edge in
