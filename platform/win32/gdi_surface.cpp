@@ -82,7 +82,8 @@ GdiSurface::GdiSurface(HDC dc, Size size)
     : dc_(dc),
       size_(size),
       originalTextColour_(GetTextColor(dc)),
-      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
+      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)),
+      textColour_(originalTextColour_) {}
 
 GdiSurface::~GdiSurface() {
   // Nothing of ours may stay selected when it is deleted, and the context goes back to its
@@ -92,19 +93,28 @@ GdiSurface::~GdiSurface() {
     SelectObject(dc_, originalPen_);
   if (originalFont_ != nullptr)
     SelectObject(dc_, originalFont_);
-  SetTextColor(dc_, originalTextColour_);
+  if (textColour_ != originalTextColour_)
+    SetTextColor(dc_, originalTextColour_);
   SetBkMode(dc_, originalBackgroundMode_);
 }
 
 void GdiSurface::selectFont(FontHandle font) {
-  if (font == font_)
+  chosenFont_ = font;
+  // The context's own font goes back at once: the caller may delete the cell fonts next.
+  if (font == 0)
+    applyFont();
+}
+
+void GdiSurface::applyFont() {
+  if (chosenFont_ == font_)
     return;
   // font_ is 0 only while the context's own font is selected, so the first selection here is
   // of a cell font and returns the context's own.
-  HGDIOBJ previous = SelectObject(dc_, font == 0 ? originalFont_ : fontFromHandle(font));
+  HGDIOBJ previous =
+      SelectObject(dc_, chosenFont_ == 0 ? originalFont_ : fontFromHandle(chosenFont_));
   if (originalFont_ == nullptr)
     originalFont_ = previous;
-  font_ = font;
+  font_ = chosenFont_;
 }
 
 HGDIOBJ GdiSurface::selectPen(HPEN pen) {
@@ -115,12 +125,14 @@ HGDIOBJ GdiSurface::selectPen(HPEN pen) {
 }
 
 Size GdiSurface::measureText(std::u16string_view text) {
+  applyFont();
   RECT rect{0, 0, 0, 0};
   DrawTextW(dc_, wide(text), length(text), &rect, DT_CALCRECT | DT_NOPREFIX);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void GdiSurface::drawText(std::u16string_view text, const Rect& rect, TextAlign align) {
+  applyFont();
   RECT area{rect.left, rect.top, rect.right, rect.bottom};
   UINT flags = DT_NOPREFIX | DT_VCENTER | alignFlag(align);
   // GDI centres vertically only single lines; a text with a line break keeps its lines.
@@ -130,7 +142,11 @@ void GdiSurface::drawText(std::u16string_view text, const Rect& rect, TextAlign 
 }
 
 void GdiSurface::setTextColour(Colour colour) {
-  SetTextColor(dc_, rgb(colour));
+  // Most cells draw in one colour; each call is a trip into GDI.
+  if (rgb(colour) == textColour_)
+    return;
+  textColour_ = rgb(colour);
+  SetTextColor(dc_, textColour_);
 }
 
 HPEN GdiSurface::penFor(Colour colour) {

@@ -31,7 +31,11 @@ class GdiSurface final : public DrawSurface {
   GdiSurface(HDC dc, Size size);
   ~GdiSurface() override;
 
-  HDC dc() const noexcept { return dc_; }
+  // The context, with the font chosen last selected into it.
+  HDC dc() {
+    applyFont();
+    return dc_;
+  }
 
   Size size() const override { return size_; }
   void selectFont(FontHandle font) override;
@@ -48,6 +52,10 @@ class GdiSurface final : public DrawSurface {
 
  private:
   GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size);
+  // Selects the font chosen last, if another is selected. Selecting a font costs GDI a font
+  // lookup even when it is already selected, and a cell that draws nothing (a lock key that is
+  // off) needs no font at all, so a cell font is selected only when text is measured or drawn.
+  void applyFont();
   HPEN penFor(Colour colour);
   // Selects `pen`, remembering the context's own pen at the first selection.
   HGDIOBJ selectPen(HPEN pen);
@@ -68,7 +76,9 @@ class GdiSurface final : public DrawSurface {
   COLORREF originalTextColour_ = 0;
   int originalBackgroundMode_ = 0;
 
-  FontHandle font_ = 0;
+  FontHandle font_ = 0;        // selected in the context
+  FontHandle chosenFont_ = 0;  // chosen by the caller; selected before the next text call
+  COLORREF textColour_ = 0;    // the context's text colour now
   Colour penColour_ = 0;
   bool penChosen_ = false;
   // The separator lines and the meter graphs use a handful of colours; each pen is made once.
