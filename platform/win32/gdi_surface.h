@@ -64,6 +64,11 @@ class GdiSurface final : public DrawSurface {
     Colour colour = 0;
     UniquePen pen;
   };
+  struct CachedBrush {
+    Colour colour = 0;
+    UniqueBrush brush;
+  };
+  HBRUSH brushFor(Colour colour);
 
   // Members go in reverse: the pens and the brush (deselected by the destructor's body) before
   // the off-screen bitmap and its context.
@@ -84,10 +89,13 @@ class GdiSurface final : public DrawSurface {
   // The separator lines and the meter graphs use a handful of colours; each pen is made once.
   std::array<CachedPen, 8> pens_{};
   std::size_t nextPen_ = 0;
-  // The meter bars use one colour at a time.
-  UniqueBrush brush_;
-  Colour brushColour_ = 0;
-  std::vector<Point> polyline_;  // the last polyline as handed to GDI
+  // The background and the meter bars fill with a few colours, alternating within a paint;
+  // each brush is made once and stays selected until another colour fills.
+  std::array<CachedBrush, 4> brushes_{};
+  std::size_t nextBrush_ = 0;
+  HBRUSH selectedBrush_ = nullptr;
+  HGDIOBJ originalBrush_ = nullptr;  // the context's own, known from our first selection
+  std::vector<Point> polyline_;      // the last polyline as handed to GDI
 };
 
 class GdiSurfaceFactory final : public SurfaceFactory {
