@@ -89,7 +89,8 @@ PaintOutcome FacePainter::measure(ClockConfig& clock, const PaintInputs& inputs)
     clock.columnMetrics[column].width = width;
     clock.columnMetrics[column].height = std::max(tallestGroup, group);
   }
-  outcome.size = wantedSize(clock, alignAddonRows(clock, addonRows));
+  const int addonsBefore = vertical ? addonRows : addonColumnCount(clock);
+  outcome.size = wantedSize(clock, addonsBefore, alignAddonRows(clock, addonRows));
   return outcome;
 }
 
@@ -139,7 +140,8 @@ Size FacePainter::measureSegment(DrawSurface& surface, std::u16string_view segme
   return size;
 }
 
-PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonRowsHeight) const {
+PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonsBefore,
+                                   int addonRowsHeight) const {
   bool vertical = clock.placement.vertical;
   std::int64_t width = std::int64_t{clock.margins.left} + clock.margins.right;
   std::int64_t height = std::int64_t{clock.margins.top} + clock.margins.bottom;
@@ -150,7 +152,6 @@ PackedSize FacePainter::wantedSize(const ClockConfig& clock, int addonRowsHeight
   }
   height += std::int64_t{addonRowsHeight} + tallestColumn;
 
-  int addonsBefore = vertical ? addonRowCount(clock) : addonColumnCount(clock);
   int room = separatorRoom(decodeFaceSeparators(clock.separator), vertical, addonsBefore > 0);
   (vertical ? height : width) += room;
 
@@ -226,6 +227,8 @@ int FacePainter::addonRowCount(const ClockConfig& clock) const {
 
 int FacePainter::alignAddonRows(const ClockConfig& clock, int addonRows) {
   slotEnds_.clear();
+  if (addonRows == 0)
+    return 0;
   const auto columns = static_cast<std::size_t>(std::max(clock.columns, 1));
   int end = 0;
   for (int row = 0; row < addonRows; ++row) {

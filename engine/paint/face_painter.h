@@ -94,7 +94,8 @@ class FacePainter {
                    PaintOutcome& outcome);
   Size measureSegment(DrawSurface& surface, std::u16string_view segment, DigitWidths& digits,
                       const PaintInputs& inputs, SegmentState& state);
-  PackedSize wantedSize(const ClockConfig& clock, int addonRowsHeight) const;
+  // `addonsBefore`: the add-on columns (rows) before the clock's own.
+  PackedSize wantedSize(const ClockConfig& clock, int addonsBefore, int addonRowsHeight) const;
   DigitWidths& digitsFor(CellConfig& cell) noexcept;
 
   // Where the rows of a face go. On a vertical face the add-on rows stand aligned across the

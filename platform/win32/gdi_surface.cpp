@@ -82,7 +82,8 @@ GdiSurface::GdiSurface(HDC dc, Size size)
     : dc_(dc),
       size_(size),
       originalTextColour_(GetTextColor(dc)),
-      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
+      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)),
+      textColour_(originalTextColour_) {}
 
 GdiSurface::~GdiSurface() {
   // Nothing of ours may stay selected when it is deleted, and the context goes back to its
@@ -90,21 +91,32 @@ GdiSurface::~GdiSurface() {
   // alone: a window's paint context mostly takes one copy and nothing else.
   if (originalPen_ != nullptr)
     SelectObject(dc_, originalPen_);
+  if (originalBrush_ != nullptr)
+    SelectObject(dc_, originalBrush_);
   if (originalFont_ != nullptr)
     SelectObject(dc_, originalFont_);
-  SetTextColor(dc_, originalTextColour_);
+  if (textColour_ != originalTextColour_)
+    SetTextColor(dc_, originalTextColour_);
   SetBkMode(dc_, originalBackgroundMode_);
 }
 
 void GdiSurface::selectFont(FontHandle font) {
-  if (font == font_)
+  chosenFont_ = font;
+  // The context's own font goes back at once: the caller may delete the cell fonts next.
+  if (font == 0)
+    applyFont();
+}
+
+void GdiSurface::applyFont() {
+  if (chosenFont_ == font_)
     return;
   // font_ is 0 only while the context's own font is selected, so the first selection here is
   // of a cell font and returns the context's own.
-  HGDIOBJ previous = SelectObject(dc_, font == 0 ? originalFont_ : fontFromHandle(font));
+  HGDIOBJ previous =
+      SelectObject(dc_, chosenFont_ == 0 ? originalFont_ : fontFromHandle(chosenFont_));
   if (originalFont_ == nullptr)
     originalFont_ = previous;
-  font_ = font;
+  font_ = chosenFont_;
 }
 
 HGDIOBJ GdiSurface::selectPen(HPEN pen) {
@@ -115,12 +127,14 @@ HGDIOBJ GdiSurface::selectPen(HPEN pen) {
 }
 
 Size GdiSurface::measureText(std::u16string_view text) {
+  applyFont();
   RECT rect{0, 0, 0, 0};
   DrawTextW(dc_, wide(text), length(text), &rect, DT_CALCRECT | DT_NOPREFIX);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void GdiSurface::drawText(std::u16string_view text, const Rect& rect, TextAlign align) {
+  applyFont();
   RECT area{rect.left, rect.top, rect.right, rect.bottom};
   UINT flags = DT_NOPREFIX | DT_VCENTER | alignFlag(align);
   // GDI centres vertically only single lines; a text with a line break keeps its lines.
@@ -130,7 +144,11 @@ void GdiSurface::drawText(std::u16string_view text, const Rect& rect, TextAlign 
 }
 
 void GdiSurface::setTextColour(Colour colour) {
-  SetTextColor(dc_, rgb(colour));
+  // Most cells draw in one colour; each call is a trip into GDI.
+  if (rgb(colour) == textColour_)
+    return;
+  textColour_ = rgb(colour);
+  SetTextColor(dc_, textColour_);
 }
 
 HPEN GdiSurface::penFor(Colour colour) {
@@ -182,17 +200,44 @@ void GdiSurface::drawPolyline(std::span<const Point> points) {
            static_cast<int>(std::min<std::size_t>(polyline_.size(), 0x7FFFFFFF)));
 }
 
-void GdiSurface::fillRect(const Rect& rect, Colour colour) {
-  if (!brush_ || brushColour_ != colour) {
-    UniqueBrush brush(CreateSolidBrush(rgb(colour)));
-    if (!brush)
-      return;
-    // FillRect takes the brush as an argument; it is never selected, so it can go at once.
-    brush_ = std::move(brush);
-    brushColour_ = colour;
+HBRUSH GdiSurface::brushFor(Colour colour) {
+  for (const CachedBrush& cached : brushes_) {
+    if (cached.brush && cached.colour == colour)
+      return cached.brush.get();
   }
-  RECT area{rect.left, rect.top, rect.right, rect.bottom};
-  FillRect(dc_, &area, brush_.get());
+  UniqueBrush brush(CreateSolidBrush(rgb(colour)));
+  if (!brush)
+    return nullptr;
+  CachedBrush& slot = brushes_[nextBrush_];
+  nextBrush_ = (nextBrush_ + 1) % brushes_.size();
+  if (slot.brush && slot.brush.get() == selectedBrush_) {
+    // GDI must not delete a brush that a context holds.
+    SelectObject(dc_, originalBrush_);
+    selectedBrush_ = nullptr;
+  }
+  slot = {colour, std::move(brush)};
+  return slot.brush.get();
+}
+
+void GdiSurface::fillRect(const Rect& rect, Colour colour) {
+  HBRUSH brush = brushFor(colour);
+  if (brush == nullptr)
+    return;
+  if (brush != selectedBrush_) {
+    HGDIOBJ previous = SelectObject(dc_, brush);
+    if (previous == nullptr) {
+      // A context that takes no brush still fills the way FillRect does it.
+      RECT area{rect.left, rect.top, rect.right, rect.bottom};
+      FillRect(dc_, &area, brush);
+      return;
+    }
+    if (originalBrush_ == nullptr)
+      originalBrush_ = previous;
+    selectedBrush_ = brush;
+  }
+  // What FillRect does between selecting its brush and putting the previous one back; with the
+  // brush kept selected, a fill is one call into GDI instead of three.
+  PatBlt(dc_, rect.left, rect.top, rect.width(), rect.height(), PATCOPY);
 }
 
 void GdiSurface::drawEdge(const Rect& rect, EdgeStyle style, EdgeSides sides) {

@@ -31,7 +31,11 @@ class GdiSurface final : public DrawSurface {
   GdiSurface(HDC dc, Size size);
   ~GdiSurface() override;
 
-  HDC dc() const noexcept { return dc_; }
+  // The context, with the font chosen last selected into it.
+  HDC dc() {
+    applyFont();
+    return dc_;
+  }
 
   Size size() const override { return size_; }
   void selectFont(FontHandle font) override;
@@ -48,6 +52,10 @@ class GdiSurface final : public DrawSurface {
 
  private:
   GdiSurface(std::unique_ptr<MemoryBitmap> memory, Size size);
+  // Selects the font chosen last, if another is selected. Selecting a font costs GDI a font
+  // lookup even when it is already selected, and a cell that draws nothing (a lock key that is
+  // off) needs no font at all, so a cell font is selected only when text is measured or drawn.
+  void applyFont();
   HPEN penFor(Colour colour);
   // Selects `pen`, remembering the context's own pen at the first selection.
   HGDIOBJ selectPen(HPEN pen);
@@ -56,6 +64,11 @@ class GdiSurface final : public DrawSurface {
     Colour colour = 0;
     UniquePen pen;
   };
+  struct CachedBrush {
+    Colour colour = 0;
+    UniqueBrush brush;
+  };
+  HBRUSH brushFor(Colour colour);
 
   // Members go in reverse: the pens and the brush (deselected by the destructor's body) before
   // the off-screen bitmap and its context.
@@ -68,16 +81,21 @@ class GdiSurface final : public DrawSurface {
   COLORREF originalTextColour_ = 0;
   int originalBackgroundMode_ = 0;
 
-  FontHandle font_ = 0;
+  FontHandle font_ = 0;        // selected in the context
+  FontHandle chosenFont_ = 0;  // chosen by the caller; selected before the next text call
+  COLORREF textColour_ = 0;    // the context's text colour now
   Colour penColour_ = 0;
   bool penChosen_ = false;
   // The separator lines and the meter graphs use a handful of colours; each pen is made once.
   std::array<CachedPen, 8> pens_{};
   std::size_t nextPen_ = 0;
-  // The meter bars use one colour at a time.
-  UniqueBrush brush_;
-  Colour brushColour_ = 0;
-  std::vector<Point> polyline_;  // the last polyline as handed to GDI
+  // The background and the meter bars fill with a few colours, alternating within a paint;
+  // each brush is made once and stays selected until another colour fills.
+  std::array<CachedBrush, 4> brushes_{};
+  std::size_t nextBrush_ = 0;
+  HBRUSH selectedBrush_ = nullptr;
+  HGDIOBJ originalBrush_ = nullptr;  // the context's own, known from our first selection
+  std::vector<Point> polyline_;      // the last polyline as handed to GDI
 };
 
 class GdiSurfaceFactory final : public SurfaceFactory {

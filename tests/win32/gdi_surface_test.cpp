@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 #include "platform/win32/font_win32.h"
@@ -164,6 +165,29 @@ TEST_F(GdiSurfaceTest, CopiesWithEachRasterOperation) {
   }
 }
 
+// Brushes are kept per colour, a few at a time: a fill in a colour whose brush went out of the
+// cache (possibly the one selected) fills in that colour all the same.
+TEST_F(GdiSurfaceTest, FillsInEachColourPastTheBrushesKept) {
+  const Colour colours[] = {0x010203, 0x102030, 0x203040, 0x304050, 0x405060, 0x506070};
+  for (int round = 0; round < 2; ++round) {
+    for (std::size_t i = 0; i < std::size(colours); ++i) {
+      const int left = static_cast<int>(i) * 10;
+      surface->fillRect({left, 0, left + 10, 10}, colours[i]);
+      surface->fillRect({left, 10, left + 10, 20}, colours[(i + 3) % std::size(colours)]);
+    }
+    Pixels drawn = pixels();
+    for (std::size_t i = 0; i < std::size(colours); ++i) {
+      const int left = static_cast<int>(i) * 10;
+      EXPECT_EQ(drawn.count(colours[i], {left, 0, left + 10, 10}), 100) << i;
+      EXPECT_EQ(drawn.count(colours[(i + 3) % std::size(colours)], {left, 10, left + 10, 20}), 100)
+          << i;
+    }
+  }
+  EXPECT_EQ(pixels().count(kWhite, {0, 20, kSize.width, kSize.height}),
+            kSize.width * (kSize.height - 20))
+      << "fills stay inside their rectangles";
+}
+
 TEST(GdiSurface, ASizeGdiRefusesGivesNoSurface) {
   EXPECT_EQ(GdiSurface::createMemory({100000, 100000}), nullptr);
   GdiSurfaceFactory factory;
@@ -176,16 +200,24 @@ TEST(GdiSurface, ABorrowedContextGetsItsObjectsBack) {
   ReleaseDC(nullptr, screen);
   HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
   HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+  HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+  COLORREF textColour = GetTextColor(dc);
   int mode = GetBkMode(dc);
   {
     GdiSurface borrowed(dc, {10, 10});
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
     borrowed.setPen(kRed);
+    borrowed.fillRect({0, 0, 10, 10}, kBlue);
+    borrowed.setTextColour(kRed);
     HFONT other = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
     borrowed.selectFont(static_cast<FontHandle>(reinterpret_cast<std::uintptr_t>(other)));
+    borrowed.measureText(u"8");  // a chosen font is selected for the first text call
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), other);
   }
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+  EXPECT_EQ(GetTextColor(dc), textColour);
   EXPECT_EQ(GetBkMode(dc), mode);
   DeleteDC(dc);
 }

@@ -2,6 +2,7 @@
 // painter and GDI surface, so that a face can be checked without a taskbar.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -101,25 +102,34 @@ double timeDrawText(GdiSurface& surface, FontHandle font, int repetitions) {
 // the picture's context, and on a memory context like the one the painter draws into. The
 // lock-key states are read as the clock reads them (kept within a minute until a lock key is
 // reported to change), then read afresh for every paint (the first paint after a lock key
-// changed; under Wine the read is a call to the server), then taken from memory.
+// changed; under Wine the read is a call to the server), then taken from memory. The timings
+// take turns in rounds, so that a machine whose speed changes during the run (other work, clock
+// changes) changes the face's paint and DrawTextW alike and the ratio stays fair.
 void benchmark(ClockConfig& clock, FacePainter& painter, const PaintInputs& inputs,
                Win32LockKeyStates& systemLockKeys, FaceImage& image, int repetitions) {
   GdiSurface target(image.dc(), image.size());
-  double face = timePaints(clock, painter, inputs, target, repetitions, &systemLockKeys,
-                           KeyReads::AsTheClock);
-  double faceFresh = timePaints(clock, painter, inputs, target, repetitions, &systemLockKeys,
-                                KeyReads::EveryPaint);
   FixedLockKeyStates lockKeys;
   FormatEnvironment quietEnvironment{inputs.format.names, inputs.format.zones,
                                      inputs.format.systemZone, lockKeys};
   PaintInputs quiet{quietEnvironment, inputs.moment,       inputs.cache,
                     inputs.colours,   inputs.osGeneration, inputs.alarmRinging};
-  double faceQuiet =
-      timePaints(clock, painter, quiet, target, repetitions, nullptr, KeyReads::FromMemory);
-
-  double text = timeDrawText(target, timeFont(clock), repetitions);
   auto memory = GdiSurface::createMemory(image.size());
-  double memoryText = memory ? timeDrawText(*memory, timeFont(clock), repetitions) : 0.0;
+  const int rounds = std::min(repetitions, 10);
+  double face = 0, faceFresh = 0, faceQuiet = 0, text = 0, memoryText = 0;
+  for (int round = 0; round < rounds; ++round) {
+    // The repetitions shared out over the rounds, the first ones taking the remainder.
+    const int share = repetitions / rounds + (round < repetitions % rounds ? 1 : 0);
+    const double weight = double(share) / repetitions;
+    face += weight * timePaints(clock, painter, inputs, target, share, &systemLockKeys,
+                                KeyReads::AsTheClock);
+    faceFresh += weight * timePaints(clock, painter, inputs, target, share, &systemLockKeys,
+                                     KeyReads::EveryPaint);
+    faceQuiet +=
+        weight * timePaints(clock, painter, quiet, target, share, nullptr, KeyReads::FromMemory);
+    text += weight * timeDrawText(target, timeFont(clock), share);
+    if (memory)
+      memoryText += weight * timeDrawText(*memory, timeFont(clock), share);
+  }
   std::wprintf(
       L"face paint: %.2f us as the clock paints (%.2f us reading the lock keys for each paint, "
       L"%.2f us with them from memory)\n",
