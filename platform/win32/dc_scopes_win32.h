@@ -6,11 +6,13 @@
 
 namespace zembrik {
 
-// GetDC for the life of the object, ReleaseDC at its end. A null window gives the screen's DC.
-// get() is null when GetDC failed.
+// GetDC (or GetDCEx with the given flags) for the life of the object, ReleaseDC at its end. A
+// null window gives the screen's DC. get() is null when GetDC failed.
 class WindowDc {
  public:
   explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+  WindowDc(HWND window, DWORD flags) noexcept
+      : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
   ~WindowDc() { reset(); }
   WindowDc(WindowDc&& other) noexcept
       : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
